@@ -1,0 +1,100 @@
+// Caption, title and prompt fields are display-only and see-through: their grey is the drawing
+// area's grey, so the picture under them stays visible around the letters. Buttons, frames and
+// the scroll bar are opaque, as they cover the picture.
+#include "ControlFactory.h"
+
+#include "ControlTable.h"
+
+#include <QFont>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPalette>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+
+#include <cmath>
+
+namespace {
+
+QWidget* makeWidget(const ControlSpec& spec, QWidget* parent) {
+    const QString text = QString::fromUtf8(spec.text);
+    switch (spec.kind) {
+    case ControlKind::ScrollBar: {
+        auto* bar = new QScrollBar(Qt::Horizontal, parent);
+        bar->setRange(1, 3);
+        bar->setSingleStep(1);
+        bar->setPageStep(1);
+        bar->setValue(1);
+        // A drag reports its value only when the thumb is released.
+        bar->setTracking(false);
+        bar->setFocusPolicy(Qt::StrongFocus);
+        return bar;
+    }
+    case ControlKind::Frame:
+        return new QGroupBox(text, parent);
+    case ControlKind::OptionButton:
+        return new QRadioButton(text, parent);
+    case ControlKind::PushButton:
+        return new QPushButton(text, parent);
+    case ControlKind::Label:
+        return new QLabel(text, parent);
+    case ControlKind::TextField: {
+        auto* edit = new QLineEdit(text, parent);
+        // The user never types into any field: settings change only through the buttons.
+        edit->setReadOnly(true);
+        return edit;
+    }
+    }
+    return nullptr;
+}
+
+bool isSeeThrough(const ControlSpec& spec) {
+    return spec.kind == ControlKind::Label ||
+           (spec.kind == ControlKind::TextField && spec.backColour == 0xC0C0C0u);
+}
+
+void applyColours(const ControlSpec& spec, QWidget* widget) {
+    QPalette palette = widget->palette();
+    if (isSeeThrough(spec)) {
+        palette.setColor(QPalette::Base, Qt::transparent);
+        palette.setColor(QPalette::Window, Qt::transparent);
+        widget->setAutoFillBackground(false);
+        if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+            edit->setFrame(false);
+            edit->setFocusPolicy(Qt::NoFocus);
+        }
+    } else if (spec.backColour) {
+        const QColor back = QColor::fromRgb(*spec.backColour);
+        palette.setColor(spec.kind == ControlKind::TextField ? QPalette::Base : QPalette::Window,
+                         back);
+        palette.setColor(QPalette::Button, back);
+        widget->setAutoFillBackground(spec.kind != ControlKind::TextField);
+    }
+    // The picture's colours are fixed whatever the desktop theme, and so is the text on it.
+    palette.setColor(QPalette::WindowText, Qt::black);
+    palette.setColor(QPalette::Text, Qt::black);
+    palette.setColor(QPalette::ButtonText, Qt::black);
+    widget->setPalette(palette);
+}
+
+} // namespace
+
+QWidget* ControlFactory::create(const ControlSpec& spec, QWidget* parent) {
+    QWidget* widget = makeWidget(spec, parent);
+    widget->setObjectName(QString::fromUtf8(spec.name));
+    widget->setGeometry(spec.geometry);
+    applyColours(spec, widget);
+    if (spec.font) {
+        QFont font(QString::fromLatin1(spec.font->face));
+        // Pixel sizes keep the text in proportion to the pixel geometry on any screen.
+        font.setPixelSize(static_cast<int>(std::lround(spec.font->points * 4 / 3)));
+        font.setBold(spec.font->bold);
+        widget->setFont(font);
+    }
+    widget->setAccessibleName(QString::fromUtf8(spec.accessibleName));
+    widget->setAccessibleDescription(QString::fromUtf8(spec.accessibleDescription));
+    widget->setVisible(false);
+    return widget;
+}

@@ -1,0 +1,38 @@
+// The window's 27 controls as data: kind, parent, text, geometry, colours, font, tab order and
+// visibility, in the order the window creates them.
+#pragma once
+
+#include <QRect>
+#include <QRgb>
+
+#include <optional>
+#include <span>
+
+enum class ControlKind { ScrollBar, Frame, OptionButton, TextField, PushButton, Label };
+
+struct FontSpec {
+    const char* face;
+    double points; // at 96 dots per inch, 4/3 pixel to the point
+    bool bold;
+};
+
+struct ControlSpec {
+    const char* name; // the object name, UTF-8
+    ControlKind kind;
+    const char* parent; // the frame it stands in, or nullptr for the window
+    const char* text;   // caption or design text, UTF-8
+    QRect geometry;     // pixels, relative to the parent
+    std::optional<QRgb> backColour;
+    std::optional<FontSpec> font;
+    int tabIndex;
+    bool shown; // visible when the window is first shown
+    // What a screen reader says of the control; empty for hidden controls.
+    const char* accessibleName;
+    const char* accessibleDescription;
+};
+
+class ControlTable {
+public:
+    static std::span<const ControlSpec> controls();
+    static const ControlSpec* find(const QString& name);
+};

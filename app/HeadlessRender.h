@@ -1,0 +1,11 @@
+// A whole run made at full speed without showing a window, written as a PNG of the drawing area.
+#pragma once
+
+class CommandLine;
+
+class HeadlessRender {
+public:
+    // Needs a QApplication (on any platform, the offscreen one will do). Returns the exit
+    // status: 0 when the file was written, 2 with one line on stderr when it could not be.
+    static int run(const CommandLine& line);
+};

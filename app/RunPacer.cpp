@@ -1,0 +1,79 @@
+// Each tick earns repetitions for the time since the last one and spends them within a time
+// budget, so that a slow machine draws as fast as it can and the window still repaints and
+// answers clicks between ticks.
+#include "RunPacer.h"
+
+#include "PhotonRun.h"
+#include "SettingError.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// A tick never earns for more than this, so that a stall (a window drag, a suspended machine)
+// is not made up for by a burst.
+constexpr double longestTickSeconds = 0.1;
+// Share of a frame the tick may spend drawing; the rest is left for painting and input.
+constexpr double drawingShareOfFrame = 0.6;
+// Repetitions between looks at the clock.
+constexpr long long chunk = 32;
+
+} // namespace
+
+RunPacer::RunPacer(QObject* parent) : QObject(parent) {
+    timer_.setTimerType(Qt::PreciseTimer);
+    setFrameRate(60);
+    connect(&timer_, &QTimer::timeout, this, &RunPacer::tick);
+}
+
+void RunPacer::setFrameRate(double hertz) {
+    const double rate = hertz > 1 ? hertz : 60;
+    timer_.setInterval(std::max(1, static_cast<int>(std::lround(1000 / rate))));
+}
+
+void RunPacer::start(PhotonRun& run) {
+    run_ = &run;
+    credit_ = 0.0;
+    clock_.start();
+    lastTickNs_ = 0;
+    timer_.start();
+}
+
+void RunPacer::stop() {
+    timer_.stop();
+    run_ = nullptr;
+}
+
+void RunPacer::tick() {
+    if (run_ == nullptr) {
+        return;
+    }
+    const qint64 nowNs = clock_.nsecsElapsed();
+    const double seconds = std::min((nowNs - lastTickNs_) / 1e9, longestTickSeconds);
+    lastTickNs_ = nowNs;
+    credit_ = std::min(credit_ + seconds * pace_, longestTickSeconds * pace_);
+
+    const qint64 budgetNs = static_cast<qint64>(timer_.interval() * 1e6 * drawingShareOfFrame);
+    bool over = false;
+    try {
+        while (!over && credit_ >= 1 && clock_.nsecsElapsed() - nowNs < budgetNs) {
+            const long long steps = std::min(chunk, static_cast<long long>(credit_));
+            over = run_->advance(steps);
+            credit_ -= static_cast<double>(steps);
+        }
+    } catch (const SettingError& error) {
+        stop();
+        emit stepped();
+        emit failed(error.message());
+        return;
+    }
+    // What the budget left undone is not carried on: a machine that cannot keep the pace simply
+    // draws as fast as it can.
+    credit_ = std::min(credit_, 1.0);
+    emit stepped();
+    if (over) {
+        stop();
+        emit finished();
+    }
+}

@@ -1,0 +1,45 @@
+// Drives a run from a timer at a pace the eye can follow: a steady number of photon repetitions
+// per second of wall time, whatever the screen's frame rate, or as many as the machine can draw
+// if that is fewer. Between runs no timer fires.
+#pragma once
+
+#include <QElapsedTimer>
+#include <QObject>
+#include <QTimer>
+
+class PhotonRun;
+
+class RunPacer : public QObject {
+    Q_OBJECT
+public:
+    // The pace of a run in the window: the default run (26,000 repetitions) then takes 6.5 s.
+    static constexpr double repetitionsPerSecond = 4000;
+
+    explicit RunPacer(QObject* parent = nullptr);
+
+    // Starts stepping the run, which must have been started and outlive the stepping.
+    void start(PhotonRun& run);
+    void stop();
+    bool isRunning() const { return run_ != nullptr; }
+    // One tick per frame of a screen with this refresh rate, in hertz.
+    void setFrameRate(double hertz);
+    // For tests that need whole runs quickly; the window always uses the constant above.
+    void setPace(double repetitionsPerSecond) { pace_ = repetitionsPerSecond; }
+
+signals:
+    // After each tick's work, for the window to repaint what changed.
+    void stepped();
+    void finished();
+    // A setting read during the run could not be used; the run is over.
+    void failed(const QString& message);
+
+private:
+    void tick();
+
+    QTimer timer_;
+    QElapsedTimer clock_;
+    PhotonRun* run_ = nullptr;
+    double pace_ = repetitionsPerSecond;
+    double credit_ = 0.0; // repetitions due but not yet done
+    qint64 lastTickNs_ = 0;
+};

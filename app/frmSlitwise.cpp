@@ -1,0 +1,262 @@
+// The window's behaviour. Clicks made while a run is in progress are held and their handlers run
+// when it has ended, in the order they were made; Exit and the window's close act at once.
+#include "frmSlitwise.h"
+
+#include "ControlFactory.h"
+#include "ControlTable.h"
+#include "Conversion.h"
+#include "PhotonRun.h"
+#include "SettingError.h"
+
+#include <QAbstractButton>
+#include <QCloseEvent>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QScrollBar>
+
+#include <algorithm>
+#include <limits>
+
+namespace {
+
+RandomGenerator makeGenerator(std::optional<std::uint64_t> seed) {
+    return seed ? RandomGenerator(*seed) : RandomGenerator();
+}
+
+} // namespace
+
+frmSlitwise::frmSlitwise(std::optional<std::uint64_t> seed)
+    : random_(makeGenerator(seed)), pacer_(this) {
+    setObjectName(QStringLiteral("frmSlitwise"));
+    setWindowTitle(QStringLiteral("Slitwise - ") + QString::fromLatin1(address));
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, QColor::fromRgb(Colour::lightGrey().rgb));
+    setPalette(palette);
+    setAutoFillBackground(true);
+    // Room for the whole drawing area rather than the design's 792 x 421, which would cut off
+    // the lower part of every run.
+    resize(ImageSurface::width, ImageSurface::height);
+
+    surface_ = std::make_unique<ImageSurface>(devicePixelRatioF());
+    createControls();
+    connectHandlers();
+    connect(&pacer_, &RunPacer::stepped, this, [this] { update(surface_->takeDirtyRect()); });
+    connect(&pacer_, &RunPacer::finished, this, &frmSlitwise::runEnded);
+    connect(&pacer_, &RunPacer::failed, this, [this](const QString& message) {
+        showSettingError(message);
+        runEnded();
+    });
+    Form_Load();
+}
+
+frmSlitwise::~frmSlitwise() {
+    pacer_.stop();
+}
+
+void frmSlitwise::createControls() {
+    std::vector<std::pair<int, QWidget*>> tabOrder;
+    for (const ControlSpec& spec : ControlTable::controls()) {
+        QWidget* parent = spec.parent ? controls_.value(QString::fromUtf8(spec.parent)) : this;
+        QWidget* widget = ControlFactory::create(spec, parent);
+        // A control in a frame shows whenever its frame does.
+        widget->setVisible(spec.shown || spec.parent != nullptr);
+        controls_.insert(widget->objectName(), widget);
+        tabOrder.emplace_back(spec.tabIndex, widget);
+    }
+    std::sort(tabOrder.begin(), tabOrder.end(),
+              [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (std::size_t i = 1; i < tabOrder.size(); ++i) {
+        QWidget::setTabOrder(tabOrder[i - 1].second, tabOrder[i].second);
+    }
+}
+
+void frmSlitwise::connectHandlers() {
+    const std::pair<const char*, Handler> options[] = {
+        {"opFot1", &frmSlitwise::opFot1_Click},
+        {"opFot5", &frmSlitwise::opFot5_Click},
+        {"opFot10", &frmSlitwise::opFot10_Click},
+        {"op50", &frmSlitwise::op50_Click},
+        {"opFot100", &frmSlitwise::opFot100_Click},
+        {"opfot500", &frmSlitwise::opfot500_Click},
+        {"opRychlá", &frmSlitwise::opRychlá_Click},
+        {"opPomalejší", &frmSlitwise::opPomalejší_Click},
+        {"opPomalá", &frmSlitwise::opPomalá_Click},
+    };
+    for (const auto& [name, handler] : options) {
+        auto* button = qobject_cast<QAbstractButton*>(controls_.value(QString::fromUtf8(name)));
+        connect(button, &QAbstractButton::toggled, this, [this, handler = handler](bool checked) {
+            if (checked) {
+                dispatch(handler);
+            }
+        });
+    }
+    auto* bar = qobject_cast<QScrollBar*>(controls_.value(QStringLiteral("HScroll1")));
+    connect(bar, &QScrollBar::valueChanged, this,
+            [this] { dispatch(&frmSlitwise::HScroll1_Change); });
+    auto* start = qobject_cast<QAbstractButton*>(controls_.value(QStringLiteral("cmdStart")));
+    connect(start, &QAbstractButton::clicked, this,
+            [this] { dispatch(&frmSlitwise::cmdStart_Click); });
+    auto* exit = qobject_cast<QAbstractButton*>(controls_.value(QStringLiteral("cmdUnload")));
+    connect(exit, &QAbstractButton::clicked, this, &frmSlitwise::cmdUnload_Click);
+}
+
+void frmSlitwise::dispatch(Handler handler) {
+    if (!isRunning()) {
+        (this->*handler)();
+        return;
+    }
+    const bool startHeld =
+        std::find(pending_.begin(), pending_.end(), &frmSlitwise::cmdStart_Click) != pending_.end();
+    if (handler != &frmSlitwise::cmdStart_Click || !startHeld) {
+        pending_.push_back(handler);
+    }
+}
+
+void frmSlitwise::Form_Load() {
+    qobject_cast<QAbstractButton*>(controls_.value(QStringLiteral("op50")))->setChecked(true);
+    setText(SettingField::Rozptyl, Conversion::toText(180));
+    setText(SettingField::PocetFotonu, Conversion::toText(50));
+    setText(SettingField::Rd, Conversion::toText(40));
+    setText(SettingField::Ur, Conversion::toText(1));
+    setText(SettingField::Vzdalenost, Conversion::toText(200));
+    qobject_cast<QAbstractButton*>(controls_.value(QString::fromUtf8("opRychlá")))
+        ->setChecked(true);
+    setText(SettingField::Spomaleni, Conversion::toText(1));
+}
+
+void frmSlitwise::cmdStart_Click() {
+    auto run = std::make_unique<PhotonRun>(*surface_, random_, *this);
+    try {
+        run->start();
+    } catch (const SettingError& error) {
+        showSettingError(error.message());
+        return;
+    }
+    run_ = std::move(run);
+    update(surface_->takeDirtyRect());
+    if (QScreen* screen = this->screen()) {
+        pacer_.setFrameRate(screen->refreshRate());
+    }
+    pacer_.start(*run_);
+}
+
+void frmSlitwise::cmdUnload_Click() {
+    close();
+}
+
+void frmSlitwise::opFot1_Click() {
+    setText(SettingField::PocetFotonu, Conversion::toText(1));
+}
+void frmSlitwise::opFot5_Click() {
+    setText(SettingField::PocetFotonu, Conversion::toText(5));
+}
+void frmSlitwise::opFot10_Click() {
+    setText(SettingField::PocetFotonu, Conversion::toText(10));
+}
+void frmSlitwise::op50_Click() {
+    setText(SettingField::PocetFotonu, Conversion::toText(50));
+}
+void frmSlitwise::opFot100_Click() {
+    setText(SettingField::PocetFotonu, Conversion::toText(100));
+}
+void frmSlitwise::opfot500_Click() {
+    setText(SettingField::PocetFotonu, Conversion::toText(500));
+}
+void frmSlitwise::opRychlá_Click() {
+    setText(SettingField::Spomaleni, Conversion::toText(1));
+}
+void frmSlitwise::opPomalejší_Click() {
+    setText(SettingField::Spomaleni, Conversion::toText(2));
+}
+void frmSlitwise::opPomalá_Click() {
+    setText(SettingField::Spomaleni, Conversion::toText(3));
+}
+
+void frmSlitwise::HScroll1_Change() {
+    const auto* bar = qobject_cast<QScrollBar*>(controls_.value(QStringLiteral("HScroll1")));
+    setText(SettingField::Spomaleni, Conversion::toText(bar->value()));
+}
+
+bool frmSlitwise::isRunning() const {
+    return run_ != nullptr && pacer_.isRunning();
+}
+
+void frmSlitwise::finishRun() {
+    if (!isRunning()) {
+        return;
+    }
+    pacer_.stop();
+    try {
+        run_->advance(std::numeric_limits<long long>::max());
+    } catch (const SettingError& error) {
+        showSettingError(error.message());
+    }
+    update(surface_->takeDirtyRect());
+    runEnded();
+}
+
+void frmSlitwise::runEnded() {
+    run_.reset();
+    emit runFinished();
+    // The held clicks, in order, up to a held Start, which begins the next run; the clicks after
+    // it wait for that run to end.
+    while (!pending_.empty() && !isRunning()) {
+        const Handler handler = pending_.front();
+        pending_.pop_front();
+        (this->*handler)();
+    }
+}
+
+void frmSlitwise::showSettingError(const QString& message) {
+    if (message_) {
+        message_->close();
+    }
+    message_ = new QMessageBox(QMessageBox::Warning, QStringLiteral("Slitwise"), message,
+                               QMessageBox::Ok, this);
+    message_->setObjectName(QStringLiteral("settingMessage"));
+    message_->setAttribute(Qt::WA_DeleteOnClose);
+    message_->setWindowModality(Qt::WindowModal);
+    message_->open();
+}
+
+QString frmSlitwise::text(SettingField which) const {
+    return field(which)->text();
+}
+
+void frmSlitwise::setText(SettingField which, const QString& text) {
+    field(which)->setText(text);
+}
+
+void frmSlitwise::showCaption(CaptionField which) {
+    controls_.value(FormFields::name(which))->setVisible(true);
+}
+
+QLineEdit* frmSlitwise::field(const QString& name) const {
+    return qobject_cast<QLineEdit*>(controls_.value(name));
+}
+
+void frmSlitwise::paintEvent(QPaintEvent* event) {
+    // Only the kept picture is copied; the window's own grey fills the rest.
+    QPainter painter(this);
+    const QImage& image = surface_->image();
+    const QRect area = event->rect() & QRect(0, 0, ImageSurface::width, ImageSurface::height);
+    if (!area.isEmpty()) {
+        const qreal ratio = image.devicePixelRatio();
+        painter.drawImage(area, image,
+                          QRectF(area.x() * ratio, area.y() * ratio, area.width() * ratio,
+                                 area.height() * ratio));
+    }
+}
+
+void frmSlitwise::closeEvent(QCloseEvent* event) {
+    // Closing ends the program at once, even in the middle of a run, and nothing held runs.
+    pacer_.stop();
+    pending_.clear();
+    if (message_) {
+        message_->close();
+    }
+    event->accept();
+}

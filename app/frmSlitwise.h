@@ -1,0 +1,85 @@
+// The one window: its controls built from the control table, the load handler, the setting
+// handlers and Start, and the kept picture it copies to the screen.
+#pragma once
+
+#include "FormFields.h"
+#include "ImageSurface.h"
+#include "RandomGenerator.h"
+#include "RunPacer.h"
+
+#include <QHash>
+#include <QPointer>
+#include <QWidget>
+
+#include <cstdint>
+#include <deque>
+#include <memory>
+#include <optional>
+
+class PhotonRun;
+class QLineEdit;
+class QMessageBox;
+
+class frmSlitwise : public QWidget, public FormFields {
+    Q_OBJECT
+public:
+    static constexpr const char* address = "https://slitwise.example.org";
+
+    // Without a seed the random generator is seeded from the clock.
+    explicit frmSlitwise(std::optional<std::uint64_t> seed = std::nullopt);
+    ~frmSlitwise() override;
+
+    QString text(SettingField field) const override;
+    void setText(SettingField field, const QString& text) override;
+    void showCaption(CaptionField field) override;
+
+    bool isRunning() const;
+    // Does the rest of the current run at once, without the timer.
+    void finishRun();
+    const ImageSurface& surface() const { return *surface_; }
+    RunPacer& pacer() { return pacer_; }
+    std::uint64_t seed() const { return random_.seed(); }
+
+    // The handlers, each named after its control and event.
+    void Form_Load();
+    void cmdStart_Click();
+    void cmdUnload_Click();
+    void opFot1_Click();
+    void opFot5_Click();
+    void opFot10_Click();
+    void op50_Click();
+    void opFot100_Click();
+    void opfot500_Click();
+    void opRychlá_Click();
+    void opPomalejší_Click();
+    void opPomalá_Click();
+    void HScroll1_Change();
+
+signals:
+    void runFinished();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    using Handler = void (frmSlitwise::*)();
+
+    void createControls();
+    void connectHandlers();
+    // Runs the handler now, or after the run when one is in progress.
+    void dispatch(Handler handler);
+    void runEnded();
+    void showSettingError(const QString& message);
+    QLineEdit* field(const QString& name) const;
+    QLineEdit* field(SettingField which) const { return field(FormFields::name(which)); }
+
+    QHash<QString, QWidget*> controls_;
+    std::unique_ptr<ImageSurface> surface_;
+    RandomGenerator random_;
+    std::unique_ptr<PhotonRun> run_;
+    RunPacer pacer_;
+    // Clicks made during a run, in order; a Start among them is held once.
+    std::deque<Handler> pending_;
+    QPointer<QMessageBox> message_;
+};

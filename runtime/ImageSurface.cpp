@@ -1,0 +1,128 @@
+// Paints on the kept image with one QPainter that lives as long as the surface, so that a run's
+// hundreds of thousands of lines pay for no painter set-up.
+#include "ImageSurface.h"
+
+#include <QPen>
+
+#include <cmath>
+
+namespace {
+
+// Lines are cut to this margin around the image before they reach the painter: far-off or huge
+// coordinates (from extreme settings) then cost nothing, and non-finite ones are dropped.
+constexpr double clipMargin = 64.0;
+
+QColor toQColor(Colour colour) {
+    return QColor::fromRgb(colour.rgb);
+}
+
+// Liang-Barsky clipping of the segment to the rectangle [lo, hi]^2 (per axis). Returns false when
+// nothing of it is left.
+bool clipSegment(double& x1, double& y1, double& x2, double& y2, double loX, double loY, double hiX,
+                 double hiY) {
+    const double dx = x2 - x1;
+    const double dy = y2 - y1;
+    double t0 = 0.0;
+    double t1 = 1.0;
+    const double p[4] = {-dx, dx, -dy, dy};
+    const double q[4] = {x1 - loX, hiX - x1, y1 - loY, hiY - y1};
+    for (int i = 0; i < 4; ++i) {
+        if (p[i] == 0.0) {
+            if (q[i] < 0.0) {
+                return false;
+            }
+            continue;
+        }
+        const double t = q[i] / p[i];
+        if (p[i] < 0.0) {
+            t0 = std::max(t0, t);
+        } else {
+            t1 = std::min(t1, t);
+        }
+        if (t0 > t1) {
+            return false;
+        }
+    }
+    const double sx = x1;
+    const double sy = y1;
+    x1 = sx + t0 * dx;
+    y1 = sy + t0 * dy;
+    x2 = sx + t1 * dx;
+    y2 = sy + t1 * dy;
+    return true;
+}
+
+} // namespace
+
+ImageSurface::ImageSurface(qreal devicePixelRatio)
+    : image_(qRound(width * devicePixelRatio), qRound(height * devicePixelRatio),
+             QImage::Format_RGB32) {
+    image_.setDevicePixelRatio(devicePixelRatio);
+    image_.fill(toQColor(Colour::lightGrey()));
+    painter_.begin(&image_);
+    painter_.setRenderHint(QPainter::Antialiasing, false);
+    painter_.setBrush(Qt::NoBrush);
+}
+
+ImageSurface::~ImageSurface() {
+    painter_.end();
+}
+
+void ImageSurface::setScaleToPixels() {
+    // The image is always addressed in logical pixels; there is no other scale to leave.
+}
+
+void ImageSurface::setPenWidth(int pixels) {
+    penWidth_ = pixels;
+}
+
+void ImageSurface::line(float x1, float y1, float x2, float y2, std::optional<Colour> colour) {
+    double ax = x1;
+    double ay = y1;
+    double bx = x2;
+    double by = y2;
+    if (!std::isfinite(ax) || !std::isfinite(ay) || !std::isfinite(bx) || !std::isfinite(by)) {
+        return;
+    }
+    if (!clipSegment(ax, ay, bx, by, -clipMargin, -clipMargin, width + clipMargin,
+                     height + clipMargin)) {
+        return;
+    }
+    usePen(colour.value_or(Colour::foreground()));
+    painter_.drawLine(QLineF(ax, ay, bx, by));
+    markDirty(QRectF(QPointF(ax, ay), QPointF(bx, by)).normalized());
+}
+
+void ImageSurface::circle(float x, float y, float radius) {
+    if (!std::isfinite(x) || !std::isfinite(y) || !std::isfinite(radius) ||
+        std::abs(radius) > width + height) {
+        return;
+    }
+    usePen(Colour::foreground());
+    const QPointF centre(x, y);
+    painter_.drawEllipse(centre, radius, radius);
+    markDirty(QRectF(centre.x() - radius, centre.y() - radius, 2 * radius, 2 * radius));
+}
+
+QRect ImageSurface::takeDirtyRect() {
+    const QRect taken = dirty_;
+    dirty_ = QRect();
+    return taken;
+}
+
+void ImageSurface::usePen(Colour colour) {
+    // Setting a pen is not free, so it is set only when the width or the colour changes.
+    if (penWidth_ == appliedWidth_ && colour == appliedColour_) {
+        return;
+    }
+    appliedWidth_ = penWidth_;
+    appliedColour_ = colour;
+    painter_.setPen(QPen(toQColor(colour), penWidth_, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+}
+
+void ImageSurface::markDirty(const QRectF& logical) {
+    // Grown by the pen's reach and a pixel for rounding, and kept within the image.
+    const qreal reach = penWidth_ / 2.0 + 1.0;
+    const QRect grown = logical.adjusted(-reach, -reach, reach, reach).toAlignedRect();
+    dirty_ |= grown.intersected(QRect(0, 0, width, height));
+}

@@ -1,0 +1,23 @@
+// The head-to-tail sum of the arrival arrows of one detector point. Every arrow has length 0.3;
+// the y part sums -sin, so the sum is the arrows' sum mirrored top to bottom.
+#pragma once
+
+#include <cmath>
+
+class ArrowSum {
+public:
+    static constexpr double arrowLength = 0.3;
+
+    void reset() { x_ = y_ = 0.0; }
+    void add(double arrivalPhase) {
+        x_ += arrowLength * std::cos(arrivalPhase);
+        y_ -= arrowLength * std::sin(arrivalPhase);
+    }
+    double x() const { return x_; }
+    double y() const { return y_; }
+    double squaredLength() const { return y_ * y_ + x_ * x_; }
+
+private:
+    double x_ = 0.0;
+    double y_ = 0.0;
+};

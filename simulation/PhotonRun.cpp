@@ -1,0 +1,173 @@
+// The photon loop as a state machine over the nested loops pass > dot > photon > repetition.
+// Each loop's bound is read from its setting's text when that loop begins, as a run in one go
+// would read it.
+#include "PhotonRun.h"
+
+#include "Conversion.h"
+#include "DrawingSurface.h"
+#include "RandomSource.h"
+
+#include <cmath>
+
+namespace {
+
+constexpr double heightReseed = 10;      // re-seed before each detector height
+constexpr double phaseReseed = 5;        // re-seed before each start phase
+constexpr int heightChoices = 451;       // offsets 0 to 450 above bottomY
+constexpr int phaseChoices = 180;        // start phases per pass, in steps of phaseUnit
+constexpr int slitChoices = 1000;        // u > 500 takes the upper slit
+constexpr double greenEveryLower = 15.7; // rounds to 16
+constexpr double greenEveryUpper = 13;
+
+float f(double value) {
+    return static_cast<float>(value);
+}
+
+} // namespace
+
+PhotonRun::PhotonRun(DrawingSurface& surface, RandomSource& random, FormFields& fields)
+    : surface_(surface), random_(random), settings_(fields) {}
+
+void PhotonRun::start() {
+    settings_.checkAll();
+    scene_ = Scene::prepare(surface_, settings_);
+    stage_ = Stage::NextDot;
+}
+
+long long PhotonRun::repetitionsFor(double photonsPerDot, double slowdown) {
+    const auto count = [](double bound) {
+        return bound < 1 ? 0LL : static_cast<long long>(std::floor(bound));
+    };
+    return passes * dotsPerPass * count(photonsPerDot) * std::max(1LL, count(slowdown));
+}
+
+bool PhotonRun::advance(long long steps) {
+    try {
+        while (stage_ == Stage::NextDot || stage_ == Stage::NextPhoton ||
+               stage_ == Stage::NextRepetition) {
+            if (stage_ == Stage::NextDot) {
+                beginDot();
+            } else if (stage_ == Stage::NextPhoton) {
+                beginPhoton();
+            } else if (repetition_ <= repetitionBound_ || idleStepDue_) {
+                // Stop only where a step is due, so that the bookkeeping after the last step of
+                // a piece, up to the next step, is done in the same piece.
+                if (steps <= 0) {
+                    return false;
+                }
+                --steps;
+                if (repetition_ <= repetitionBound_) {
+                    animateRepetition();
+                    ++repetition_;
+                } else {
+                    idleStepDue_ = false;
+                }
+            } else {
+                // Only the last repetition's arrival arrow counts.
+                sum_.add(arrivalPhase_);
+                surface_.setPenWidth(1);
+                ++photon_;
+                stage_ = Stage::NextPhoton;
+            }
+        }
+    } catch (...) {
+        stage_ = Stage::Over;
+        throw;
+    }
+    return isOver();
+}
+
+void PhotonRun::beginDot() {
+    if (dot_ > dotsPerPass) {
+        dot_ = 1;
+        ++pass_;
+    }
+    if (pass_ > passes) {
+        close();
+        return;
+    }
+    random_.reseed(heightReseed);
+    const double r = Conversion::integerPart(random_.nextValue() * heightChoices);
+    dotOffset_ = pass_ == 1 ? r : r + 2;
+    sum_.reset();
+    photonBound_ = settings_.number(SettingField::PocetFotonu);
+    photon_ = 1;
+    stage_ = Stage::NextPhoton;
+}
+
+void PhotonRun::beginPhoton() {
+    if (photon_ > photonBound_) {
+        finishDot();
+        ++dot_;
+        stage_ = Stage::NextDot;
+        return;
+    }
+    repetitionBound_ = settings_.number(SettingField::Spomaleni);
+    repetition_ = 1;
+    idleStepDue_ = repetitionBound_ < 1;
+    stage_ = Stage::NextRepetition;
+}
+
+void PhotonRun::animateRepetition() {
+    const double length = Scene::arrowLength;
+    const auto sourceX = f(Scene::sourceX);
+    const auto axisY = f(Scene::axisY);
+
+    random_.reseed(phaseReseed);
+    const double r = Conversion::integerPart(random_.nextValue() * phaseChoices);
+    previousPhase_ = phase_;
+    phase_ = Scene::phaseUnit * (pass_ == 1 ? r : r + phaseChoices);
+
+    surface_.line(sourceX, axisY, f(Scene::sourceX - length * std::cos(previousPhase_)),
+                  f(Scene::axisY - length * std::sin(previousPhase_)), Colour::lightGrey());
+    surface_.line(sourceX, axisY, f(Scene::sourceX - length * std::cos(phase_)),
+                  f(Scene::axisY - length * std::sin(phase_)));
+
+    const double u = Conversion::integerPart(random_.nextValue() * slitChoices);
+    const bool upper = u > 500;
+    slitSign_ = upper ? +1 : -1;
+    const std::optional<Colour> slitColour =
+        upper ? std::nullopt : std::optional<Colour>(Colour::captionText());
+
+    const double halfSeparation = settings_.number(SettingField::Rd) / 2;
+    const double slitY = upper ? Scene::axisY - halfSeparation : Scene::axisY + halfSeparation;
+    surface_.line(sourceX, axisY, f(Scene::shieldX), f(slitY), slitColour);
+    surface_.line(f(Scene::shieldX), f(slitY), f(Scene::shieldX - length * std::cos(phase_)),
+                  f(slitY - length * std::sin(phase_)), slitColour);
+
+    dotY_ = f(Scene::bottomY - dotOffset_);
+    const Scene::Paths paths = scene_.pathLengths(dotY_, settings_.number(SettingField::Rd));
+    const double turnPerPixel = settings_.number(SettingField::Ur);
+    arrivalPhase_ = phase_ + turnPerPixel * (upper ? paths.upper : paths.lower);
+
+    surface_.line(f(scene_.detectorX), dotY_,
+                  f(scene_.detectorX + length * std::cos(arrivalPhase_)),
+                  f(dotY_ - length * std::sin(arrivalPhase_)), slitColour);
+    surface_.setPenWidth(1);
+}
+
+void PhotonRun::finishDot() {
+    const double probability = sum_.squaredLength() * scene_.scales.probability;
+    surface_.setPenWidth(2);
+    surface_.line(f(Scene::patternAxisX), dotY_, f(Scene::patternAxisX + probability), dotY_);
+    surface_.setPenWidth(1);
+    surface_.setPenWidth(2);
+    const bool sampled = (slitSign_ == -1 && Conversion::mod(dotY_, greenEveryLower) == 0) ||
+                         (slitSign_ == +1 && Conversion::mod(dotY_, greenEveryUpper) == 0);
+    if (sampled) {
+        surface_.line(f(Scene::sumAxisX), dotY_, f(Scene::sumAxisX + sum_.x() * scene_.scales.sum),
+                      f(dotY_ - sum_.y() * scene_.scales.sum), Colour::green());
+    }
+    surface_.setPenWidth(1);
+}
+
+void PhotonRun::close() {
+    surface_.setPenWidth(3);
+    surface_.circle(f(Scene::sourceX), f(Scene::axisY), 4);
+    surface_.setPenWidth(1);
+    for (CaptionField caption : {CaptionField::Zdroj, CaptionField::Clona, CaptionField::Detektor,
+                                 CaptionField::Soucet, CaptionField::Pravdepodobnost}) {
+        settings_.showCaption(caption);
+    }
+    stage_ = Stage::Over;
+}

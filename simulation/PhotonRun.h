@@ -1,0 +1,68 @@
+// One run of the experiment, from painting the drawing area to the finished pattern, as a
+// stepper: advance() does a bounded piece of work and returns, so that a window can show the run
+// as it grows and stay responsive. How the work is cut into steps never changes the outcome.
+#pragma once
+
+#include "ArrowSum.h"
+#include "Scene.h"
+#include "SettingReader.h"
+
+class DrawingSurface;
+class FormFields;
+class RandomSource;
+
+class PhotonRun {
+public:
+    static constexpr int passes = 2;
+    static constexpr int dotsPerPass = 260;
+
+    PhotonRun(DrawingSurface& surface, RandomSource& random, FormFields& fields);
+
+    // The first stage: apparatus, scales, zero-scatter switch. Throws SettingError, having drawn
+    // nothing, when any setting text cannot be used.
+    void start();
+    // Does up to `steps` photon repetitions (a photon whose slowdown is below 1 counts as one
+    // step, so that even a run with nothing to animate moves on in bounded pieces), with the
+    // bookkeeping of the dots around them. After the last dot it does the closing steps. Returns
+    // true when the run is over. Throws SettingError if a setting read during the run cannot be
+    // used; the run is then over.
+    bool advance(long long steps);
+    bool isOver() const { return stage_ == Stage::Over; }
+
+    const Scene& scene() const { return scene_; }
+    // Photon repetitions the run will animate, at the settings as they stand now.
+    static long long repetitionsFor(double photonsPerDot, double slowdown);
+
+private:
+    enum class Stage { NotStarted, NextDot, NextPhoton, NextRepetition, Over };
+
+    void beginDot();
+    void beginPhoton();
+    void animateRepetition();
+    void finishDot();
+    void close();
+
+    DrawingSurface& surface_;
+    RandomSource& random_;
+    SettingReader settings_;
+    Scene scene_;
+    Stage stage_ = Stage::NotStarted;
+
+    // Loop counters and the bounds read when each loop began.
+    int pass_ = 1;
+    int dot_ = 1;
+    long long photon_ = 1;
+    double photonBound_ = 0.0;
+    long long repetition_ = 1;
+    double repetitionBound_ = 0.0;
+    bool idleStepDue_ = false; // a photon with no repetitions still spends one step
+
+    // The values of the run, 0 before they are first set.
+    double dotOffset_ = 0.0; // height of the detector point above bottomY
+    float dotY_ = 0.0f;
+    double phase_ = 0.0;         // start phase of the current photon, radians
+    double previousPhase_ = 0.0; // the photon drawn before, whose source arrow is erased
+    int slitSign_ = 0;           // +1 upper slit, -1 lower slit
+    double arrivalPhase_ = 0.0;  // radians, at the detector point
+    ArrowSum sum_;
+};

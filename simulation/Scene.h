@@ -1,0 +1,47 @@
+// Where the apparatus stands and the two drawing scales of a run. All positions are pixels of the
+// drawing surface, origin top left, y downward.
+#pragma once
+
+class DrawingSurface;
+class SettingReader;
+
+class Scene {
+public:
+    static constexpr double areaWidth = 800;  // right end of the cleared area
+    static constexpr double areaHeight = 581; // the other heights are counted from here
+    static constexpr int clearedRows = 580;   // rows 580 up to 1; row 0 is never painted
+    static constexpr double bottomMargin = 50;
+    static constexpr double bottomY = areaHeight - bottomMargin; // 531
+    static constexpr double topY = 70;                           // top of every vertical line
+    static constexpr double sourceX = 80;
+    static constexpr double axisY = areaHeight / 2 + 50; // 340.5, the source and the slits' middle
+    static constexpr double shieldX = 150;               // the shield and both slits
+    static constexpr double sumAxisX = 450;              // where the summed arrows start
+    static constexpr double patternAxisX = 550;          // where the pattern bars start
+    static constexpr double arrowLength = 20;
+    static constexpr double sourceRadius = 5;
+    // Radians per step of a random start phase: close to, but not exactly, one degree.
+    static constexpr double phaseUnit = 1.57041 / 100 * 1.1;
+
+    // Squared sum length to bar length, and sum to drawn arrow. Both 0 for a photons-per-dot
+    // value that matches no row of the table.
+    struct Scales {
+        double probability = 0.0;
+        double sum = 0.0;
+    };
+    static Scales scalesFor(double photonsPerDot);
+
+    // Lengths in pixels of the paths from the upper and the lower slit to a detector point.
+    struct Paths {
+        double upper = 0.0;
+        double lower = 0.0;
+    };
+    Paths pathLengths(double dotY, double slitSeparation) const;
+
+    // The first stage of a run: paints the drawing area grey, draws the apparatus, settles the
+    // detector position and the scales, and applies the zero-scatter switch.
+    static Scene prepare(DrawingSurface& surface, SettingReader& settings);
+
+    double detectorX = 0.0; // the distance setting + 100
+    Scales scales;
+};

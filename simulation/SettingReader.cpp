@@ -1,0 +1,27 @@
+// Conversion of the setting texts, with the range guard that keeps every loop of a run finite.
+#include "SettingReader.h"
+
+#include "Conversion.h"
+#include "SettingError.h"
+
+#include <cmath>
+
+double SettingReader::number(SettingField field) const {
+    const QString text = fields_.text(field);
+    const std::optional<double> value = Conversion::toNumber(text);
+    if (!value) {
+        throw SettingError(field, text, SettingError::Reason::NotANumber);
+    }
+    if (std::abs(*value) > largestMagnitude) {
+        throw SettingError(field, text, SettingError::Reason::OutOfRange);
+    }
+    return *value;
+}
+
+void SettingReader::checkAll() const {
+    for (SettingField field :
+         {SettingField::Vzdalenost, SettingField::Rd, SettingField::Ur, SettingField::Rozptyl,
+          SettingField::PocetFotonu, SettingField::Spomaleni}) {
+        number(field);
+    }
+}

@@ -1,0 +1,25 @@
+// Reads a setting as a number from its field's text at the moment it is needed, and refuses a
+// text that a run cannot use instead of letting it break the run.
+#pragma once
+
+#include "FormFields.h"
+
+class SettingReader {
+public:
+    // Every setting the window offers is a small whole number. Beyond this size a loop bound
+    // would keep a run going for days and positions would fall far outside the picture, so such
+    // texts are refused like texts that are not numbers.
+    static constexpr int largestMagnitude = 32767;
+
+    explicit SettingReader(FormFields& fields) : fields_(fields) {}
+
+    // Throws SettingError when the text is not a number or is out of range.
+    double number(SettingField field) const;
+    // Checks all six settings at once, so that a run with a bad one never starts.
+    void checkAll() const;
+    void write(SettingField field, const QString& text) { fields_.setText(field, text); }
+    void showCaption(CaptionField field) { fields_.showCaption(field); }
+
+private:
+    FormFields& fields_;
+};

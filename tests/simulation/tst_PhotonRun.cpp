@@ -1,0 +1,414 @@
+// The photon loop, arrow sum and pattern, run with scripted random values into a recording
+// surface, and whole runs with the real generator.
+#include "FakeFields.h"
+#include "ImageSurface.h"
+#include "PhotonRun.h"
+#include "RandomGenerator.h"
+#include "RecordingSurface.h"
+#include "ScriptedRandom.h"
+#include "SettingError.h"
+
+#include <QTest>
+
+#include <cmath>
+#include <limits>
+
+using Call = RecordingSurface::Call;
+using Kind = RecordingSurface::Kind;
+
+namespace {
+
+constexpr long long whole = std::numeric_limits<long long>::max();
+constexpr std::size_t apparatusLines = 585; // 580 grey rows, shield, three verticals, axis
+
+// The random value that makes integerPart(value * choices) == r.
+double pick(int r, int choices) {
+    return (r + 0.5) / choices;
+}
+double height(int offset) {
+    return pick(offset, 451);
+}
+double phase(int r) {
+    return pick(r, 180);
+}
+const double lower = 0.2; // u = 200, the lower slit
+const double upper = 0.9; // u = 900, the upper slit
+
+void runWhole(PhotonRun& run, long long stepSize = whole) {
+    run.start();
+    while (!run.advance(stepSize)) {
+    }
+}
+
+bool near(float a, double b) {
+    return std::abs(a - b) < 1e-3;
+}
+
+std::vector<Call> linesFrom(const RecordingSurface& surface, float x, float y = -1) {
+    std::vector<Call> result;
+    const std::vector<Call> lines = surface.lines();
+    for (std::size_t i = apparatusLines; i < lines.size(); ++i) {
+        if (lines[i].x1 == x && (y < 0 || lines[i].y1 == y)) {
+            result.push_back(lines[i]);
+        }
+    }
+    return result;
+}
+
+std::vector<Call> detectorArrows(const RecordingSurface& surface) {
+    return linesFrom(surface, 300);
+}
+
+std::vector<Call> greenArrows(const RecordingSurface& surface) {
+    std::vector<Call> result;
+    for (const Call& line : surface.lines()) {
+        if (line.colour == Colour::green()) {
+            result.push_back(line);
+        }
+    }
+    return result;
+}
+
+} // namespace
+
+class tst_PhotonRun : public QObject {
+    Q_OBJECT
+private slots:
+    void firstPhotonErasesALeftPointingArrow();
+    void onePhotonAnimationInOrder_data();
+    void onePhotonAnimationInOrder();
+    void pathLengths_data();
+    void pathLengths();
+    void slowdownRepeatsAndSumsOnlyTheLast();
+    void passTwoUsesLowerHeightsAndTheSecondHalfTurn();
+    void onePhotonPerDotGivesFlatBars();
+    void greenArrowAtSampledHeights_data();
+    void greenArrowAtSampledHeights();
+    void zeroScatterSendsFiftyPhotons();
+    void runEndsWithCircleAndCaptions();
+    void outcomeDoesNotDependOnStepSize();
+    void sameSeedSamePicture();
+    void longBarsWhereThePathsDifferByWholeTurns();
+    void badTextStopsTheRun_data();
+    void badTextStopsTheRun();
+    void loopBoundsBelowOneSkipTheirLoops();
+};
+
+void tst_PhotonRun::firstPhotonErasesALeftPointingArrow() {
+    RecordingSurface surface;
+    ScriptedRandom random({height(0), phase(90), lower});
+    FakeFields fields;
+    PhotonRun run(surface, random, fields);
+    run.start();
+    run.advance(1);
+    const Call erase = surface.lines()[apparatusLines];
+    QCOMPARE(erase, (Call{Kind::Line, 1, 80, 340.5f, 60, 340.5f, 0, Colour::lightGrey()}));
+    // The second photon erases the first one's arrow, which pointed straight up at 90 steps.
+    run.advance(1);
+    const Call second = surface.lines()[apparatusLines + 5];
+    QCOMPARE(second.colour, Colour::lightGrey());
+    QVERIFY(near(second.y2, 340.5 - 20 * std::sin(90 * Scene::phaseUnit)));
+}
+
+void tst_PhotonRun::onePhotonAnimationInOrder_data() {
+    QTest::addColumn<double>("slit");
+    QTest::addColumn<float>("slitY");
+    QTest::addColumn<bool>("captionColour");
+    QTest::newRow("upper slit in the foreground colour") << upper << 320.5f << false;
+    QTest::newRow("lower slit in the caption-text colour") << lower << 360.5f << true;
+    QTest::newRow("u = 500 still takes the lower slit") << pick(500, 1000) << 360.5f << true;
+    QTest::newRow("u = 501 takes the upper slit") << pick(501, 1000) << 320.5f << false;
+}
+
+void tst_PhotonRun::onePhotonAnimationInOrder() {
+    QFETCH(double, slit);
+    QFETCH(float, slitY);
+    QFETCH(bool, captionColour);
+    RecordingSurface surface;
+    ScriptedRandom random({height(191), phase(0), slit});
+    FakeFields fields;
+    PhotonRun run(surface, random, fields);
+    run.start();
+    run.advance(1);
+    const std::optional<Colour> colour =
+        captionColour ? std::optional<Colour>(Colour::captionText()) : std::nullopt;
+    const std::vector<Call> all = surface.lines();
+    const std::vector<Call> lines(all.begin() + apparatusLines, all.end());
+    QCOMPARE(lines.size(), std::size_t(5));
+    QCOMPARE(lines[1], (Call{Kind::Line, 1, 80, 340.5f, 60, 340.5f})); // new source arrow
+    QCOMPARE(lines[2], (Call{Kind::Line, 1, 80, 340.5f, 150, slitY, 0, colour}));
+    QCOMPARE(lines[3], (Call{Kind::Line, 1, 150, slitY, 130, slitY, 0, colour}));
+    QCOMPARE(lines[4].colour, colour);
+    QCOMPARE(lines[4].y1, 340.0f); // dotY = 531 - 191
+    QCOMPARE(random.reseeds(), (std::vector<double>{10, 5}));
+}
+
+void tst_PhotonRun::pathLengths_data() {
+    QTest::addColumn<int>("dotY");
+    QTest::addColumn<double>("upperPath");
+    QTest::addColumn<double>("lowerPath");
+    QTest::newRow("dotY 340") << 340 << 151.2622 << 151.3944;
+    QTest::newRow("dotY 531") << 531 << 258.4768 << 227.0908;
+    QTest::newRow("dotY 81") << 81 << 282.5956 << 317.2070;
+}
+
+void tst_PhotonRun::pathLengths() {
+    QFETCH(int, dotY);
+    QFETCH(double, upperPath);
+    QFETCH(double, lowerPath);
+    for (const auto& [slit, path] : {std::pair{upper, upperPath}, std::pair{lower, lowerPath}}) {
+        RecordingSurface surface;
+        // Start phase 0 and t = 1: the arrival phase is the path length itself.
+        ScriptedRandom random({height(531 - dotY), phase(0), slit});
+        FakeFields fields;
+        PhotonRun run(surface, random, fields);
+        run.start();
+        run.advance(1);
+        const Scene::Paths paths = run.scene().pathLengths(dotY, 40);
+        QVERIFY(std::abs(paths.upper - upperPath) < 5e-5);
+        QVERIFY(std::abs(paths.lower - lowerPath) < 5e-5);
+        const Call arrow = surface.lines().back();
+        QCOMPARE(arrow.x1, 300.0f);
+        QVERIFY2(near(arrow.x2, 300 + 20 * std::cos(path)) &&
+                     near(arrow.y2, dotY - 20 * std::sin(path)),
+                 qPrintable(RecordingSurface::describe(arrow)));
+    }
+}
+
+void tst_PhotonRun::slowdownRepeatsAndSumsOnlyTheLast() {
+    RecordingSurface surface;
+    // Dot at 336, three repetitions with start phases 10, 20 and 30 steps, all the lower slit.
+    ScriptedRandom random({height(195), phase(10), lower, phase(20), lower, phase(30), lower});
+    FakeFields fields;
+    fields.setText(SettingField::PocetFotonu, QStringLiteral("1"));
+    fields.setText(SettingField::Spomaleni, QStringLiteral("3"));
+    PhotonRun run(surface, random, fields);
+    run.start();
+    run.advance(3);
+    run.advance(1); // finishes the dot and animates the next dot's first repetition
+    QCOMPARE(linesFrom(surface, 80, 340.5f).size(), std::size_t(3 * 3 + 3)); // 3 per repetition
+    const std::vector<Call> green = greenArrows(surface);
+    QCOMPARE(green.size(), std::size_t(1));
+    const double arrival = 30 * Scene::phaseUnit + run.scene().pathLengths(336, 40).lower;
+    // sumScale 150 for one photon: the arrow is 0.3 * 150 = 45 long, mirrored top to bottom.
+    QVERIFY(near(green[0].x2, 450 + 45 * std::cos(arrival)));
+    QVERIFY(near(green[0].y2, 336 + 45 * std::sin(arrival)));
+}
+
+void tst_PhotonRun::passTwoUsesLowerHeightsAndTheSecondHalfTurn() {
+    RecordingSurface surface;
+    ScriptedRandom random({0.0}); // height 0, phase 0 and the lower slit, always
+    FakeFields fields;
+    fields.setText(SettingField::PocetFotonu, QStringLiteral("1"));
+    PhotonRun run(surface, random, fields);
+    runWhole(run);
+    const std::vector<Call> arrows = detectorArrows(surface);
+    QCOMPARE(arrows.size(), std::size_t(520));
+    QCOMPARE(arrows[259].y1, 531.0f);
+    QCOMPARE(arrows[260].y1, 529.0f);
+    std::vector<Call> sourceArrows;
+    for (const Call& line : linesFrom(surface, 80, 340.5f)) {
+        if (!line.colour) {
+            sourceArrows.push_back(line);
+        }
+    }
+    QCOMPARE(sourceArrows.size(), std::size_t(520));
+    QCOMPARE(sourceArrows[259].x2, 60.0f);
+    const double secondHalf = 180 * Scene::phaseUnit;
+    QVERIFY(near(sourceArrows[260].x2, 80 - 20 * std::cos(secondHalf)));
+    QVERIFY(near(sourceArrows[260].y2, 340.5 - 20 * std::sin(secondHalf)));
+}
+
+void tst_PhotonRun::onePhotonPerDotGivesFlatBars() {
+    RecordingSurface surface;
+    RandomGenerator random(3);
+    FakeFields fields;
+    fields.setText(SettingField::PocetFotonu, QStringLiteral("1"));
+    PhotonRun run(surface, random, fields);
+    runWhole(run);
+    const std::vector<Call> bars = linesFrom(surface, 550);
+    QCOMPARE(bars.size(), std::size_t(520));
+    for (const Call& bar : bars) {
+        QCOMPARE(bar.penWidth, 2);
+        QCOMPARE(bar.y1, bar.y2);
+        QVERIFY2(near(bar.x2, 550 + 72), qPrintable(RecordingSurface::describe(bar)));
+    }
+}
+
+void tst_PhotonRun::greenArrowAtSampledHeights_data() {
+    QTest::addColumn<int>("dotY");
+    QTest::addColumn<double>("slit");
+    QTest::addColumn<bool>("drawn");
+    QTest::newRow("336, lower slit: a multiple of 16") << 336 << lower << true;
+    QTest::newRow("336, upper slit: not a multiple of 13") << 336 << upper << false;
+    QTest::newRow("338, upper slit: a multiple of 13") << 338 << upper << true;
+    QTest::newRow("338, lower slit: not a multiple of 16") << 338 << lower << false;
+    QTest::newRow("320, lower: 15.7 acts as 16, not 15") << 320 << lower << true;
+    QTest::newRow("330, lower: a multiple of 15 only") << 330 << lower << false;
+}
+
+void tst_PhotonRun::greenArrowAtSampledHeights() {
+    QFETCH(int, dotY);
+    QFETCH(double, slit);
+    QFETCH(bool, drawn);
+    RecordingSurface surface;
+    ScriptedRandom random({height(531 - dotY), phase(0), slit});
+    FakeFields fields;
+    fields.setText(SettingField::PocetFotonu, QStringLiteral("1"));
+    PhotonRun run(surface, random, fields);
+    run.start();
+    run.advance(1);
+    const std::vector<Call> green = greenArrows(surface);
+    QCOMPARE(green.size(), std::size_t(drawn ? 1 : 0));
+    if (drawn) {
+        QCOMPARE(green[0].x1, 450.0f);
+        QCOMPARE(green[0].y1, static_cast<float>(dotY));
+        QCOMPARE(green[0].penWidth, 2);
+    }
+}
+
+void tst_PhotonRun::zeroScatterSendsFiftyPhotons() {
+    RecordingSurface surface;
+    RandomGenerator random(11);
+    FakeFields fields;
+    fields.setText(SettingField::PocetFotonu, QStringLiteral("5"));
+    fields.setText(SettingField::Rozptyl, QStringLiteral("0"));
+    PhotonRun run(surface, random, fields);
+    runWhole(run);
+    QCOMPARE(detectorArrows(surface).size(), std::size_t(520 * 50));
+}
+
+void tst_PhotonRun::runEndsWithCircleAndCaptions() {
+    RecordingSurface surface;
+    RandomGenerator random(1);
+    FakeFields fields;
+    fields.setText(SettingField::PocetFotonu, QStringLiteral("1"));
+    PhotonRun run(surface, random, fields);
+    run.start();
+    QVERIFY(!run.advance(519));
+    QVERIFY(fields.captionsShown().isEmpty());
+    QVERIFY(run.advance(1));
+    QVERIFY(run.isOver());
+    const std::vector<Call>& calls = surface.calls();
+    QCOMPARE(calls[calls.size() - 3], (Call{Kind::PenWidth, 3}));
+    QCOMPARE(calls[calls.size() - 2], (Call{Kind::Circle, 3, 80, 340.5f, 0, 0, 4}));
+    QCOMPARE(calls.back(), (Call{Kind::PenWidth, 1}));
+    QCOMPARE(fields.captionsShown(),
+             QStringList({"nZdroj", "nClona", "nDetektor", QString::fromUtf8("nSoučet"),
+                          QString::fromUtf8("nPravděpodobnost")}));
+}
+
+void tst_PhotonRun::outcomeDoesNotDependOnStepSize() {
+    std::vector<std::vector<Call>> recordings;
+    for (long long step : {1LL, 7LL, 10000LL}) {
+        RecordingSurface surface;
+        RandomGenerator random(42);
+        FakeFields fields;
+        fields.setText(SettingField::PocetFotonu, QStringLiteral("5"));
+        fields.setText(SettingField::Spomaleni, QStringLiteral("2"));
+        PhotonRun run(surface, random, fields);
+        runWhole(run, step);
+        recordings.push_back(surface.calls());
+    }
+    QVERIFY(recordings[0] == recordings[1]);
+    QVERIFY(recordings[0] == recordings[2]);
+}
+
+void tst_PhotonRun::sameSeedSamePicture() {
+    const auto picture = [](std::uint64_t seed) {
+        ImageSurface surface;
+        RandomGenerator random(seed);
+        FakeFields fields;
+        fields.setText(SettingField::PocetFotonu, QStringLiteral("10"));
+        PhotonRun run(surface, random, fields);
+        runWhole(run);
+        return surface.snapshot();
+    };
+    const QImage first = picture(1234);
+    QCOMPARE(picture(1234), first);
+    QVERIFY(picture(1235) != first);
+}
+
+void tst_PhotonRun::longBarsWhereThePathsDifferByWholeTurns() {
+    RecordingSurface surface;
+    RandomGenerator random(2024);
+    FakeFields fields;
+    fields.setText(SettingField::PocetFotonu, QStringLiteral("500"));
+    PhotonRun run(surface, random, fields);
+    runWhole(run);
+    double inPhase = 0, inPhaseCount = 0, outOfPhase = 0, outOfPhaseCount = 0;
+    for (const Call& bar : linesFrom(surface, 550)) {
+        const Scene::Paths paths = run.scene().pathLengths(bar.y1, 40);
+        const double half = std::abs(std::cos((paths.upper - paths.lower) / 2));
+        if (half > 0.95) {
+            inPhase += bar.x2 - 550;
+            ++inPhaseCount;
+        } else if (half < 0.2) {
+            outOfPhase += bar.x2 - 550;
+            ++outOfPhaseCount;
+        }
+    }
+    QVERIFY(inPhaseCount > 20 && outOfPhaseCount > 20);
+    const double longMean = inPhase / inPhaseCount;
+    const double shortMean = outOfPhase / outOfPhaseCount;
+    QVERIFY2(longMean > 5 * shortMean,
+             qPrintable(QStringLiteral("long %1, short %2").arg(longMean).arg(shortMean)));
+}
+
+void tst_PhotonRun::badTextStopsTheRun_data() {
+    QTest::addColumn<int>("field");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("beforeDrawing");
+    QTest::newRow("distance not a number") << int(SettingField::Vzdalenost) << "abc" << true;
+    QTest::newRow("photons out of range") << int(SettingField::PocetFotonu) << "1e308" << true;
+    QTest::newRow("turn changed mid-run") << int(SettingField::Ur) << "x" << false;
+    QTest::newRow("slowdown changed mid-run") << int(SettingField::Spomaleni) << "??" << false;
+}
+
+void tst_PhotonRun::badTextStopsTheRun() {
+    QFETCH(int, field);
+    QFETCH(QString, text);
+    QFETCH(bool, beforeDrawing);
+    RecordingSurface surface;
+    RandomGenerator random(5);
+    FakeFields fields;
+    PhotonRun run(surface, random, fields);
+    if (beforeDrawing) {
+        fields.setText(SettingField(field), text);
+        QVERIFY_THROWS_EXCEPTION(SettingError, run.start());
+        QVERIFY(surface.calls().empty());
+        return;
+    }
+    run.start();
+    run.advance(10);
+    fields.setText(SettingField(field), text);
+    try {
+        run.advance(whole);
+        QFAIL("the bad text was used");
+    } catch (const SettingError& error) {
+        QCOMPARE(error.text(), text);
+        QVERIFY(error.message().startsWith(FormFields::name(SettingField(field)) +
+                                           QStringLiteral(" holds \"") + text));
+    }
+    QVERIFY(run.isOver());
+    QVERIFY(fields.captionsShown().isEmpty());
+}
+
+void tst_PhotonRun::loopBoundsBelowOneSkipTheirLoops() {
+    for (const auto& [photons, slowdown] :
+         {std::pair{"0", "1"}, std::pair{"1", "0"}, std::pair{"-5", "1"}, std::pair{"2", "-1"}}) {
+        RecordingSurface surface;
+        RandomGenerator random(8);
+        FakeFields fields;
+        fields.setText(SettingField::PocetFotonu, QString::fromLatin1(photons));
+        fields.setText(SettingField::Spomaleni, QString::fromLatin1(slowdown));
+        PhotonRun run(surface, random, fields);
+        runWhole(run, 3);
+        QVERIFY(run.isOver());
+        QCOMPARE(detectorArrows(surface).size(), std::size_t(0));
+        QCOMPARE(fields.captionsShown().size(), 5);
+    }
+}
+
+QTEST_MAIN(tst_PhotonRun)
+#include "tst_PhotonRun.moc"
