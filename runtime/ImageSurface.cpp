@@ -4,7 +4,9 @@
 
 #include <QPen>
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -90,7 +92,7 @@ void ImageSurface::line(float x1, float y1, float x2, float y2, std::optional<Co
     }
     usePen(colour.value_or(Colour::foreground()));
     painter_.drawLine(QLineF(ax, ay, bx, by));
-    markDirty(QRectF(QPointF(ax, ay), QPointF(bx, by)).normalized());
+    markDirty(std::min(ax, bx), std::min(ay, by), std::max(ax, bx), std::max(ay, by));
 }
 
 void ImageSurface::circle(float x, float y, float radius) {
@@ -101,13 +103,19 @@ void ImageSurface::circle(float x, float y, float radius) {
     usePen(Colour::foreground());
     const QPointF centre(x, y);
     painter_.drawEllipse(centre, radius, radius);
-    markDirty(QRectF(centre.x() - radius, centre.y() - radius, 2 * radius, 2 * radius));
+    const double reach = std::abs(radius);
+    markDirty(x - reach, y - reach, x + reach, y + reach);
 }
 
 QRect ImageSurface::takeDirtyRect() {
-    const QRect taken = dirty_;
-    dirty_ = QRect();
-    return taken;
+    if (dirtyLeft_ > dirtyRight_) {
+        return {};
+    }
+    // Grown by the widest pen's reach and a pixel for rounding, and kept within the image.
+    const QRectF drawn(QPointF(dirtyLeft_, dirtyTop_), QPointF(dirtyRight_, dirtyBottom_));
+    dirtyLeft_ = dirtyTop_ = std::numeric_limits<double>::max();
+    dirtyRight_ = dirtyBottom_ = std::numeric_limits<double>::lowest();
+    return drawn.adjusted(-3, -3, 3, 3).toAlignedRect().intersected(QRect(0, 0, width, height));
 }
 
 void ImageSurface::usePen(Colour colour) {
@@ -120,9 +128,9 @@ void ImageSurface::usePen(Colour colour) {
     painter_.setPen(QPen(toQColor(colour), penWidth_, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
 }
 
-void ImageSurface::markDirty(const QRectF& logical) {
-    // Grown by the pen's reach and a pixel for rounding, and kept within the image.
-    const qreal reach = penWidth_ / 2.0 + 1.0;
-    const QRect grown = logical.adjusted(-reach, -reach, reach, reach).toAlignedRect();
-    dirty_ |= grown.intersected(QRect(0, 0, width, height));
+void ImageSurface::markDirty(double left, double top, double right, double bottom) {
+    dirtyLeft_ = std::min(dirtyLeft_, left);
+    dirtyTop_ = std::min(dirtyTop_, top);
+    dirtyRight_ = std::max(dirtyRight_, right);
+    dirtyBottom_ = std::max(dirtyBottom_, bottom);
 }

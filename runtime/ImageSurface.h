@@ -9,6 +9,8 @@
 #include <QPainter>
 #include <QRect>
 
+#include <limits>
+
 class ImageSurface : public DrawingSurface {
 public:
     // 801 x 581 logical pixels, so that column 800 and row 580 exist.
@@ -37,7 +39,7 @@ public:
 
 private:
     void usePen(Colour colour);
-    void markDirty(const QRectF& logical);
+    void markDirty(double left, double top, double right, double bottom);
 
     QImage image_;
     QPainter painter_;
@@ -45,5 +47,10 @@ private:
     // The pen the painter holds; width 0 means none has been set yet.
     int appliedWidth_ = 0;
     Colour appliedColour_ = Colour::foreground();
-    QRect dirty_;
+    // Bounds of what was drawn since the dirty rectangle was last taken, in logical pixels;
+    // left > right when nothing was.
+    double dirtyLeft_ = std::numeric_limits<double>::max();
+    double dirtyTop_ = std::numeric_limits<double>::max();
+    double dirtyRight_ = std::numeric_limits<double>::lowest();
+    double dirtyBottom_ = std::numeric_limits<double>::lowest();
 };

@@ -1,5 +1,6 @@
-// Mixing a re-seed value into the generator's state with a splitmix64 finaliser, which spreads
-// every input bit over the whole 64-bit seed.
+// A re-seed is mixed, with a splitmix64 finaliser that spreads every input bit over 64 bits, into
+// a word that is combined with every output. Re-seeding the twister itself would refill its 312
+// words of state, which cost more than the run's drawing.
 #include "RandomGenerator.h"
 
 #include <bit>
@@ -28,12 +29,11 @@ RandomGenerator::RandomGenerator(std::uint64_t seed) : seed_(seed), engine_(seed
 
 double RandomGenerator::nextValue() {
     // The top 53 bits make a double in [0, 1) that can never round up to 1.
-    return static_cast<double>(engine_() >> 11) * 0x1.0p-53;
+    return static_cast<double>((engine_() ^ mix_) >> 11) * 0x1.0p-53;
 }
 
 void RandomGenerator::reseed(double n) {
-    // The next output of the engine carries the current state, so the same n gives a new seed
+    // The next output of the engine carries the current state, so the same n stirs differently
     // each time.
-    const std::uint64_t state = engine_();
-    engine_.seed(splitmix64(state ^ splitmix64(std::bit_cast<std::uint64_t>(n))));
+    mix_ = splitmix64(mix_ ^ engine_() ^ splitmix64(std::bit_cast<std::uint64_t>(n)));
 }

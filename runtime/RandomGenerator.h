@@ -1,5 +1,5 @@
 // The program's random numbers: a 64-bit Mersenne Twister with re-seeding done on top of it, so
-// that a re-seed stirs the state instead of restarting the sequence.
+// that a re-seed stirs the sequence instead of restarting it.
 #pragma once
 
 #include "RandomSource.h"
@@ -23,4 +23,5 @@ public:
 private:
     std::uint64_t seed_;
     std::mt19937_64 engine_;
+    std::uint64_t mix_ = 0; // what the re-seeds have stirred in; combined with every output
 };

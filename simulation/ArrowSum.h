@@ -2,16 +2,15 @@
 // the y part sums -sin, so the sum is the arrows' sum mirrored top to bottom.
 #pragma once
 
-#include <cmath>
-
 class ArrowSum {
 public:
     static constexpr double arrowLength = 0.3;
 
     void reset() { x_ = y_ = 0.0; }
-    void add(double arrivalPhase) {
-        x_ += arrowLength * std::cos(arrivalPhase);
-        y_ -= arrowLength * std::sin(arrivalPhase);
+    // One arrival arrow, given by the cosine and sine of its phase.
+    void add(double cosine, double sine) {
+        x_ += arrowLength * cosine;
+        y_ -= arrowLength * sine;
     }
     double x() const { return x_; }
     double y() const { return y_; }

@@ -64,7 +64,7 @@ bool PhotonRun::advance(long long steps) {
                 }
             } else {
                 // Only the last repetition's arrival arrow counts.
-                sum_.add(arrivalPhase_);
+                sum_.add(arrivalCos_, arrivalSin_);
                 surface_.setPenWidth(1);
                 ++photon_;
                 stage_ = Stage::NextPhoton;
@@ -115,13 +115,17 @@ void PhotonRun::animateRepetition() {
 
     random_.reseed(phaseReseed);
     const double r = Conversion::integerPart(random_.nextValue() * phaseChoices);
-    previousPhase_ = phase_;
+    // The previous photon's phase, whose arrow is erased, keeps its cosine and sine.
+    const double previousCos = phaseCos_;
+    const double previousSin = phaseSin_;
     phase_ = Scene::phaseUnit * (pass_ == 1 ? r : r + phaseChoices);
+    phaseCos_ = std::cos(phase_);
+    phaseSin_ = std::sin(phase_);
 
-    surface_.line(sourceX, axisY, f(Scene::sourceX - length * std::cos(previousPhase_)),
-                  f(Scene::axisY - length * std::sin(previousPhase_)), Colour::lightGrey());
-    surface_.line(sourceX, axisY, f(Scene::sourceX - length * std::cos(phase_)),
-                  f(Scene::axisY - length * std::sin(phase_)));
+    surface_.line(sourceX, axisY, f(Scene::sourceX - length * previousCos),
+                  f(Scene::axisY - length * previousSin), Colour::lightGrey());
+    surface_.line(sourceX, axisY, f(Scene::sourceX - length * phaseCos_),
+                  f(Scene::axisY - length * phaseSin_));
 
     const double u = Conversion::integerPart(random_.nextValue() * slitChoices);
     const bool upper = u > 500;
@@ -132,17 +136,18 @@ void PhotonRun::animateRepetition() {
     const double halfSeparation = settings_.number(SettingField::Rd) / 2;
     const double slitY = upper ? Scene::axisY - halfSeparation : Scene::axisY + halfSeparation;
     surface_.line(sourceX, axisY, f(Scene::shieldX), f(slitY), slitColour);
-    surface_.line(f(Scene::shieldX), f(slitY), f(Scene::shieldX - length * std::cos(phase_)),
-                  f(slitY - length * std::sin(phase_)), slitColour);
+    surface_.line(f(Scene::shieldX), f(slitY), f(Scene::shieldX - length * phaseCos_),
+                  f(slitY - length * phaseSin_), slitColour);
 
     dotY_ = f(Scene::bottomY - dotOffset_);
     const Scene::Paths paths = scene_.pathLengths(dotY_, settings_.number(SettingField::Rd));
     const double turnPerPixel = settings_.number(SettingField::Ur);
-    arrivalPhase_ = phase_ + turnPerPixel * (upper ? paths.upper : paths.lower);
+    const double arrivalPhase = phase_ + turnPerPixel * (upper ? paths.upper : paths.lower);
+    arrivalCos_ = std::cos(arrivalPhase);
+    arrivalSin_ = std::sin(arrivalPhase);
 
-    surface_.line(f(scene_.detectorX), dotY_,
-                  f(scene_.detectorX + length * std::cos(arrivalPhase_)),
-                  f(dotY_ - length * std::sin(arrivalPhase_)), slitColour);
+    surface_.line(f(scene_.detectorX), dotY_, f(scene_.detectorX + length * arrivalCos_),
+                  f(dotY_ - length * arrivalSin_), slitColour);
     surface_.setPenWidth(1);
 }
 

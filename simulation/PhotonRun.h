@@ -60,9 +60,13 @@ private:
     // The values of the run, 0 before they are first set.
     double dotOffset_ = 0.0; // height of the detector point above bottomY
     float dotY_ = 0.0f;
-    double phase_ = 0.0;         // start phase of the current photon, radians
-    double previousPhase_ = 0.0; // the photon drawn before, whose source arrow is erased
-    int slitSign_ = 0;           // +1 upper slit, -1 lower slit
-    double arrivalPhase_ = 0.0;  // radians, at the detector point
+    // Phases are kept with their cosine and sine, which every arrow needs. The photon before the
+    // first one had phase 0, so the first photon erases an arrow pointing straight left.
+    double phase_ = 0.0; // start phase of the current photon, radians
+    double phaseCos_ = 1.0;
+    double phaseSin_ = 0.0;
+    int slitSign_ = 0;        // +1 upper slit, -1 lower slit
+    double arrivalCos_ = 1.0; // of the arrival phase at the detector point
+    double arrivalSin_ = 0.0;
     ArrowSum sum_;
 };

@@ -8,6 +8,10 @@
 
 double SettingReader::number(SettingField field) const {
     const QString text = fields_.text(field);
+    Converted& last = converted_[static_cast<int>(field)];
+    if (last.valid && last.text == text) {
+        return last.value;
+    }
     const std::optional<double> value = Conversion::toNumber(text);
     if (!value) {
         throw SettingError(field, text, SettingError::Reason::NotANumber);
@@ -15,6 +19,7 @@ double SettingReader::number(SettingField field) const {
     if (std::abs(*value) > largestMagnitude) {
         throw SettingError(field, text, SettingError::Reason::OutOfRange);
     }
+    last = {text, *value, true};
     return *value;
 }
 

@@ -21,5 +21,14 @@ public:
     void showCaption(CaptionField field) { fields_.showCaption(field); }
 
 private:
+    struct Converted {
+        QString text;
+        double value = 0.0;
+        bool valid = false;
+    };
+
     FormFields& fields_;
+    // The last text converted for each field. A run reads some settings at every photon
+    // repetition; converting the same text again would cost more than drawing the lines.
+    mutable Converted converted_[6];
 };

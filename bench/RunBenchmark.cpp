@@ -1,0 +1,106 @@
+// The heaviest run (500 photons per dot, slowdown 3) without a window, against the drawing floor:
+// the very same lines drawn straight onto a QImage with QPainter, with no simulation around them.
+// Prints wall times, repetitions per second, the ratio and peak memory.
+#include "ImageSurface.h"
+#include "MemoryFields.h"
+#include "PhotonRun.h"
+#include "RandomGenerator.h"
+#include "RecordingSurface.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QPainter>
+
+#include <cstdio>
+#include <limits>
+
+namespace {
+
+constexpr long long whole = std::numeric_limits<long long>::max();
+constexpr std::uint64_t seed = 1;
+
+// Resident memory figures from /proc, in KiB: "VmRSS" now, "VmHWM" the peak.
+long statusKiB(const char* key) {
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly)) {
+        return -1;
+    }
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith(key)) {
+            return line.mid(static_cast<int>(qstrlen(key)) + 1).trimmed().split(' ')[0].toLong();
+        }
+    }
+    return -1;
+}
+
+double runSeconds(long long& repetitions) {
+    ImageSurface surface;
+    RandomGenerator random(seed);
+    MemoryFields fields(QStringLiteral("500"), QStringLiteral("3"));
+    PhotonRun run(surface, random, fields);
+    repetitions = PhotonRun::repetitionsFor(500, 3);
+    QElapsedTimer clock;
+    clock.start();
+    run.start();
+    run.advance(whole);
+    return clock.nsecsElapsed() / 1e9;
+}
+
+double floorSeconds() {
+    RecordingSurface recording;
+    RandomGenerator random(seed);
+    MemoryFields fields(QStringLiteral("500"), QStringLiteral("3"));
+    PhotonRun run(recording, random, fields);
+    run.start();
+    run.advance(whole);
+
+    QImage image(ImageSurface::width, ImageSurface::height, QImage::Format_RGB32);
+    image.fill(QColor::fromRgb(Colour::lightGrey().rgb));
+    QElapsedTimer clock;
+    clock.start();
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    int width = 0;
+    Colour colour{0xFFFFFFFFu};
+    for (const RecordingSurface::Call& call : recording.calls()) {
+        if (call.kind != RecordingSurface::Kind::Line &&
+            call.kind != RecordingSurface::Kind::Circle) {
+            continue;
+        }
+        const Colour wanted = call.colour.value_or(Colour::foreground());
+        if (call.penWidth != width || !(wanted == colour)) {
+            width = call.penWidth;
+            colour = wanted;
+            painter.setPen(QPen(QColor::fromRgb(colour.rgb), width, Qt::SolidLine, Qt::RoundCap,
+                                Qt::RoundJoin));
+        }
+        if (call.kind == RecordingSurface::Kind::Line) {
+            painter.drawLine(QLineF(call.x1, call.y1, call.x2, call.y2));
+        } else {
+            painter.drawEllipse(QPointF(call.x1, call.y1), call.radius, call.radius);
+        }
+    }
+    painter.end();
+    return clock.nsecsElapsed() / 1e9;
+}
+
+} // namespace
+
+int main() {
+    const long before = statusKiB("VmRSS:");
+    long long repetitions = 0;
+    const double run = runSeconds(repetitions);
+    const long peak = statusKiB("VmHWM:");
+    const double drawing = floorSeconds();
+
+    std::printf("heaviest run (500 photons, slowdown 3), no window\n");
+    std::printf("repetitions: %lld\n", repetitions);
+    std::printf("run wall time: %.3f s\n", run);
+    std::printf("run repetitions per second: %.0f\n", repetitions / run);
+    std::printf("drawing floor wall time: %.3f s\n", drawing);
+    std::printf("run / floor: %.3f (target at most 1.2)\n", run / drawing);
+    std::printf("resident memory before the run: %ld KiB\n", before);
+    std::printf("peak resident memory after the run: %ld KiB (growth %ld KiB)\n", peak,
+                peak - before);
+    return 0;
+}
