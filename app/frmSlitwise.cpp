@@ -10,6 +10,7 @@
 
 #include <QAbstractButton>
 #include <QCloseEvent>
+#include <QFocusEvent>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPaintEvent>
@@ -64,7 +65,11 @@ void frmSlitwise::createControls() {
         // A control in a frame shows whenever its frame does.
         widget->setVisible(spec.shown || spec.parent != nullptr);
         controls_.insert(widget->objectName(), widget);
-        tabOrder.emplace_back(spec.tabIndex, widget);
+        // Frames and display-only fields take no focus; chaining them would drag their
+        // children out of order.
+        if (widget->focusPolicy() & Qt::TabFocus) {
+            tabOrder.emplace_back(spec.tabIndex, widget);
+        }
     }
     std::sort(tabOrder.begin(), tabOrder.end(),
               [](const auto& a, const auto& b) { return a.first < b.first; });
@@ -87,6 +92,7 @@ void frmSlitwise::connectHandlers() {
     };
     for (const auto& [name, handler] : options) {
         auto* button = qobject_cast<QAbstractButton*>(controls_.value(QString::fromUtf8(name)));
+        button->installEventFilter(this);
         connect(button, &QAbstractButton::toggled, this, [this, handler = handler](bool checked) {
             if (checked) {
                 dispatch(handler);
@@ -101,6 +107,26 @@ void frmSlitwise::connectHandlers() {
             [this] { dispatch(&frmSlitwise::cmdStart_Click); });
     auto* exit = qobject_cast<QAbstractButton*>(controls_.value(QStringLiteral("cmdUnload")));
     connect(exit, &QAbstractButton::clicked, this, &frmSlitwise::cmdUnload_Click);
+}
+
+bool frmSlitwise::eventFilter(QObject* watched, QEvent* event) {
+    // Tab into a frame lands on its checked option button, so that the frame is one tab stop
+    // showing the current choice; the arrow keys then move within it.
+    if (event->type() == QEvent::FocusIn) {
+        const auto* focus = static_cast<QFocusEvent*>(event);
+        auto* button = qobject_cast<QAbstractButton*>(watched);
+        const bool byTab =
+            focus->reason() == Qt::TabFocusReason || focus->reason() == Qt::BacktabFocusReason;
+        if (button != nullptr && byTab && !button->isChecked()) {
+            for (auto* sibling : button->parentWidget()->findChildren<QAbstractButton*>()) {
+                if (sibling->isChecked()) {
+                    sibling->setFocus(focus->reason());
+                    return true;
+                }
+            }
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void frmSlitwise::dispatch(Handler handler) {

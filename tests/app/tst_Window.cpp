@@ -1,0 +1,376 @@
+// The window checked against its control table, its state after loading, the setting handlers,
+// and Start: drawing, clicks held during a run, captions, bad setting texts and Exit.
+#include "ControlTable.h"
+#include "FakeFields.h"
+#include "PhotonRun.h"
+#include "frmSlitwise.h"
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTest>
+
+namespace {
+
+const QRgb black = 0xFF000000;
+
+template <typename T = QWidget> T* control(const frmSlitwise& window, const char* name) {
+    T* found = window.findChild<T*>(QString::fromUtf8(name));
+    if (found == nullptr) {
+        qFatal("no control %s", name);
+    }
+    return found;
+}
+
+QString text(const frmSlitwise& window, const char* name) {
+    return control<QLineEdit>(window, name)->text();
+}
+
+bool isOfKind(QWidget* widget, ControlKind kind) {
+    switch (kind) {
+    case ControlKind::ScrollBar:
+        return qobject_cast<QScrollBar*>(widget) != nullptr;
+    case ControlKind::Frame:
+        return qobject_cast<QGroupBox*>(widget) != nullptr;
+    case ControlKind::OptionButton:
+        return qobject_cast<QRadioButton*>(widget) != nullptr;
+    case ControlKind::TextField:
+        return qobject_cast<QLineEdit*>(widget) != nullptr;
+    case ControlKind::PushButton:
+        return qobject_cast<QPushButton*>(widget) != nullptr;
+    case ControlKind::Label:
+        return qobject_cast<QLabel*>(widget) != nullptr;
+    }
+    return false;
+}
+
+} // namespace
+
+class tst_Window : public QObject {
+    Q_OBJECT
+private slots:
+    void windowMatchesTheControlTable();
+    void exactlyTheTableControlsAreShown();
+    void tabNeverLandsOnAHiddenControl();
+    void stateAfterLoad();
+    void photonButtonsWriteTheirNumber_data();
+    void photonButtonsWriteTheirNumber();
+    void speedHandlersLeaveTheScrollBar();
+    void scrollBarWritesOnArrowsAndOnRelease();
+    void startDrawsTheApparatus();
+    void windowShowsTheKeptPicture();
+    void timerDrivenRunMatchesOneWithoutAWindow();
+    void clicksDuringARunApplyAfterIt();
+    void severalStartsDuringARunStartOneMore();
+    void secondStartPaintsOverAndKeepsCaptions();
+    void badSettingTextIsReportedAndNothingRuns_data();
+    void badSettingTextIsReportedAndNothingRuns();
+    void exitDuringARunClosesAtOnce();
+};
+
+void tst_Window::windowMatchesTheControlTable() {
+    frmSlitwise window(1);
+    QCOMPARE(window.windowTitle(), QStringLiteral("Slitwise - https://slitwise.example.org"));
+    QCOMPARE(ControlTable::controls().size(), std::size_t(27));
+    for (const ControlSpec& spec : ControlTable::controls()) {
+        QWidget* widget = control(window, spec.name);
+        QVERIFY2(isOfKind(widget, spec.kind), spec.name);
+        const QString parent =
+            spec.parent ? QString::fromUtf8(spec.parent) : QStringLiteral("frmSlitwise");
+        QCOMPARE(widget->parentWidget()->objectName(), parent);
+        QCOMPARE(widget->geometry(), spec.geometry);
+        if (spec.font) {
+            QCOMPARE(widget->font().bold(), spec.font->bold);
+            QCOMPARE(widget->font().pixelSize(), qRound(spec.font->points * 4 / 3));
+        }
+        if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+            QCOMPARE(button->text(), QString::fromUtf8(spec.text));
+        }
+    }
+    // Nothing but the table's controls: 27 less the 9 option buttons inside the two frames.
+    QCOMPARE(window.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly).size(), 18);
+    QCOMPARE(control<QLineEdit>(window, "nSoučet")->text(), QStringLiteral("Vector sum"));
+    QCOMPARE(control<QLabel>(window, "labKlepnete")->text(),
+             QStringLiteral("Please press button Start"));
+}
+
+void tst_Window::exactlyTheTableControlsAreShown() {
+    frmSlitwise window(1);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QStringList shown;
+    for (const ControlSpec& spec : ControlTable::controls()) {
+        QWidget* widget = control(window, spec.name);
+        if (widget->isVisible()) {
+            shown << widget->objectName();
+        }
+        QCOMPARE(widget->isVisible(), spec.shown);
+    }
+    QCOMPARE(shown.size(), 12);
+    QVERIFY(window.width() >= 801 && window.height() >= 581);
+}
+
+void tst_Window::tabNeverLandsOnAHiddenControl() {
+    frmSlitwise window(1);
+    window.show();
+    QApplication::setActiveWindow(&window);
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    control(window, "cmdStart")->setFocus();
+    QStringList visited;
+    for (int i = 0; i < 12; ++i) {
+        QWidget* focus = QApplication::focusWidget();
+        QVERIFY(focus != nullptr);
+        QVERIFY2(focus->isVisible(), qPrintable(focus->objectName()));
+        if (!visited.contains(focus->objectName())) {
+            visited << focus->objectName();
+        }
+        QTest::keyClick(focus, Qt::Key_Tab);
+    }
+    // In tab-index order; the photons frame is one stop, at its checked button.
+    QCOMPARE(visited, QStringList({"cmdStart", "cmdUnload", "op50", "HScroll1"}));
+}
+
+void tst_Window::stateAfterLoad() {
+    frmSlitwise window(1);
+    QCOMPARE(text(window, "nRozptyl"), QStringLiteral("180"));
+    QCOMPARE(text(window, "nPocetFotonu"), QStringLiteral("50"));
+    QCOMPARE(text(window, "nRd"), QStringLiteral("40"));
+    QCOMPARE(text(window, "nUr"), QStringLiteral("1"));
+    QCOMPARE(text(window, "nVzdalenost"), QStringLiteral("200"));
+    QCOMPARE(text(window, "nSpomaleni"), QStringLiteral("1"));
+    QStringList checked;
+    for (QRadioButton* button : window.findChildren<QRadioButton*>()) {
+        if (button->isChecked()) {
+            checked << button->objectName();
+        }
+    }
+    checked.sort();
+    QCOMPARE(checked, QStringList({"op50", QString::fromUtf8("opRychlá")}));
+    QCOMPARE(control<QScrollBar>(window, "HScroll1")->value(), 1);
+    QVERIFY(!window.isRunning());
+}
+
+void tst_Window::photonButtonsWriteTheirNumber_data() {
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("photons");
+    QTest::newRow("1") << "opFot1"
+                       << "1";
+    QTest::newRow("5") << "opFot5"
+                       << "5";
+    QTest::newRow("10") << "opFot10"
+                        << "10";
+    QTest::newRow("100") << "opFot100"
+                         << "100";
+    QTest::newRow("500") << "opfot500"
+                         << "500";
+}
+
+void tst_Window::photonButtonsWriteTheirNumber() {
+    QFETCH(QString, button);
+    QFETCH(QString, photons);
+    frmSlitwise window(1);
+    window.show();
+    auto* target = control<QRadioButton>(window, button.toUtf8().constData());
+    QTest::mouseClick(target, Qt::LeftButton);
+    QCOMPARE(text(window, "nPocetFotonu"), photons);
+    QVERIFY(target->isChecked());
+    QVERIFY(!control<QRadioButton>(window, "op50")->isChecked());
+    QVERIFY(control<QRadioButton>(window, "opRychlá")->isChecked()); // the other frame
+    QCOMPARE(text(window, "nSpomaleni"), QStringLiteral("1"));
+    QTest::mouseClick(control<QRadioButton>(window, "op50"), Qt::LeftButton);
+    QCOMPARE(text(window, "nPocetFotonu"), QStringLiteral("50"));
+}
+
+void tst_Window::speedHandlersLeaveTheScrollBar() {
+    frmSlitwise window(1);
+    window.opPomalá_Click();
+    QCOMPARE(text(window, "nSpomaleni"), QStringLiteral("3"));
+    window.opPomalejší_Click();
+    QCOMPARE(text(window, "nSpomaleni"), QStringLiteral("2"));
+    window.opRychlá_Click();
+    QCOMPARE(text(window, "nSpomaleni"), QStringLiteral("1"));
+    QCOMPARE(control<QScrollBar>(window, "HScroll1")->value(), 1);
+    QCOMPARE(text(window, "nPocetFotonu"), QStringLiteral("50"));
+}
+
+void tst_Window::scrollBarWritesOnArrowsAndOnRelease() {
+    frmSlitwise window(1);
+    auto* bar = control<QScrollBar>(window, "HScroll1");
+    bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    QCOMPARE(text(window, "nSpomaleni"), QStringLiteral("2"));
+    bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    QCOMPARE(text(window, "nSpomaleni"), QStringLiteral("3"));
+    bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    QCOMPARE(bar->value(), 3);
+    QVERIFY(control<QRadioButton>(window, "opRychlá")->isChecked());
+    // Dragging the thumb writes nothing until it is released.
+    bar->setSliderDown(true);
+    bar->setSliderPosition(1);
+    QCOMPARE(text(window, "nSpomaleni"), QStringLiteral("3"));
+    bar->setSliderDown(false);
+    QCOMPARE(text(window, "nSpomaleni"), QStringLiteral("1"));
+}
+
+void tst_Window::startDrawsTheApparatus() {
+    frmSlitwise window(1);
+    window.show();
+    QTest::mouseClick(control(window, "cmdStart"), Qt::LeftButton);
+    QVERIFY(window.isRunning());
+    const QImage picture = window.surface().snapshot();
+    QCOMPARE(picture.pixel(150, 200), black);
+    QCOMPARE(picture.pixel(300, 100), black);
+    QCOMPARE(picture.pixel(600, 340), black);
+}
+
+void tst_Window::windowShowsTheKeptPicture() {
+    frmSlitwise window(1);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    window.cmdStart_Click();
+    window.finishRun();
+    // What the window paints, with its controls hidden, is the kept picture.
+    for (QWidget* child : window.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+        child->hide();
+    }
+    const QImage painted =
+        window.grab(QRect(0, 0, 801, 581)).toImage().convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(painted, window.surface().snapshot());
+}
+
+void tst_Window::timerDrivenRunMatchesOneWithoutAWindow() {
+    frmSlitwise window(77);
+    window.pacer().setPace(200000);
+    QTest::mouseClick(control(window, "opFot1"), Qt::LeftButton);
+    window.show();
+    QTest::mouseClick(control(window, "cmdStart"), Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(!window.isRunning(), 10000);
+    for (const char* caption : {"nZdroj", "nClona", "nDetektor", "nSoučet", "nPravděpodobnost"}) {
+        QVERIFY2(control(window, caption)->isVisible(), caption);
+    }
+
+    ImageSurface surface;
+    RandomGenerator random(77);
+    FakeFields fields;
+    fields.setText(SettingField::PocetFotonu, QStringLiteral("1"));
+    PhotonRun run(surface, random, fields);
+    run.start();
+    run.advance(std::numeric_limits<long long>::max());
+    QCOMPARE(window.surface().snapshot(), surface.snapshot());
+}
+
+void tst_Window::clicksDuringARunApplyAfterIt() {
+    frmSlitwise window(1);
+    window.show();
+    QTest::mouseClick(control(window, "cmdStart"), Qt::LeftButton);
+    QVERIFY(window.isRunning());
+    QTest::mouseClick(control(window, "opfot500"), Qt::LeftButton);
+    control<QScrollBar>(window, "HScroll1")->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    QTest::mouseClick(control(window, "opFot10"), Qt::LeftButton);
+    // The buttons show the clicks, but the run goes on with the settings it started with.
+    QVERIFY(control<QRadioButton>(window, "opFot10")->isChecked());
+    QCOMPARE(control<QScrollBar>(window, "HScroll1")->value(), 2);
+    QCOMPARE(text(window, "nPocetFotonu"), QStringLiteral("50"));
+    QCOMPARE(text(window, "nSpomaleni"), QStringLiteral("1"));
+    window.finishRun();
+    // Applied in the order made: 500, then the slowdown, then 10.
+    QCOMPARE(text(window, "nPocetFotonu"), QStringLiteral("10"));
+    QCOMPARE(text(window, "nSpomaleni"), QStringLiteral("2"));
+    QVERIFY(!window.isRunning());
+}
+
+void tst_Window::severalStartsDuringARunStartOneMore() {
+    frmSlitwise window(1);
+    window.show();
+    int finished = 0;
+    connect(&window, &frmSlitwise::runFinished, this, [&finished] { ++finished; });
+    QTest::mouseClick(control(window, "cmdStart"), Qt::LeftButton);
+    for (int i = 0; i < 5; ++i) {
+        QTest::mouseClick(control(window, "cmdStart"), Qt::LeftButton);
+    }
+    QTest::mouseClick(control(window, "opFot1"), Qt::LeftButton);
+    window.finishRun();
+    QCOMPARE(finished, 1);
+    QVERIFY(window.isRunning());
+    // The click made after the Starts waits for the further run.
+    QCOMPARE(text(window, "nPocetFotonu"), QStringLiteral("50"));
+    window.finishRun();
+    QCOMPARE(finished, 2);
+    QVERIFY(!window.isRunning());
+    QCOMPARE(text(window, "nPocetFotonu"), QStringLiteral("1"));
+}
+
+void tst_Window::secondStartPaintsOverAndKeepsCaptions() {
+    frmSlitwise window(3);
+    window.show();
+    window.cmdStart_Click();
+    const QImage apparatusOnly = window.surface().snapshot();
+    window.finishRun();
+    QVERIFY(window.surface().snapshot() != apparatusOnly);
+    window.cmdStart_Click();
+    // Only the first photon's arrows stand over the fresh apparatus.
+    QCOMPARE(window.surface().snapshot(), apparatusOnly);
+    QVERIFY(control(window, "nZdroj")->isVisible());
+    QVERIFY(control(window, "labKlepnete")->isVisible());
+    window.finishRun();
+}
+
+void tst_Window::badSettingTextIsReportedAndNothingRuns_data() {
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("bad");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("distance not a number") << "nVzdalenost"
+                                           << "abc"
+                                           << "nVzdalenost holds \"abc\", which is not a number.";
+    QTest::newRow("slit separation not a number") << "nRd"
+                                                  << "4O"
+                                                  << "nRd holds \"4O\", which is not a number.";
+    QTest::newRow("photons far too many")
+        << "nPocetFotonu"
+        << "1e308"
+        << "nPocetFotonu holds \"1e308\", which is out of range (at most 32767 either side of 0).";
+}
+
+void tst_Window::badSettingTextIsReportedAndNothingRuns() {
+    QFETCH(QString, field);
+    QFETCH(QString, bad);
+    QFETCH(QString, message);
+    frmSlitwise window(1);
+    window.show();
+    const QImage before = window.surface().snapshot();
+    window.findChild<QLineEdit*>(field)->setText(bad);
+    QTest::mouseClick(control(window, "cmdStart"), Qt::LeftButton);
+    auto* box = window.findChild<QMessageBox*>(QStringLiteral("settingMessage"));
+    QVERIFY(box != nullptr);
+    QTRY_VERIFY(box->isVisible());
+    QCOMPARE(box->text(), message);
+    QVERIFY(!window.isRunning());
+    QCOMPARE(window.surface().snapshot(), before);
+    // The window stays usable: with the text mended, Start runs.
+    box->accept();
+    window.findChild<QLineEdit*>(field)->setText(QStringLiteral("40"));
+    QTest::mouseClick(control(window, "cmdStart"), Qt::LeftButton);
+    QVERIFY(window.isRunning());
+    window.finishRun();
+}
+
+void tst_Window::exitDuringARunClosesAtOnce() {
+    frmSlitwise window(1);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QTest::mouseClick(control(window, "cmdStart"), Qt::LeftButton);
+    QTest::mouseClick(control(window, "opFot1"), Qt::LeftButton);
+    QTest::mouseClick(control(window, "cmdUnload"), Qt::LeftButton);
+    QVERIFY(!window.isVisible());
+    QVERIFY(!window.isRunning());
+    QTest::qWait(50);
+    // The click held during the run never ran.
+    QCOMPARE(text(window, "nPocetFotonu"), QStringLiteral("50"));
+}
+
+QTEST_MAIN(tst_Window)
+#include "tst_Window.moc"
