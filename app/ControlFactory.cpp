@@ -87,7 +87,9 @@ QWidget* ControlFactory::create(const ControlSpec& spec, QWidget* parent) {
     widget->setGeometry(spec.geometry);
     applyColours(spec, widget);
     if (spec.font) {
-        QFont font(QString::fromLatin1(spec.font->face));
+        QFont font;
+        font.setFamilies(
+            {QString::fromLatin1(spec.font->face), QString::fromLatin1(spec.font->fallback)});
         // Pixel sizes keep the text in proportion to the pixel geometry on any screen.
         font.setPixelSize(static_cast<int>(std::lround(spec.font->points * 4 / 3)));
         font.setBold(spec.font->bold);

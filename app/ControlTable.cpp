@@ -10,11 +10,11 @@ using K = ControlKind;
 
 constexpr QRgb grey = 0xC0C0C0;
 constexpr QRgb settingGreen = 0xC0FFC0;
-constexpr FontSpec frameFont{"Times New Roman", 9.75, true};
-constexpr FontSpec captionFont{"Times New Roman", 12, true};
-constexpr FontSpec titleFont{"Times New Roman", 15.75, true};
-constexpr FontSpec buttonFont{"Times New Roman", 14.25, true};
-constexpr FontSpec photonFont{"MS Sans Serif", 9.75, false};
+constexpr FontSpec frameFont{"Times New Roman", "Liberation Serif", 9.75, true};
+constexpr FontSpec captionFont{"Times New Roman", "Liberation Serif", 12, true};
+constexpr FontSpec titleFont{"Times New Roman", "Liberation Serif", 15.75, true};
+constexpr FontSpec buttonFont{"Times New Roman", "Liberation Serif", 14.25, true};
+constexpr FontSpec photonFont{"MS Sans Serif", "Liberation Sans", 9.75, false};
 
 const ControlSpec table[] = {
     {"HScroll1",

@@ -12,7 +12,8 @@ enum class ControlKind { ScrollBar, Frame, OptionButton, TextField, PushButton, 
 
 struct FontSpec {
     const char* face;
-    double points; // at 96 dots per inch, 4/3 pixel to the point
+    const char* fallback; // a face of the same metrics, used where the first is not installed
+    double points;        // at 96 dots per inch, 4/3 pixel to the point
     bool bold;
 };
 
