@@ -1,15 +1,12 @@
 // The run goes through the window's own code, from the state after its load handler, with the
-// settings clicked in as a user would. The PNG is written to a temporary file beside the target
-// and renamed only when complete, so a failed run leaves no partial file and an existing file
-// untouched.
+// settings clicked in as a user would.
 #include "HeadlessRender.h"
 
 #include "CommandLine.h"
+#include "PictureExport.h"
 #include "frmSlitwise.h"
 
 #include <QAbstractButton>
-#include <QFileInfo>
-#include <QSaveFile>
 #include <QScrollBar>
 
 #include <cstdio>
@@ -42,20 +39,10 @@ const char* photonButton(int photons) {
 
 int HeadlessRender::run(const CommandLine& line) {
     const QString& path = line.renderPath;
-    const QFileInfo target(path);
-    if (!QFileInfo(target.absolutePath()).isDir()) {
-        return refuse(path, QStringLiteral("the folder does not exist"));
-    }
-    if (target.isDir()) {
-        return refuse(path, QStringLiteral("it is a folder"));
-    }
-    // Checked on the permission bits, because a process run as root may write anything.
-    if (target.exists() && !(target.permissions() & QFileDevice::WriteOwner)) {
-        return refuse(path, QStringLiteral("the file is read-only"));
-    }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return refuse(path, file.errorString());
+    // Refused before the run, so that a bad target costs no time.
+    const QString before = PictureExport::refusal(path);
+    if (!before.isEmpty()) {
+        return refuse(path, before);
     }
 
     frmSlitwise window(line.seed);
@@ -64,12 +51,9 @@ int HeadlessRender::run(const CommandLine& line) {
     window.cmdStart_Click();
     window.finishRun();
 
-    if (!window.surface().image().save(&file, "PNG")) {
-        file.cancelWriting();
-        return refuse(path, QStringLiteral("the picture could not be encoded"));
-    }
-    if (!file.commit()) {
-        return refuse(path, file.errorString());
+    QString why;
+    if (!PictureExport::save(window.surface().image(), path, &why)) {
+        return refuse(path, why);
     }
     return 0;
 }

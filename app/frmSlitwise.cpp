@@ -6,17 +6,25 @@
 #include "ControlTable.h"
 #include "Conversion.h"
 #include "PhotonRun.h"
+#include "PictureExport.h"
 #include "SettingError.h"
 
 #include <QAbstractButton>
+#include <QClipboard>
 #include <QCloseEvent>
+#include <QDir>
+#include <QFileDialog>
 #include <QFocusEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QRadioButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QShortcut>
 
 #include <algorithm>
 #include <limits>
@@ -47,10 +55,16 @@ frmSlitwise::frmSlitwise(std::optional<std::uint64_t> seed)
     connect(&pacer_, &RunPacer::stepped, this, [this] { update(surface_->takeDirtyRect()); });
     connect(&pacer_, &RunPacer::finished, this, &frmSlitwise::runEnded);
     connect(&pacer_, &RunPacer::failed, this, [this](const QString& message) {
-        showSettingError(message);
+        showMessage(QStringLiteral("settingMessage"), message);
         runEnded();
     });
+    connect(new QShortcut(QKeySequence::Save, this), &QShortcut::activated, this,
+            &frmSlitwise::requestSave);
+    connect(new QShortcut(QKeySequence::Copy, this), &QShortcut::activated, this,
+            &frmSlitwise::copyPicture);
     Form_Load();
+    picturePhotons_ = text(SettingField::PocetFotonu);
+    updateAccessibleNames();
 }
 
 frmSlitwise::~frmSlitwise() {
@@ -94,15 +108,20 @@ void frmSlitwise::connectHandlers() {
         auto* button = qobject_cast<QAbstractButton*>(controls_.value(QString::fromUtf8(name)));
         button->installEventFilter(this);
         connect(button, &QAbstractButton::toggled, this, [this, handler = handler](bool checked) {
+            updateAccessibleNames();
             if (checked) {
                 dispatch(handler);
             }
         });
     }
     auto* bar = qobject_cast<QScrollBar*>(controls_.value(QStringLiteral("HScroll1")));
-    connect(bar, &QScrollBar::valueChanged, this,
-            [this] { dispatch(&frmSlitwise::HScroll1_Change); });
+    bar->installEventFilter(this);
+    connect(bar, &QScrollBar::valueChanged, this, [this] {
+        updateAccessibleNames();
+        dispatch(&frmSlitwise::HScroll1_Change);
+    });
     auto* start = qobject_cast<QAbstractButton*>(controls_.value(QStringLiteral("cmdStart")));
+    start->installEventFilter(this);
     connect(start, &QAbstractButton::clicked, this,
             [this] { dispatch(&frmSlitwise::cmdStart_Click); });
     auto* exit = qobject_cast<QAbstractButton*>(controls_.value(QStringLiteral("cmdUnload")));
@@ -110,17 +129,35 @@ void frmSlitwise::connectHandlers() {
 }
 
 bool frmSlitwise::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        // Enter on Start starts a run, as Space does.
+        if (watched == controls_.value(QStringLiteral("cmdStart")) &&
+            (key == Qt::Key_Return || key == Qt::Key_Enter)) {
+            qobject_cast<QAbstractButton*>(watched)->click();
+            return true;
+        }
+        // The scroll bar takes no keys of its own: the arrows move it by 1, as a click does.
+        if (auto* bar = qobject_cast<QScrollBar*>(watched)) {
+            if (key == Qt::Key_Right || key == Qt::Key_Up || key == Qt::Key_Left ||
+                key == Qt::Key_Down) {
+                const bool up = key == Qt::Key_Right || key == Qt::Key_Up;
+                bar->triggerAction(up ? QAbstractSlider::SliderSingleStepAdd
+                                      : QAbstractSlider::SliderSingleStepSub);
+                return true;
+            }
+        }
+    }
     // Tab into a frame lands on its checked option button, so that the frame is one tab stop
     // showing the current choice; the arrow keys then move within it.
-    if (event->type() == QEvent::FocusIn) {
-        const auto* focus = static_cast<QFocusEvent*>(event);
-        auto* button = qobject_cast<QAbstractButton*>(watched);
-        const bool byTab =
-            focus->reason() == Qt::TabFocusReason || focus->reason() == Qt::BacktabFocusReason;
-        if (button != nullptr && byTab && !button->isChecked()) {
-            for (auto* sibling : button->parentWidget()->findChildren<QAbstractButton*>()) {
+    auto* option = qobject_cast<QRadioButton*>(watched);
+    if (event->type() == QEvent::FocusIn && option != nullptr && !option->isChecked()) {
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason) {
+            for (auto* sibling : option->parentWidget()->findChildren<QRadioButton*>(
+                     QString(), Qt::FindDirectChildrenOnly)) {
                 if (sibling->isChecked()) {
-                    sibling->setFocus(focus->reason());
+                    sibling->setFocus(reason);
                     return true;
                 }
             }
@@ -158,10 +195,12 @@ void frmSlitwise::cmdStart_Click() {
     try {
         run->start();
     } catch (const SettingError& error) {
-        showSettingError(error.message());
+        showMessage(QStringLiteral("settingMessage"), error.message());
         return;
     }
     run_ = std::move(run);
+    picturePhotons_ = text(SettingField::PocetFotonu);
+    setAccessibleDescription(QStringLiteral("Run in progress"));
     update(surface_->takeDirtyRect());
     if (QScreen* screen = this->screen()) {
         pacer_.setFrameRate(screen->refreshRate());
@@ -218,7 +257,7 @@ void frmSlitwise::finishRun() {
     try {
         run_->advance(std::numeric_limits<long long>::max());
     } catch (const SettingError& error) {
-        showSettingError(error.message());
+        showMessage(QStringLiteral("settingMessage"), error.message());
     }
     update(surface_->takeDirtyRect());
     runEnded();
@@ -226,6 +265,7 @@ void frmSlitwise::finishRun() {
 
 void frmSlitwise::runEnded() {
     run_.reset();
+    setAccessibleDescription(QStringLiteral("Run finished"));
     emit runFinished();
     // The held clicks, in order, up to a held Start, which begins the next run; the clicks after
     // it wait for that run to end.
@@ -236,16 +276,64 @@ void frmSlitwise::runEnded() {
     }
 }
 
-void frmSlitwise::showSettingError(const QString& message) {
+void frmSlitwise::showMessage(const QString& objectName, const QString& message) {
+    // Not modal to the application, so that nothing waits on it and the window stays usable.
     if (message_) {
         message_->close();
     }
     message_ = new QMessageBox(QMessageBox::Warning, QStringLiteral("Slitwise"), message,
                                QMessageBox::Ok, this);
-    message_->setObjectName(QStringLiteral("settingMessage"));
+    message_->setObjectName(objectName);
     message_->setAttribute(Qt::WA_DeleteOnClose);
     message_->setWindowModality(Qt::WindowModal);
     message_->open();
+}
+
+void frmSlitwise::updateAccessibleNames() {
+    // What a screen reader says changes with the choice: "Photons per dot, 50, selected",
+    // "Slowdown, 1 of 3".
+    for (const ControlSpec& spec : ControlTable::controls()) {
+        QWidget* widget = controls_.value(QString::fromUtf8(spec.name));
+        QString name = QString::fromUtf8(spec.accessibleName);
+        if (auto* button = qobject_cast<QRadioButton*>(widget); button && button->isChecked()) {
+            name += QStringLiteral(", selected");
+        } else if (auto* bar = qobject_cast<QScrollBar*>(widget)) {
+            name += QStringLiteral(", %1 of %2").arg(bar->value()).arg(bar->maximum());
+        }
+        widget->setAccessibleName(name);
+    }
+}
+
+QString frmSlitwise::suggestedFileName() const {
+    return PictureExport::suggestedName(picturePhotons_, random_.seed());
+}
+
+void frmSlitwise::requestSave() {
+    const QImage picture = surface_->snapshot();
+    auto* dialog = new QFileDialog(this, QStringLiteral("Save picture"),
+                                   QDir::current().filePath(suggestedFileName()),
+                                   QStringLiteral("PNG images (*.png)"));
+    dialog->setObjectName(QStringLiteral("saveDialog"));
+    dialog->setAcceptMode(QFileDialog::AcceptSave);
+    dialog->setDefaultSuffix(QStringLiteral("png"));
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &QFileDialog::fileSelected, this,
+            [this, picture](const QString& path) { savePicture(picture, path); });
+    dialog->open();
+}
+
+bool frmSlitwise::savePicture(const QImage& picture, const QString& path) {
+    QString why;
+    if (PictureExport::save(picture, path, &why)) {
+        return true;
+    }
+    showMessage(QStringLiteral("saveMessage"),
+                QStringLiteral("The picture could not be saved to \"%1\": %2.").arg(path, why));
+    return false;
+}
+
+void frmSlitwise::copyPicture() {
+    QGuiApplication::clipboard()->setImage(surface_->snapshot());
 }
 
 QString frmSlitwise::text(SettingField which) const {

@@ -40,6 +40,14 @@ public:
     RunPacer& pacer() { return pacer_; }
     std::uint64_t seed() const { return random_.seed(); }
 
+    // Ctrl+S: asks where to save the picture as it stands now. Ctrl+C copies it.
+    void requestSave();
+    void copyPicture();
+    // Saves the picture as a PNG; a failure is reported in a message and changes nothing.
+    bool savePicture(const QImage& picture, const QString& path);
+    // The name Ctrl+S suggests, from the photons per dot of the picture and the seed.
+    QString suggestedFileName() const;
+
     // The handlers, each named after its control and event.
     void Form_Load();
     void cmdStart_Click();
@@ -71,7 +79,8 @@ private:
     // Runs the handler now, or after the run when one is in progress.
     void dispatch(Handler handler);
     void runEnded();
-    void showSettingError(const QString& message);
+    void showMessage(const QString& objectName, const QString& message);
+    void updateAccessibleNames();
     QLineEdit* field(const QString& name) const;
     QLineEdit* field(SettingField which) const { return field(FormFields::name(which)); }
 
@@ -83,4 +92,6 @@ private:
     // Clicks made during a run, in order; a Start among them is held once.
     std::deque<Handler> pending_;
     QPointer<QMessageBox> message_;
+    // The photons per dot of the picture on screen, for naming a saved copy.
+    QString picturePhotons_;
 };

@@ -1,0 +1,57 @@
+// PNG only: lossless, and what every handout tool reads.
+#include "PictureExport.h"
+
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QSaveFile>
+
+QString PictureExport::suggestedName(const QString& photonsPerDot, std::uint64_t seed) {
+    QString photons = photonsPerDot.trimmed();
+    // Only digits go into a file name; anything else is not a setting the buttons wrote.
+    photons.remove(QRegularExpression(QStringLiteral("[^0-9]")));
+    if (photons.isEmpty()) {
+        photons = QStringLiteral("0");
+    }
+    return QStringLiteral("slitwise-%1-photons-seed-%2.png").arg(photons).arg(seed);
+}
+
+QString PictureExport::refusal(const QString& path) {
+    const QFileInfo target(path);
+    const QFileInfo folder(target.absolutePath());
+    if (!folder.isDir()) {
+        return QStringLiteral("the folder does not exist");
+    }
+    if (!folder.isWritable()) {
+        return QStringLiteral("the folder is not writable");
+    }
+    if (target.isDir()) {
+        return QStringLiteral("it is a folder");
+    }
+    // Checked on the permission bits, because a process run as root may write anything.
+    if (target.exists() && !(target.permissions() & QFileDevice::WriteOwner)) {
+        return QStringLiteral("the file is read-only");
+    }
+    return {};
+}
+
+bool PictureExport::save(const QImage& picture, const QString& path, QString* why) {
+    *why = refusal(path);
+    if (!why->isEmpty()) {
+        return false;
+    }
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        *why = file.errorString();
+        return false;
+    }
+    if (!picture.save(&file, "PNG")) {
+        file.cancelWriting();
+        *why = QStringLiteral("the picture could not be encoded");
+        return false;
+    }
+    if (!file.commit()) {
+        *why = file.errorString();
+        return false;
+    }
+    return true;
+}

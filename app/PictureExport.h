@@ -1,0 +1,18 @@
+// Saving the drawing area as a PNG and naming the file, for handouts and for repeating a run.
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+#include <cstdint>
+
+class PictureExport {
+public:
+    // For example slitwise-50-photons-seed-1234.png.
+    static QString suggestedName(const QString& photonsPerDot, std::uint64_t seed);
+    // Why the path cannot take the picture, or empty when it looks writable.
+    static QString refusal(const QString& path);
+    // Writes the picture through a temporary file beside the target, renamed only when complete,
+    // so that a failure leaves any existing file untouched. On failure returns false and says why.
+    static bool save(const QImage& picture, const QString& path, QString* why);
+};

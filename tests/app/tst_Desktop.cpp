@@ -1,0 +1,188 @@
+// What a desktop program is expected to offer beyond its buttons: keyboard use, names a screen
+// reader can speak, and saving or copying the picture.
+#include "ControlTable.h"
+#include "frmSlitwise.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+QWidget* control(const frmSlitwise& window, const char* name) {
+    return window.findChild<QWidget*>(QString::fromUtf8(name));
+}
+
+QString photons(const frmSlitwise& window) {
+    return window.findChild<QLineEdit*>(QStringLiteral("nPocetFotonu"))->text();
+}
+
+} // namespace
+
+class tst_Desktop : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void everyShownControlHasASpokenName();
+    void spokenNamesFollowTheChoice();
+    void runStateIsDescribed();
+    void keyboardChecksMovesAndStarts();
+    void saveWritesTheKeptPicture();
+    void failedSaveIsReportedAndChangesNothing_data();
+    void failedSaveIsReportedAndChangesNothing();
+    void suggestedNameCarriesPhotonsAndSeed();
+    void copyPutsThePictureOnTheClipboard();
+
+private:
+    std::unique_ptr<frmSlitwise> window_;
+};
+
+void tst_Desktop::init() {
+    window_ = std::make_unique<frmSlitwise>(1234);
+    window_->show();
+    QApplication::setActiveWindow(window_.get());
+    QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+}
+
+void tst_Desktop::everyShownControlHasASpokenName() {
+    window_->cmdStart_Click();
+    window_->finishRun(); // the captions are shown too now
+    int named = 0;
+    for (const ControlSpec& spec : ControlTable::controls()) {
+        QWidget* widget = control(*window_, spec.name);
+        if (!widget->isVisible()) {
+            continue;
+        }
+        QVERIFY2(!widget->accessibleName().isEmpty(), spec.name);
+        QVERIFY2(!widget->accessibleDescription().isEmpty(), spec.name);
+        ++named;
+    }
+    QCOMPARE(named, 17);
+}
+
+void tst_Desktop::spokenNamesFollowTheChoice() {
+    QCOMPARE(control(*window_, "op50")->accessibleName(),
+             QStringLiteral("Photons per dot, 50, selected"));
+    QCOMPARE(control(*window_, "opfot500")->accessibleName(), QStringLiteral("Photons per dot, 500"));
+    QCOMPARE(control(*window_, "HScroll1")->accessibleName(), QStringLiteral("Slowdown, 1 of 3"));
+    QTest::mouseClick(control(*window_, "opfot500"), Qt::LeftButton);
+    qobject_cast<QScrollBar*>(control(*window_, "HScroll1"))
+        ->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    QCOMPARE(control(*window_, "opfot500")->accessibleName(),
+             QStringLiteral("Photons per dot, 500, selected"));
+    QCOMPARE(control(*window_, "op50")->accessibleName(), QStringLiteral("Photons per dot, 50"));
+    QCOMPARE(control(*window_, "HScroll1")->accessibleName(), QStringLiteral("Slowdown, 2 of 3"));
+}
+
+void tst_Desktop::runStateIsDescribed() {
+    window_->cmdStart_Click();
+    QCOMPARE(window_->accessibleDescription(), QStringLiteral("Run in progress"));
+    window_->finishRun();
+    QCOMPARE(window_->accessibleDescription(), QStringLiteral("Run finished"));
+}
+
+void tst_Desktop::keyboardChecksMovesAndStarts() {
+    // Tab to the photons frame, arrow to another button, and Space checks it.
+    control(*window_, "cmdUnload")->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("op50"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("opFot10"));
+    QVERIFY(qobject_cast<QRadioButton*>(control(*window_, "opFot10"))->isChecked());
+    QCOMPARE(photons(*window_), QStringLiteral("10"));
+
+    // The arrow keys move the scroll bar.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("HScroll1"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+    QCOMPARE(qobject_cast<QScrollBar*>(control(*window_, "HScroll1"))->value(), 3);
+    QCOMPARE(window_->findChild<QLineEdit*>(QStringLiteral("nSpomaleni"))->text(),
+             QStringLiteral("3"));
+
+    // Enter and Space on Start start a run.
+    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Space}) {
+        control(*window_, "cmdStart")->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(control(*window_, "cmdStart"), key);
+        QTRY_VERIFY(window_->isRunning());
+        window_->finishRun();
+    }
+}
+
+void tst_Desktop::saveWritesTheKeptPicture() {
+    QTemporaryDir folder;
+    window_->cmdStart_Click();
+    window_->finishRun();
+    const QString path = folder.filePath(window_->suggestedFileName());
+    QVERIFY(window_->savePicture(window_->surface().snapshot(), path));
+    QImage saved(path);
+    QCOMPARE(saved.convertToFormat(QImage::Format_RGB32), window_->surface().snapshot());
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files).size(), 1); // no temporary file left
+}
+
+void tst_Desktop::failedSaveIsReportedAndChangesNothing_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("folder does not exist") << "missing";
+    QTest::newRow("target is a folder") << "folder";
+    QTest::newRow("target is read-only") << "readonly";
+}
+
+void tst_Desktop::failedSaveIsReportedAndChangesNothing() {
+    QFETCH(QString, kind);
+    QTemporaryDir folder;
+    QString path = folder.filePath(QStringLiteral("picture.png"));
+    if (kind == QStringLiteral("missing")) {
+        path = folder.filePath(QStringLiteral("no/such/folder/picture.png"));
+    } else if (kind == QStringLiteral("folder")) {
+        QDir(folder.path()).mkdir(QStringLiteral("picture.png"));
+    } else {
+        QFile existing(path);
+        QVERIFY(existing.open(QIODevice::WriteOnly));
+        existing.write("kept");
+        existing.close();
+        existing.setPermissions(QFileDevice::ReadOwner);
+    }
+    window_->cmdStart_Click();
+    const QImage before = window_->surface().snapshot();
+    QVERIFY(!window_->savePicture(before, path));
+    auto* box = window_->findChild<QMessageBox*>(QStringLiteral("saveMessage"));
+    QVERIFY(box != nullptr);
+    QVERIFY2(box->text().contains(path), qPrintable(box->text()));
+    QCOMPARE(window_->surface().snapshot(), before);
+    QVERIFY(window_->isRunning());
+    if (kind == QStringLiteral("readonly")) {
+        QFile existing(path);
+        QVERIFY(existing.open(QIODevice::ReadOnly));
+        QCOMPARE(existing.readAll(), QByteArray("kept"));
+    }
+    window_->finishRun();
+}
+
+void tst_Desktop::suggestedNameCarriesPhotonsAndSeed() {
+    QCOMPARE(window_->suggestedFileName(), QStringLiteral("slitwise-50-photons-seed-1234.png"));
+    QTest::mouseClick(control(*window_, "opFot5"), Qt::LeftButton);
+    // Named after the picture on screen, until Start draws one with the new setting.
+    QCOMPARE(window_->suggestedFileName(), QStringLiteral("slitwise-50-photons-seed-1234.png"));
+    window_->cmdStart_Click();
+    QCOMPARE(window_->suggestedFileName(), QStringLiteral("slitwise-5-photons-seed-1234.png"));
+    window_->finishRun();
+}
+
+void tst_Desktop::copyPutsThePictureOnTheClipboard() {
+    window_->cmdStart_Click();
+    window_->finishRun();
+    QTest::keyClick(window_.get(), Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32),
+             window_->surface().snapshot());
+}
+
+QTEST_MAIN(tst_Desktop)
+#include "tst_Desktop.moc"
