@@ -37,6 +37,8 @@ int main(int argc, char** argv) {
         break;
     }
     QApplication app(argc, argv);
+    // Matches the window to its menu entry and icon on desktops that go by the entry's name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Slitwise"));
     frmSlitwise window(line.seed);
     window.show();
     return app.exec();
