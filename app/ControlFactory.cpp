@@ -18,9 +18,9 @@
 
 namespace {
 
-QWidget* makeWidget(const ControlSpec& spec, QWidget* parent) {
-    const QString text = QString::fromUtf8(spec.text);
-    switch (spec.kind) {
+QWidget* makeWidget(const ControlRow& row, QWidget* parent) {
+    const QString text = QString::fromUtf8(row.text);
+    switch (row.kind) {
     case ControlKind::ScrollBar: {
         auto* bar = new QScrollBar(Qt::Horizontal, parent);
         bar->setRange(1, 3);
@@ -50,14 +50,14 @@ QWidget* makeWidget(const ControlSpec& spec, QWidget* parent) {
     return nullptr;
 }
 
-bool isSeeThrough(const ControlSpec& spec) {
-    return spec.kind == ControlKind::Label ||
-           (spec.kind == ControlKind::TextField && spec.backColour == 0xC0C0C0u);
+bool isSeeThrough(const ControlRow& row) {
+    return row.kind == ControlKind::Label ||
+           (row.kind == ControlKind::TextField && row.backColour == 0xC0C0C0u);
 }
 
-void applyColours(const ControlSpec& spec, QWidget* widget) {
+void applyColours(const ControlRow& row, QWidget* widget) {
     QPalette palette = widget->palette();
-    if (isSeeThrough(spec)) {
+    if (isSeeThrough(row)) {
         palette.setColor(QPalette::Base, Qt::transparent);
         palette.setColor(QPalette::Window, Qt::transparent);
         widget->setAutoFillBackground(false);
@@ -65,12 +65,12 @@ void applyColours(const ControlSpec& spec, QWidget* widget) {
             edit->setFrame(false);
             edit->setFocusPolicy(Qt::NoFocus);
         }
-    } else if (spec.backColour) {
-        const QColor back = QColor::fromRgb(*spec.backColour);
-        palette.setColor(spec.kind == ControlKind::TextField ? QPalette::Base : QPalette::Window,
+    } else if (row.backColour) {
+        const QColor back = QColor::fromRgb(*row.backColour);
+        palette.setColor(row.kind == ControlKind::TextField ? QPalette::Base : QPalette::Window,
                          back);
         palette.setColor(QPalette::Button, back);
-        widget->setAutoFillBackground(spec.kind != ControlKind::TextField);
+        widget->setAutoFillBackground(row.kind != ControlKind::TextField);
     }
     // The picture's colours are fixed whatever the desktop theme, and so is the text on it.
     palette.setColor(QPalette::WindowText, Qt::black);
@@ -81,22 +81,22 @@ void applyColours(const ControlSpec& spec, QWidget* widget) {
 
 } // namespace
 
-QWidget* ControlFactory::create(const ControlSpec& spec, QWidget* parent) {
-    QWidget* widget = makeWidget(spec, parent);
-    widget->setObjectName(QString::fromUtf8(spec.name));
-    widget->setGeometry(spec.geometry);
-    applyColours(spec, widget);
-    if (spec.font) {
+QWidget* ControlFactory::create(const ControlRow& row, QWidget* parent) {
+    QWidget* widget = makeWidget(row, parent);
+    widget->setObjectName(QString::fromUtf8(row.name));
+    widget->setGeometry(row.geometry);
+    applyColours(row, widget);
+    if (row.font) {
         QFont font;
         font.setFamilies(
-            {QString::fromLatin1(spec.font->face), QString::fromLatin1(spec.font->fallback)});
+            {QString::fromLatin1(row.font->face), QString::fromLatin1(row.font->fallback)});
         // Pixel sizes keep the text in proportion to the pixel geometry on any screen.
-        font.setPixelSize(static_cast<int>(std::lround(spec.font->points * 4 / 3)));
-        font.setBold(spec.font->bold);
+        font.setPixelSize(static_cast<int>(std::lround(row.font->points * 4 / 3)));
+        font.setBold(row.font->bold);
         widget->setFont(font);
     }
-    widget->setAccessibleName(QString::fromUtf8(spec.accessibleName));
-    widget->setAccessibleDescription(QString::fromUtf8(spec.accessibleDescription));
+    widget->setAccessibleName(QString::fromUtf8(row.accessibleName));
+    widget->setAccessibleDescription(QString::fromUtf8(row.accessibleDescription));
     widget->setVisible(false);
     return widget;
 }

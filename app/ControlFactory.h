@@ -3,10 +3,10 @@
 #pragma once
 
 class QWidget;
-struct ControlSpec;
+struct ControlRow;
 
 class ControlFactory {
 public:
     // The widget, a child of parent, not yet shown (the window shows what the table says).
-    static QWidget* create(const ControlSpec& spec, QWidget* parent);
+    static QWidget* create(const ControlRow& row, QWidget* parent);
 };

@@ -10,13 +10,13 @@ using K = ControlKind;
 
 constexpr QRgb grey = 0xC0C0C0;
 constexpr QRgb settingGreen = 0xC0FFC0;
-constexpr FontSpec frameFont{"Times New Roman", "Liberation Serif", 9.75, true};
-constexpr FontSpec captionFont{"Times New Roman", "Liberation Serif", 12, true};
-constexpr FontSpec titleFont{"Times New Roman", "Liberation Serif", 15.75, true};
-constexpr FontSpec buttonFont{"Times New Roman", "Liberation Serif", 14.25, true};
-constexpr FontSpec photonFont{"MS Sans Serif", "Liberation Sans", 9.75, false};
+constexpr ControlFont frameFont{"Times New Roman", "Liberation Serif", 9.75, true};
+constexpr ControlFont captionFont{"Times New Roman", "Liberation Serif", 12, true};
+constexpr ControlFont titleFont{"Times New Roman", "Liberation Serif", 15.75, true};
+constexpr ControlFont buttonFont{"Times New Roman", "Liberation Serif", 14.25, true};
+constexpr ControlFont photonFont{"MS Sans Serif", "Liberation Sans", 9.75, false};
 
-const ControlSpec table[] = {
+const ControlRow table[] = {
     {"HScroll1",
      K::ScrollBar,
      nullptr,
@@ -288,14 +288,14 @@ const ControlSpec table[] = {
 
 } // namespace
 
-std::span<const ControlSpec> ControlTable::controls() {
+std::span<const ControlRow> ControlTable::controls() {
     return table;
 }
 
-const ControlSpec* ControlTable::find(const QString& name) {
-    for (const ControlSpec& spec : table) {
-        if (name == QString::fromUtf8(spec.name)) {
-            return &spec;
+const ControlRow* ControlTable::find(const QString& name) {
+    for (const ControlRow& row : table) {
+        if (name == QString::fromUtf8(row.name)) {
+            return &row;
         }
     }
     return nullptr;

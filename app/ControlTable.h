@@ -10,21 +10,21 @@
 
 enum class ControlKind { ScrollBar, Frame, OptionButton, TextField, PushButton, Label };
 
-struct FontSpec {
+struct ControlFont {
     const char* face;
     const char* fallback; // a face of the same metrics, used where the first is not installed
     double points;        // at 96 dots per inch, 4/3 pixel to the point
     bool bold;
 };
 
-struct ControlSpec {
+struct ControlRow {
     const char* name; // the object name, UTF-8
     ControlKind kind;
     const char* parent; // the frame it stands in, or nullptr for the window
     const char* text;   // caption or design text, UTF-8
     QRect geometry;     // pixels, relative to the parent
     std::optional<QRgb> backColour;
-    std::optional<FontSpec> font;
+    std::optional<ControlFont> font;
     int tabIndex;
     bool shown; // visible when the window is first shown
     // What a screen reader says of the control; empty for hidden controls.
@@ -34,6 +34,6 @@ struct ControlSpec {
 
 class ControlTable {
 public:
-    static std::span<const ControlSpec> controls();
-    static const ControlSpec* find(const QString& name);
+    static std::span<const ControlRow> controls();
+    static const ControlRow* find(const QString& name);
 };

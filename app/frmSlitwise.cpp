@@ -73,16 +73,16 @@ frmSlitwise::~frmSlitwise() {
 
 void frmSlitwise::createControls() {
     std::vector<std::pair<int, QWidget*>> tabOrder;
-    for (const ControlSpec& spec : ControlTable::controls()) {
-        QWidget* parent = spec.parent ? controls_.value(QString::fromUtf8(spec.parent)) : this;
-        QWidget* widget = ControlFactory::create(spec, parent);
+    for (const ControlRow& row : ControlTable::controls()) {
+        QWidget* parent = row.parent ? controls_.value(QString::fromUtf8(row.parent)) : this;
+        QWidget* widget = ControlFactory::create(row, parent);
         // A control in a frame shows whenever its frame does.
-        widget->setVisible(spec.shown || spec.parent != nullptr);
+        widget->setVisible(row.shown || row.parent != nullptr);
         controls_.insert(widget->objectName(), widget);
         // Frames and display-only fields take no focus; chaining them would drag their
         // children out of order.
         if (widget->focusPolicy() & Qt::TabFocus) {
-            tabOrder.emplace_back(spec.tabIndex, widget);
+            tabOrder.emplace_back(row.tabIndex, widget);
         }
     }
     std::sort(tabOrder.begin(), tabOrder.end(),
@@ -292,9 +292,9 @@ void frmSlitwise::showMessage(const QString& objectName, const QString& message)
 void frmSlitwise::updateAccessibleNames() {
     // What a screen reader says changes with the choice: "Photons per dot, 50, selected",
     // "Slowdown, 1 of 3".
-    for (const ControlSpec& spec : ControlTable::controls()) {
-        QWidget* widget = controls_.value(QString::fromUtf8(spec.name));
-        QString name = QString::fromUtf8(spec.accessibleName);
+    for (const ControlRow& row : ControlTable::controls()) {
+        QWidget* widget = controls_.value(QString::fromUtf8(row.name));
+        QString name = QString::fromUtf8(row.accessibleName);
         if (auto* button = qobject_cast<QRadioButton*>(widget); button && button->isChecked()) {
             name += QStringLiteral(", selected");
         } else if (auto* bar = qobject_cast<QScrollBar*>(widget)) {

@@ -55,13 +55,13 @@ void tst_Desktop::everyShownControlHasASpokenName() {
     window_->cmdStart_Click();
     window_->finishRun(); // the captions are shown too now
     int named = 0;
-    for (const ControlSpec& spec : ControlTable::controls()) {
-        QWidget* widget = control(*window_, spec.name);
+    for (const ControlRow& row : ControlTable::controls()) {
+        QWidget* widget = control(*window_, row.name);
         if (!widget->isVisible()) {
             continue;
         }
-        QVERIFY2(!widget->accessibleName().isEmpty(), spec.name);
-        QVERIFY2(!widget->accessibleDescription().isEmpty(), spec.name);
+        QVERIFY2(!widget->accessibleName().isEmpty(), row.name);
+        QVERIFY2(!widget->accessibleDescription().isEmpty(), row.name);
         ++named;
     }
     QCOMPARE(named, 17);
@@ -70,7 +70,8 @@ void tst_Desktop::everyShownControlHasASpokenName() {
 void tst_Desktop::spokenNamesFollowTheChoice() {
     QCOMPARE(control(*window_, "op50")->accessibleName(),
              QStringLiteral("Photons per dot, 50, selected"));
-    QCOMPARE(control(*window_, "opfot500")->accessibleName(), QStringLiteral("Photons per dot, 500"));
+    QCOMPARE(control(*window_, "opfot500")->accessibleName(),
+             QStringLiteral("Photons per dot, 500"));
     QCOMPARE(control(*window_, "HScroll1")->accessibleName(), QStringLiteral("Slowdown, 1 of 3"));
     QTest::mouseClick(control(*window_, "opfot500"), Qt::LeftButton);
     qobject_cast<QScrollBar*>(control(*window_, "HScroll1"))

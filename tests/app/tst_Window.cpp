@@ -77,19 +77,19 @@ void tst_Window::windowMatchesTheControlTable() {
     frmSlitwise window(1);
     QCOMPARE(window.windowTitle(), QStringLiteral("Slitwise - https://slitwise.example.org"));
     QCOMPARE(ControlTable::controls().size(), std::size_t(27));
-    for (const ControlSpec& spec : ControlTable::controls()) {
-        QWidget* widget = control(window, spec.name);
-        QVERIFY2(isOfKind(widget, spec.kind), spec.name);
+    for (const ControlRow& row : ControlTable::controls()) {
+        QWidget* widget = control(window, row.name);
+        QVERIFY2(isOfKind(widget, row.kind), row.name);
         const QString parent =
-            spec.parent ? QString::fromUtf8(spec.parent) : QStringLiteral("frmSlitwise");
+            row.parent ? QString::fromUtf8(row.parent) : QStringLiteral("frmSlitwise");
         QCOMPARE(widget->parentWidget()->objectName(), parent);
-        QCOMPARE(widget->geometry(), spec.geometry);
-        if (spec.font) {
-            QCOMPARE(widget->font().bold(), spec.font->bold);
-            QCOMPARE(widget->font().pixelSize(), qRound(spec.font->points * 4 / 3));
+        QCOMPARE(widget->geometry(), row.geometry);
+        if (row.font) {
+            QCOMPARE(widget->font().bold(), row.font->bold);
+            QCOMPARE(widget->font().pixelSize(), qRound(row.font->points * 4 / 3));
         }
         if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
-            QCOMPARE(button->text(), QString::fromUtf8(spec.text));
+            QCOMPARE(button->text(), QString::fromUtf8(row.text));
         }
     }
     // Nothing but the table's controls: 27 less the 9 option buttons inside the two frames.
@@ -104,12 +104,12 @@ void tst_Window::exactlyTheTableControlsAreShown() {
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QStringList shown;
-    for (const ControlSpec& spec : ControlTable::controls()) {
-        QWidget* widget = control(window, spec.name);
+    for (const ControlRow& row : ControlTable::controls()) {
+        QWidget* widget = control(window, row.name);
         if (widget->isVisible()) {
             shown << widget->objectName();
         }
-        QCOMPARE(widget->isVisible(), spec.shown);
+        QCOMPARE(widget->isVisible(), row.shown);
     }
     QCOMPARE(shown.size(), 12);
     QVERIFY(window.width() >= 801 && window.height() >= 581);
