@@ -1,0 +1,32 @@
+// A child process for tst_Faults: shows the window, starts a run, clicks a photon button and Start
+// during it (both held until the run ends), and closes the window after the delay in milliseconds
+// given as the only argument. Prints what ran after the close and exits with app.exec()'s status.
+#include "frmSlitwise.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLineEdit>
+#include <QTimer>
+
+#include <cstdio>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    const int closeAfterMs = argc > 1 ? QByteArray(argv[1]).toInt() : 300;
+    frmSlitwise window(1);
+    window.show();
+    int runsFinished = 0;
+    QObject::connect(&window, &frmSlitwise::runFinished, [&runsFinished] { ++runsFinished; });
+    window.findChild<QAbstractButton*>(QStringLiteral("cmdStart"))->click();
+    window.findChild<QAbstractButton*>(QStringLiteral("opFot1"))->click();
+    window.findChild<QAbstractButton*>(QStringLiteral("cmdStart"))->click();
+    QTimer::singleShot(closeAfterMs, &window, &QWidget::close);
+
+    const int status = app.exec();
+    // A held click that ran would have written 1 photon per dot; a run that went on, finished.
+    std::printf("running after the close: %d\n", window.isRunning() ? 1 : 0);
+    std::printf("runs finished: %d\n", runsFinished);
+    std::printf("photons per dot: %s\n",
+                qPrintable(window.findChild<QLineEdit*>(QStringLiteral("nPocetFotonu"))->text()));
+    return status;
+}
