@@ -21,7 +21,10 @@ QString PictureExport::refusal(const QString& path) {
     if (!folder.isDir()) {
         return QStringLiteral("the folder does not exist");
     }
-    if (!folder.isWritable()) {
+    // Also on the permission bits: a process run as root passes the access check of any folder.
+    const QFileDevice::Permissions anyWrite =
+        QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
+    if (!folder.isWritable() || !(folder.permissions() & anyWrite)) {
         return QStringLiteral("the folder is not writable");
     }
     if (target.isDir()) {

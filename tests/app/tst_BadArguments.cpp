@@ -1,0 +1,214 @@
+// The real program run with bad command lines: each must exit with status 2 after one line on
+// standard error that names the bad argument, and leave the folder it was pointed at as it was.
+// A good render must write an 801 x 581 PNG and nothing beside it.
+#include <QDir>
+#include <QDirIterator>
+#include <QImage>
+#include <QImageReader>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+// Stands for the test's temporary folder in the rows' arguments and expected names.
+const QString dirMark = QStringLiteral("{dir}");
+
+struct Outcome {
+    int exitCode = -1;
+    QStringList errorLines;
+    QByteArray output;
+};
+
+// Runs the program with a runtime folder of its own, so that Qt has nothing to warn about.
+Outcome runProgram(const QStringList& arguments, const QString& runtimeDir) {
+    QProcess child;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtimeDir);
+    environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    child.setProcessEnvironment(environment);
+    child.start(QStringLiteral(SLITWISE_BINARY), arguments);
+    Outcome outcome;
+    if (!child.waitForFinished(60000) || child.exitStatus() != QProcess::NormalExit) {
+        child.kill();
+        child.waitForFinished();
+        return outcome;
+    }
+    outcome.exitCode = child.exitCode();
+    outcome.output = child.readAllStandardOutput();
+    for (const QString& line :
+         QString::fromLocal8Bit(child.readAllStandardError()).split(QLatin1Char('\n'))) {
+        if (!line.isEmpty()) {
+            outcome.errorLines << line;
+        }
+    }
+    return outcome;
+}
+
+// Every entry under the folder with its size, mode and contents, to show that nothing changed.
+QStringList inventory(const QString& folder) {
+    QStringList entries;
+    QDirIterator it(folder, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        const QFileInfo info(path);
+        QString entry = path.mid(folder.size()) + QStringLiteral(" mode ") +
+                        QString::number(static_cast<int>(info.permissions()), 16);
+        if (info.isFile()) {
+            QFile file(path);
+            file.open(QIODevice::ReadOnly);
+            entry += QStringLiteral(" ") + QString::fromLatin1(file.readAll().toHex());
+        }
+        entries << entry;
+    }
+    entries.sort();
+    return entries;
+}
+
+QStringList withDir(QStringList arguments, const QString& dir) {
+    for (QString& argument : arguments) {
+        argument.replace(dirMark, dir);
+    }
+    return arguments;
+}
+
+} // namespace
+
+class tst_BadArguments : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void badArgumentsAreRefusedInOneLine_data();
+    void badArgumentsAreRefusedInOneLine();
+    void goodRenderWritesOnePng();
+
+private:
+    // The folder each test points the program at, with a file to keep, a read-only file, a
+    // folder where a file might be expected and a read-only folder.
+    std::unique_ptr<QTemporaryDir> work_;
+    std::unique_ptr<QTemporaryDir> runtime_;
+};
+
+void tst_BadArguments::init() {
+    work_ = std::make_unique<QTemporaryDir>();
+    runtime_ = std::make_unique<QTemporaryDir>();
+    QVERIFY(work_->isValid() && runtime_->isValid());
+    QFile::setPermissions(runtime_->path(),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    const QDir dir(work_->path());
+    for (const char* name : {"existing.png", "readonly.png"}) {
+        QFile file(dir.filePath(QString::fromLatin1(name)));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray("kept as it was: ") + name);
+    }
+    QVERIFY(QFile::setPermissions(dir.filePath(QStringLiteral("readonly.png")),
+                                  QFileDevice::ReadOwner | QFileDevice::ReadGroup |
+                                      QFileDevice::ReadOther));
+    QVERIFY(dir.mkdir(QStringLiteral("folder.png")));
+    QVERIFY(dir.mkdir(QStringLiteral("locked")));
+    QVERIFY(QFile::setPermissions(dir.filePath(QStringLiteral("locked")),
+                                  QFileDevice::ReadOwner | QFileDevice::ExeOwner |
+                                      QFileDevice::ReadGroup | QFileDevice::ExeGroup |
+                                      QFileDevice::ReadOther | QFileDevice::ExeOther));
+}
+
+void tst_BadArguments::badArgumentsAreRefusedInOneLine_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("named"); // what the one line must quote or name
+
+    const QString out = dirMark + QStringLiteral("/out.png");
+    const auto row = [](const char* name, const QStringList& arguments, const QString& named) {
+        QTest::newRow(name) << arguments << named;
+    };
+    row("unknown long option", {"--frobnicate"}, "'--frobnicate'");
+    row("unknown short option", {"-x"}, "'-x'");
+    row("option in the wrong case", {"--Seed=1"}, "'--Seed=1'");
+    row("a bare word", {"picture.png"}, "'picture.png'");
+    row("an empty argument", {""}, "''");
+    row("a lone dash", {"-"}, "'-'");
+    row("a lone double dash", {"--"}, "'--'");
+    row("unknown option after a good render", {"--render", out, "--bogus"}, "'--bogus'");
+    row("--help with a value", {"--help=yes"}, "--help");
+    row("--version with a value", {"--version=1"}, "--version");
+    row("--seed without its value", {"--seed"}, "--seed");
+    row("--render without its value", {"--render"}, "--render");
+    row("--photons without its value", {"--render", out, "--photons"}, "--photons");
+    row("--slowdown without its value", {"--render", out, "--slowdown"}, "--slowdown");
+    row("--seed not a number", {"--seed", "abc"}, "'abc'");
+    row("--seed negative", {"--seed", "-1"}, "'-1'");
+    row("--seed a fraction", {"--seed", "1.5"}, "'1.5'");
+    row("--seed in hexadecimal", {"--seed", "0x10"}, "'0x10'");
+    row("--seed one past the largest", {"--seed", "18446744073709551616"},
+        "'18446744073709551616'");
+    row("--seed huge", {"--seed=99999999999999999999999999999"}, "'99999999999999999999999999999'");
+    row("--seed empty after =", {"--seed="}, "--seed ''");
+    row("--seed empty", {"--seed", ""}, "--seed ''");
+    row("--seed with a space", {"--seed", " 5"}, "' 5'");
+    row("--photons not offered", {"--render", out, "--photons", "7"}, "'7'");
+    row("--photons zero", {"--render", out, "--photons", "0"}, "'0'");
+    row("--photons negative", {"--render", out, "--photons", "-50"}, "'-50'");
+    row("--photons not a number", {"--render", out, "--photons", "many"}, "'many'");
+    row("--photons 1e308", {"--render", out, "--photons", "1e308"}, "'1e308'");
+    row("--photons past int", {"--render", out, "--photons", "99999999999"}, "'99999999999'");
+    row("--photons empty", {"--render", out, "--photons="}, "--photons ''");
+    row("--photons bad after a good one", {"--photons", "5", "--render", out, "--photons", "3"},
+        "'3'");
+    row("--slowdown zero", {"--render", out, "--slowdown", "0"}, "'0'");
+    row("--slowdown four", {"--render", out, "--slowdown", "4"}, "'4'");
+    row("--slowdown a fraction", {"--render", out, "--slowdown", "2.5"}, "'2.5'");
+    row("--slowdown 1e308", {"--render", out, "--slowdown", "1e308"}, "'1e308'");
+    row("--slowdown empty", {"--render", out, "--slowdown", ""}, "--slowdown ''");
+    row("--photons without --render", {"--photons", "5"}, "--photons");
+    row("--slowdown without --render", {"--slowdown", "2"}, "--slowdown");
+    row("--render empty", {"--render", ""}, "--render");
+    row("--render empty after =", {"--render="}, "--render");
+    row("--render into a missing folder", {"--render", dirMark + "/missing/out.png"},
+        dirMark + "/missing/out.png");
+    row("--render onto a folder", {"--render", dirMark + "/folder.png"}, dirMark + "/folder.png");
+    row("--render onto a read-only file", {"--render", dirMark + "/readonly.png"},
+        dirMark + "/readonly.png");
+    row("--render into a read-only folder", {"--render", dirMark + "/locked/out.png"},
+        dirMark + "/locked/out.png");
+    row("--render onto an existing file, bad photons",
+        {"--render", dirMark + "/existing.png", "--photons", "3"}, "'3'");
+}
+
+void tst_BadArguments::badArgumentsAreRefusedInOneLine() {
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, named);
+    const QString dir = work_->path();
+    const QStringList before = inventory(dir);
+    const Outcome outcome = runProgram(withDir(arguments, dir), runtime_->path());
+    QCOMPARE(outcome.exitCode, 2);
+    QVERIFY2(outcome.errorLines.size() == 1, qPrintable(outcome.errorLines.join('\n')));
+    const QString line = outcome.errorLines.first();
+    QVERIFY2(line.startsWith(QStringLiteral("slitwise: ")), qPrintable(line));
+    QVERIFY2(line.contains(QString(named).replace(dirMark, dir)), qPrintable(line));
+    QVERIFY(outcome.output.isEmpty());
+    QCOMPARE(inventory(dir), before);
+}
+
+void tst_BadArguments::goodRenderWritesOnePng() {
+    const QString target = QDir(work_->path()).filePath(QStringLiteral("existing.png"));
+    const QStringList before = inventory(work_->path());
+    const Outcome outcome = runProgram(
+        {"--render", target, "--photons", "1", "--slowdown", "2", "--seed", "4"}, runtime_->path());
+    QCOMPARE(outcome.exitCode, 0);
+    QVERIFY2(outcome.errorLines.isEmpty(), qPrintable(outcome.errorLines.join('\n')));
+    QImageReader reader(target);
+    QCOMPARE(reader.format(), QByteArray("png"));
+    const QImage picture = reader.read();
+    QVERIFY2(!picture.isNull(), qPrintable(reader.errorString()));
+    QCOMPARE(picture.size(), QSize(801, 581));
+    // The same entries as before: the target replaced, no temporary file left beside it.
+    const QStringList after = inventory(work_->path());
+    QCOMPARE(after.size(), before.size());
+    for (qsizetype i = 0; i < after.size(); ++i) {
+        QCOMPARE(after[i].section(QLatin1Char(' '), 0, 0),
+                 before[i].section(QLatin1Char(' '), 0, 0));
+    }
+}
+
+QTEST_MAIN(tst_BadArguments)
+#include "tst_BadArguments.moc"
