@@ -1,8 +1,8 @@
 // The heaviest run (500 photons per dot, slowdown 3) without a window, against the drawing floor:
 // the very same lines drawn straight onto a QImage with QPainter, with no simulation around them.
 // Prints wall times, repetitions per second, the ratio and peak memory.
+#include "FakeFields.h"
 #include "ImageSurface.h"
-#include "MemoryFields.h"
 #include "PhotonRun.h"
 #include "RandomGenerator.h"
 #include "RecordingSurface.h"
@@ -36,7 +36,9 @@ long statusKiB(const char* key) {
 double runSeconds(int photons, int slowdown, long long& repetitions) {
     ImageSurface surface;
     RandomGenerator random(seed);
-    MemoryFields fields(QString::number(photons), QString::number(slowdown));
+    FakeFields fields;
+    fields.setText(SettingField::PocetFotonu, QString::number(photons));
+    fields.setText(SettingField::Spomaleni, QString::number(slowdown));
     PhotonRun run(surface, random, fields);
     repetitions = PhotonRun::repetitionsFor(photons, slowdown);
     QElapsedTimer clock;
@@ -49,7 +51,9 @@ double runSeconds(int photons, int slowdown, long long& repetitions) {
 double floorSeconds() {
     RecordingSurface recording;
     RandomGenerator random(seed);
-    MemoryFields fields(QStringLiteral("500"), QStringLiteral("3"));
+    FakeFields fields;
+    fields.setText(SettingField::PocetFotonu, QStringLiteral("500"));
+    fields.setText(SettingField::Spomaleni, QStringLiteral("3"));
     PhotonRun run(recording, random, fields);
     run.start();
     run.advance(whole);

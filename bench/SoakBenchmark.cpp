@@ -1,8 +1,8 @@
 // Two hundred whole runs without a window in one process, each with its own seed, to show that a
 // run gives back all it takes: prints resident memory after the first and after the last run and
 // the growth per run, with the wall time of the whole soak.
+#include "FakeFields.h"
 #include "ImageSurface.h"
-#include "MemoryFields.h"
 #include "PhotonRun.h"
 #include "RandomGenerator.h"
 
@@ -63,7 +63,9 @@ long statusKiB(const QByteArray& key) {
 long long wholeRun(const Settings& settings, std::uint64_t seed) {
     ImageSurface surface;
     RandomGenerator random(seed);
-    MemoryFields fields(QString::number(settings.photons), QString::number(settings.slowdown));
+    FakeFields fields;
+    fields.setText(SettingField::PocetFotonu, QString::number(settings.photons));
+    fields.setText(SettingField::Spomaleni, QString::number(settings.slowdown));
     PhotonRun run(surface, random, fields);
     run.start();
     run.advance(std::numeric_limits<long long>::max());

@@ -1,6 +1,7 @@
 // What a desktop program is expected to offer beyond its buttons: keyboard use, names a screen
 // reader can speak, and saving or copying the picture.
 #include "ControlTable.h"
+#include "WindowControls.h"
 #include "frmSlitwise.h"
 
 #include <QApplication>
@@ -13,18 +14,6 @@
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
-
-namespace {
-
-QWidget* control(const frmSlitwise& window, const char* name) {
-    return window.findChild<QWidget*>(QString::fromUtf8(name));
-}
-
-QString photons(const frmSlitwise& window) {
-    return window.findChild<QLineEdit*>(QStringLiteral("nPocetFotonu"))->text();
-}
-
-} // namespace
 
 class tst_Desktop : public QObject {
     Q_OBJECT
@@ -98,7 +87,7 @@ void tst_Desktop::keyboardChecksMovesAndStarts() {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
     QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("opFot10"));
     QVERIFY(qobject_cast<QRadioButton*>(control(*window_, "opFot10"))->isChecked());
-    QCOMPARE(photons(*window_), QStringLiteral("10"));
+    QCOMPARE(text(*window_, "nPocetFotonu"), QStringLiteral("10"));
 
     // The arrow keys move the scroll bar.
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);

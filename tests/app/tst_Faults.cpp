@@ -1,6 +1,7 @@
 // The window under trouble: many Starts during a run, the window resized, minimised, covered or
 // its scroll bar worked during a run, the window closed during a run, and hidden setting fields
 // holding texts no button would write. None of it may change a run's picture, crash or hang.
+#include "WindowControls.h"
 #include "frmSlitwise.h"
 
 #include <QAbstractButton>
@@ -19,18 +20,6 @@ namespace {
 
 constexpr std::uint64_t seed = 9;
 
-template <typename T = QWidget> T* control(const frmSlitwise& window, const char* name) {
-    T* found = window.findChild<T*>(QString::fromUtf8(name));
-    if (found == nullptr) {
-        qFatal("no control %s", name);
-    }
-    return found;
-}
-
-QString text(const frmSlitwise& window, const char* name) {
-    return control<QLineEdit>(window, name)->text();
-}
-
 // The picture of `runs` runs from a fresh window with the test's seed, made without a timer.
 QImage undisturbedPicture(int runs) {
     frmSlitwise window(seed);
@@ -39,15 +28,6 @@ QImage undisturbedPicture(int runs) {
         window.finishRun();
     }
     return window.surface().snapshot();
-}
-
-bool allCaptionsShown(const frmSlitwise& window) {
-    for (const char* caption : {"nZdroj", "nClona", "nDetektor", "nSoučet", "nPravděpodobnost"}) {
-        if (!control(window, caption)->isVisible()) {
-            return false;
-        }
-    }
-    return true;
 }
 
 using Disturbance = std::function<void(frmSlitwise&)>;
@@ -79,11 +59,15 @@ void tst_Faults::twentyStartsDuringARunStartOneMore() {
         QTest::mouseClick(start, Qt::LeftButton);
         QCoreApplication::processEvents();
     }
+    QTest::mouseClick(control(window, "opFot1"), Qt::LeftButton);
     QVERIFY(window.isRunning());
     window.finishRun();
     QCOMPARE(finished, 1);
     QVERIFY(window.isRunning());
+    // The click made after the Starts waits for the further run.
+    QCOMPARE(text(window, "nPocetFotonu"), QStringLiteral("50"));
     window.finishRun();
+    QCOMPARE(text(window, "nPocetFotonu"), QStringLiteral("1"));
     QCOMPARE(finished, 2);
     QVERIFY(!window.isRunning());
     QTest::qWait(20);

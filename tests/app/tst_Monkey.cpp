@@ -2,6 +2,7 @@
 // controls but Exit, keys on the focused control, resizes and short waits. After every event the
 // window must answer within 100 ms and hold only settings its buttons write. The seed is printed;
 // SLITWISE_MONKEY_SEED repeats a failing sequence.
+#include "WindowControls.h"
 #include "frmSlitwise.h"
 
 #include <QApplication>
@@ -54,10 +55,6 @@ bool answersPromptly() {
         QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
     }
     return fired;
-}
-
-QString text(const frmSlitwise& window, const char* name) {
-    return window.findChild<QLineEdit*>(QString::fromUtf8(name))->text();
 }
 
 } // namespace

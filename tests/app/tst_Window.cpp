@@ -3,6 +3,7 @@
 #include "ControlTable.h"
 #include "FakeFields.h"
 #include "PhotonRun.h"
+#include "WindowControls.h"
 #include "frmSlitwise.h"
 
 #include <QApplication>
@@ -18,18 +19,6 @@
 namespace {
 
 const QRgb black = 0xFF000000;
-
-template <typename T = QWidget> T* control(const frmSlitwise& window, const char* name) {
-    T* found = window.findChild<T*>(QString::fromUtf8(name));
-    if (found == nullptr) {
-        qFatal("no control %s", name);
-    }
-    return found;
-}
-
-QString text(const frmSlitwise& window, const char* name) {
-    return control<QLineEdit>(window, name)->text();
-}
 
 bool isOfKind(QWidget* widget, ControlKind kind) {
     switch (kind) {
@@ -66,7 +55,6 @@ private slots:
     void windowShowsTheKeptPicture();
     void timerDrivenRunMatchesOneWithoutAWindow();
     void clicksDuringARunApplyAfterIt();
-    void severalStartsDuringARunStartOneMore();
     void secondStartPaintsOverAndKeepsCaptions();
     void badSettingTextIsReportedAndNothingRuns_data();
     void badSettingTextIsReportedAndNothingRuns();
@@ -249,9 +237,7 @@ void tst_Window::timerDrivenRunMatchesOneWithoutAWindow() {
     window.show();
     QTest::mouseClick(control(window, "cmdStart"), Qt::LeftButton);
     QTRY_VERIFY_WITH_TIMEOUT(!window.isRunning(), 10000);
-    for (const char* caption : {"nZdroj", "nClona", "nDetektor", "nSoučet", "nPravděpodobnost"}) {
-        QVERIFY2(control(window, caption)->isVisible(), caption);
-    }
+    QVERIFY(allCaptionsShown(window));
 
     ImageSurface surface;
     RandomGenerator random(77);
@@ -281,27 +267,6 @@ void tst_Window::clicksDuringARunApplyAfterIt() {
     QCOMPARE(text(window, "nPocetFotonu"), QStringLiteral("10"));
     QCOMPARE(text(window, "nSpomaleni"), QStringLiteral("2"));
     QVERIFY(!window.isRunning());
-}
-
-void tst_Window::severalStartsDuringARunStartOneMore() {
-    frmSlitwise window(1);
-    window.show();
-    int finished = 0;
-    connect(&window, &frmSlitwise::runFinished, this, [&finished] { ++finished; });
-    QTest::mouseClick(control(window, "cmdStart"), Qt::LeftButton);
-    for (int i = 0; i < 5; ++i) {
-        QTest::mouseClick(control(window, "cmdStart"), Qt::LeftButton);
-    }
-    QTest::mouseClick(control(window, "opFot1"), Qt::LeftButton);
-    window.finishRun();
-    QCOMPARE(finished, 1);
-    QVERIFY(window.isRunning());
-    // The click made after the Starts waits for the further run.
-    QCOMPARE(text(window, "nPocetFotonu"), QStringLiteral("50"));
-    window.finishRun();
-    QCOMPARE(finished, 2);
-    QVERIFY(!window.isRunning());
-    QCOMPARE(text(window, "nPocetFotonu"), QStringLiteral("1"));
 }
 
 void tst_Window::secondStartPaintsOverAndKeepsCaptions() {

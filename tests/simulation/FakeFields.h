@@ -1,5 +1,5 @@
-// The window's fields for tests without a window: texts held in a map, starting from the values
-// the window writes when it loads, and the captions shown, in order.
+// The window's fields for tests and benchmarks without a window: texts held in a map, starting
+// from the values the window writes when it loads, and the captions shown, in order.
 #pragma once
 
 #include "FormFields.h"

@@ -1,0 +1,28 @@
+// Reaching the window's controls by name in tests, and the checks several tests make of them.
+#pragma once
+
+#include "frmSlitwise.h"
+
+#include <QLineEdit>
+
+template <typename T = QWidget> T* control(const frmSlitwise& window, const char* name) {
+    T* found = window.findChild<T*>(QString::fromUtf8(name));
+    if (found == nullptr) {
+        qFatal("no control %s", name);
+    }
+    return found;
+}
+
+inline QString text(const frmSlitwise& window, const char* name) {
+    return control<QLineEdit>(window, name)->text();
+}
+
+// The five captions of the drawing, which every finished run shows.
+inline bool allCaptionsShown(const frmSlitwise& window) {
+    for (const char* caption : {"nZdroj", "nClona", "nDetektor", "nSoučet", "nPravděpodobnost"}) {
+        if (!control(window, caption)->isVisible()) {
+            return false;
+        }
+    }
+    return true;
+}
