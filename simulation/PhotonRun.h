@@ -30,7 +30,8 @@ public:
     bool isOver() const { return stage_ == Stage::Over; }
 
     const Scene& scene() const { return scene_; }
-    // Photon repetitions the run will animate, at the settings as they stand now.
+    // The steps a whole run takes at these settings: its photon repetitions, or one a photon
+    // where the slowdown is below 1.
     static long long repetitionsFor(double photonsPerDot, double slowdown);
 
 private:
