@@ -18,23 +18,6 @@ int refuse(const QString& path, const QString& why) {
     return 2;
 }
 
-const char* photonButton(int photons) {
-    switch (photons) {
-    case 1:
-        return "opFot1";
-    case 5:
-        return "opFot5";
-    case 10:
-        return "opFot10";
-    case 100:
-        return "opFot100";
-    case 500:
-        return "opfot500";
-    default:
-        return "op50";
-    }
-}
-
 } // namespace
 
 int HeadlessRender::run(const CommandLine& line) {
@@ -46,7 +29,13 @@ int HeadlessRender::run(const CommandLine& line) {
     }
 
     frmSlitwise window(line.seed);
-    window.findChild<QAbstractButton*>(QString::fromLatin1(photonButton(line.photons)))->click();
+    // The photons-per-dot button is the one captioned with the number.
+    const auto* frame = window.findChild<QWidget*>(QString::fromUtf8("frmPočetFotonů"));
+    for (QAbstractButton* button : frame->findChildren<QAbstractButton*>()) {
+        if (button->text() == QString::number(line.photons)) {
+            button->click();
+        }
+    }
     window.findChild<QScrollBar*>(QStringLiteral("HScroll1"))->setValue(line.slowdown);
     window.cmdStart_Click();
     window.finishRun();
