@@ -1,7 +1,10 @@
-// Parsing by hand, because the rules are few and each refusal must name the bad argument in one
-// line. Options take their value as the next argument or after '='.
+// Qt's parser reads the options once the toolkit has taken its own (-platform, -style, -reverse
+// and the like). Its refusals are turned into one line that quotes the argument as typed, and the
+// values are checked here, since only whole numbers from short lists make sense.
 #include "CommandLine.h"
 
+#include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QSet>
 
 #include <algorithm>
@@ -15,108 +18,192 @@ QString quoted(const QString& text) {
     return QStringLiteral("'") + text + QStringLiteral("'");
 }
 
+// The options that take a value, as "--name".
+const QStringList valueOptions = {QStringLiteral("--seed"), QStringLiteral("--render"),
+                                  QStringLiteral("--photons"), QStringLiteral("--slowdown")};
+// The options that take none.
+const QStringList flagOptions = {QStringLiteral("--help"), QStringLiteral("--help-all"),
+                                 QStringLiteral("--version"), QStringLiteral("-h"),
+                                 QStringLiteral("-v")};
+
+struct Described {
+    QCommandLineOption seed{QStringLiteral("seed"),
+                            QStringLiteral("Seed the random numbers (0 to 18446744073709551615), "
+                                           "so that a run can be repeated exactly; without it "
+                                           "they are seeded from the clock."),
+                            QStringLiteral("N")};
+    QCommandLineOption render{QStringLiteral("render"),
+                              QStringLiteral("Make one whole run at full speed without a window "
+                                             "and write the 801 x 581 drawing area to FILE as a "
+                                             "PNG."),
+                              QStringLiteral("FILE")};
+    QCommandLineOption photons{QStringLiteral("photons"),
+                               QStringLiteral("With --render: photons per detector point,\n"
+                                              "one of 1, 5, 10, 50, 100, 500 (default 50)."),
+                               QStringLiteral("N")};
+    QCommandLineOption slowdown{QStringLiteral("slowdown"),
+                                QStringLiteral("With --render: slowdown, 1 to 3 (default 1)."),
+                                QStringLiteral("S")};
+    // Qt's own -h/--help (with --help-all) and -v/--version, listed after the options above.
+    QCommandLineOption help;
+    QCommandLineOption version;
+
+    explicit Described(QCommandLineParser& parser)
+        : help(addOptions(parser)), version(parser.addVersionOption()) {}
+
+private:
+    QCommandLineOption addOptions(QCommandLineParser& parser) const {
+        parser.setApplicationDescription(
+            QStringLiteral("Shows the double-slit experiment with single photons as phase arrows.\n"
+                           "Press Start to build the interference pattern bar by bar."));
+        parser.addOptions({seed, render, photons, slowdown});
+        return parser.addHelpOption();
+    }
+};
+
+const char* const epilogue =
+    "\n"
+    "The standard Qt options are accepted as well, among them -platform NAME, -style NAME and\n"
+    "-reverse; --help-all lists them all.\n"
+    "\n"
+    "Bad arguments print one line on standard error and exit with status 2.\n";
+
+// The argument as typed that Qt's parser found unknown under `name` (given without dashes).
+QString typedOption(const QStringList& arguments, const QString& name) {
+    for (const QString& argument : arguments) {
+        if (argument.startsWith(QStringLiteral("--"))) {
+            if (argument.mid(2).section(QLatin1Char('='), 0, 0) == name) {
+                return argument;
+            }
+        } else if (argument.startsWith(QLatin1Char('-')) && argument.mid(1).contains(name)) {
+            return argument;
+        }
+    }
+    return QStringLiteral("-") + name;
+}
+
+// Why Qt's parser refused the arguments, when no option was unknown: an option missing its value
+// or a flag given one.
+QString refusal(const QStringList& arguments, const QCommandLineParser& parser) {
+    for (const QString& argument : arguments) {
+        const QString option = argument.section(QLatin1Char('='), 0, 0);
+        if (argument.contains(QLatin1Char('=')) && flagOptions.contains(option)) {
+            return QStringLiteral("%1 takes no value").arg(option);
+        }
+    }
+    if (!arguments.isEmpty() && valueOptions.contains(arguments.last())) {
+        return QStringLiteral("%1 needs a value").arg(arguments.last());
+    }
+    return parser.errorText();
+}
+
+// "--" ends the options for Qt's parser; nothing here takes positional arguments, so a "--" that
+// is not an option's value is refused like any stray word.
+bool hasStrayDoubleDash(const QStringList& arguments) {
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        if (arguments[i] == QStringLiteral("--") &&
+            (i == 0 || !valueOptions.contains(arguments[i - 1]))) {
+            return true;
+        }
+    }
+    return false;
+}
+
 } // namespace
 
 CommandLine CommandLine::parse(const QStringList& arguments) {
     CommandLine line;
-    bool sawPhotons = false;
-    bool sawSlowdown = false;
     const auto fail = [&line](const QString& message) {
         line.error = QStringLiteral("slitwise: ") + message;
         return line;
     };
 
-    for (int i = 0; i < arguments.size(); ++i) {
-        QString option = arguments[i];
-        std::optional<QString> value;
-        if (option.startsWith(QStringLiteral("--")) && option.contains(QLatin1Char('='))) {
-            value = option.section(QLatin1Char('='), 1);
-            option = option.section(QLatin1Char('='), 0, 0);
+    QCommandLineParser parser;
+    const Described options(parser);
+    if (!parser.parse(QStringList(QStringLiteral("slitwise")) + arguments)) {
+        if (!parser.unknownOptionNames().isEmpty()) {
+            return fail(QStringLiteral("unknown option %1 (see --help)")
+                            .arg(quoted(typedOption(arguments, parser.unknownOptionNames()[0]))));
         }
-        if (option == QStringLiteral("--help") || option == QStringLiteral("--version")) {
-            if (value) {
-                return fail(QStringLiteral("%1 takes no value").arg(option));
-            }
-            line.mode = option == QStringLiteral("--help") ? Mode::Help : Mode::Version;
-            continue;
+        return fail(refusal(arguments, parser));
+    }
+    if (!parser.positionalArguments().isEmpty()) {
+        return fail(QStringLiteral("unexpected argument %1 (see --help)")
+                        .arg(quoted(parser.positionalArguments().first())));
+    }
+    if (hasStrayDoubleDash(arguments)) {
+        return fail(QStringLiteral("unexpected argument '--' (see --help)"));
+    }
+
+    for (const QString& value : parser.values(options.seed)) {
+        // Digits only: toULongLong would also take a sign or a 0x prefix.
+        bool ok = !value.isEmpty() && std::all_of(value.begin(), value.end(),
+                                                  [](QChar c) { return c >= u'0' && c <= u'9'; });
+        const qulonglong seed = ok ? value.toULongLong(&ok) : 0;
+        if (!ok) {
+            return fail(QStringLiteral("--seed %1 is not a whole number from 0 to %2")
+                            .arg(quoted(value))
+                            .arg(std::numeric_limits<std::uint64_t>::max()));
         }
-        const bool takesValue =
-            option == QStringLiteral("--seed") || option == QStringLiteral("--render") ||
-            option == QStringLiteral("--photons") || option == QStringLiteral("--slowdown");
-        if (!takesValue) {
-            return fail(QStringLiteral("unknown option %1 (see --help)").arg(quoted(arguments[i])));
+        line.seed = seed;
+    }
+    for (const QString& value : parser.values(options.render)) {
+        if (value.isEmpty()) {
+            return fail(QStringLiteral("--render needs a file name"));
         }
-        if (!value) {
-            if (i + 1 >= arguments.size()) {
-                return fail(QStringLiteral("%1 needs a value").arg(option));
-            }
-            value = arguments[++i];
-        }
+        line.renderPath = value;
+        line.mode = Mode::Render;
+    }
+    for (const QString& value : parser.values(options.photons)) {
         bool ok = false;
-        if (option == QStringLiteral("--render")) {
-            if (value->isEmpty()) {
-                return fail(QStringLiteral("--render needs a file name"));
-            }
-            line.renderPath = *value;
-            if (line.mode == Mode::Window) {
-                line.mode = Mode::Render;
-            }
-        } else if (option == QStringLiteral("--seed")) {
-            // Digits only: toULongLong would also take a sign or a 0x prefix.
-            const bool digits =
-                !value->isEmpty() && std::all_of(value->begin(), value->end(),
-                                                 [](QChar c) { return c >= u'0' && c <= u'9'; });
-            const qulonglong seed = digits ? value->toULongLong(&ok) : 0;
-            if (!ok) {
-                return fail(QStringLiteral("--seed %1 is not a whole number from 0 to %2")
-                                .arg(quoted(*value))
-                                .arg(std::numeric_limits<std::uint64_t>::max()));
-            }
-            line.seed = seed;
-        } else if (option == QStringLiteral("--photons")) {
-            const int photons = value->toInt(&ok);
-            if (!ok || !offeredPhotons.contains(photons)) {
-                return fail(QStringLiteral("--photons %1 is not one of 1, 5, 10, 50, 100, 500")
-                                .arg(quoted(*value)));
-            }
-            line.photons = photons;
-            sawPhotons = true;
-        } else {
-            const int slowdown = value->toInt(&ok);
-            if (!ok || slowdown < 1 || slowdown > 3) {
-                return fail(
-                    QStringLiteral("--slowdown %1 is not one of 1, 2, 3").arg(quoted(*value)));
-            }
-            line.slowdown = slowdown;
-            sawSlowdown = true;
+        line.photons = value.toInt(&ok);
+        if (!ok || !offeredPhotons.contains(line.photons)) {
+            return fail(QStringLiteral("--photons %1 is not one of 1, 5, 10, 50, 100, 500")
+                            .arg(quoted(value)));
         }
     }
-    if (line.mode == Mode::Window && (sawPhotons || sawSlowdown)) {
-        return fail(
-            QStringLiteral("%1 goes only with --render")
-                .arg(sawPhotons ? QStringLiteral("--photons") : QStringLiteral("--slowdown")));
+    for (const QString& value : parser.values(options.slowdown)) {
+        bool ok = false;
+        line.slowdown = value.toInt(&ok);
+        if (!ok || line.slowdown < 1 || line.slowdown > 3) {
+            return fail(QStringLiteral("--slowdown %1 is not one of 1, 2, 3").arg(quoted(value)));
+        }
+    }
+    if (line.mode == Mode::Window &&
+        (parser.isSet(options.photons) || parser.isSet(options.slowdown))) {
+        return fail(QStringLiteral("%1 goes only with --render")
+                        .arg(parser.isSet(options.photons) ? QStringLiteral("--photons")
+                                                           : QStringLiteral("--slowdown")));
+    }
+    if (parser.isSet(QStringLiteral("help-all"))) {
+        line.mode = Mode::HelpAll;
+    } else if (parser.isSet(options.help)) {
+        line.mode = Mode::Help;
+    } else if (parser.isSet(options.version)) {
+        line.mode = Mode::Version;
     }
     return line;
 }
 
+bool CommandLine::asksForNoWindow(const QStringList& arguments) {
+    return std::any_of(arguments.begin(), arguments.end(), [](const QString& argument) {
+        return argument.startsWith(QStringLiteral("--render")) || flagOptions.contains(argument);
+    });
+}
+
 QString CommandLine::helpText() {
-    return QStringLiteral(
-        "Usage: slitwise [--seed N]\n"
-        "       slitwise --render FILE.png [--photons N] [--slowdown S] [--seed N]\n"
-        "\n"
-        "Shows the double-slit experiment with single photons as phase arrows. Press Start to\n"
-        "build the interference pattern bar by bar.\n"
-        "\n"
-        "Options:\n"
-        "  --seed N          seed the random numbers (0 to 18446744073709551615), so that a run\n"
-        "                    can be repeated exactly; without it they are seeded from the clock\n"
-        "  --render FILE     make one whole run at full speed without a window and write the\n"
-        "                    801 x 581 drawing area to FILE as a PNG\n"
-        "  --photons N       with --render: photons per dot, one of 1, 5, 10, 50, 100, 500\n"
-        "                    (default 50)\n"
-        "  --slowdown S      with --render: slowdown, 1 to 3 (default 1)\n"
-        "  --version         print the version\n"
-        "  --help            print this text\n"
-        "\n"
-        "Bad arguments print one line on standard error and exit with status 2.\n");
+    QCommandLineParser parser;
+    const Described options(parser);
+    // Qt's usage line names the program by the path it was started with; these name it plainly.
+    const QString usage = QStringLiteral(
+        "Usage: slitwise [options]\n"
+        "       slitwise --render FILE.png [--photons N] [--slowdown S] [--seed N]\n");
+    return usage + parser.helpText().section(QLatin1Char('\n'), 1) + QString::fromLatin1(epilogue);
+}
+
+void CommandLine::showHelpAll() {
+    // Only Qt's parser knows the toolkit's options; it prints them and exits with status 0.
+    QCommandLineParser parser;
+    const Described options(parser);
+    parser.process(QCoreApplication::arguments());
 }

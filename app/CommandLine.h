@@ -10,7 +10,7 @@
 
 class CommandLine {
 public:
-    enum class Mode { Window, Render, Help, Version };
+    enum class Mode { Window, Render, Help, HelpAll, Version };
 
     Mode mode = Mode::Window;
     std::optional<std::uint64_t> seed;
@@ -20,7 +20,13 @@ public:
     // Empty when the arguments were good; otherwise the one line to print before exiting with 2.
     QString error;
 
-    // The arguments after the program's name.
+    // The arguments after the program's name, once the toolkit has taken its own options.
     static CommandLine parse(const QStringList& arguments);
+    // Whether the arguments, as typed and before the toolkit has seen them, ask for something
+    // other than the window: a render, help or the version. Those need no display.
+    static bool asksForNoWindow(const QStringList& arguments);
     static QString helpText();
+    // The help with the toolkit's own options listed as well; prints it and exits. Needs the
+    // application object.
+    static void showHelpAll();
 };

@@ -4,6 +4,7 @@
 
 #include "CommandLine.h"
 #include "PictureExport.h"
+#include "StartupMessages.h"
 #include "frmSlitwise.h"
 
 #include <QAbstractButton>
@@ -14,6 +15,7 @@
 namespace {
 
 int refuse(const QString& path, const QString& why) {
+    StartupMessages::discard();
     std::fprintf(stderr, "slitwise: cannot write '%s': %s\n", qPrintable(path), qPrintable(why));
     return 2;
 }
@@ -44,5 +46,6 @@ int HeadlessRender::run(const CommandLine& line) {
     if (!PictureExport::save(window.surface().image(), path, &why)) {
         return refuse(path, why);
     }
+    StartupMessages::release();
     return 0;
 }

@@ -6,6 +6,7 @@ class CommandLine;
 class HeadlessRender {
 public:
     // Needs a QApplication (on any platform, the offscreen one will do). Returns the exit
-    // status: 0 when the file was written, 2 with one line on stderr when it could not be.
+    // status: 0 when the file was written, 2 with one line on stderr when it could not be, any
+    // messages held since start-up forgotten. An existing file is then left as it was.
     static int run(const CommandLine& line);
 };

@@ -1,6 +1,7 @@
 // PNG only: lossless, and what every handout tool reads.
 #include "PictureExport.h"
 
+#include <QBuffer>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QSaveFile>
@@ -42,14 +43,34 @@ bool PictureExport::save(const QImage& picture, const QString& path, QString* wh
     if (!why->isEmpty()) {
         return false;
     }
+    // Encoded in memory first: the PNG writer does not report a failed write, so the file is
+    // written here, where every byte's fate is checked.
+    QByteArray encoded;
+    QBuffer buffer(&encoded);
+    buffer.open(QIODevice::WriteOnly);
+    if (!picture.save(&buffer, "PNG")) {
+        *why = QStringLiteral("the picture could not be encoded");
+        return false;
+    }
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         *why = file.errorString();
         return false;
     }
-    if (!picture.save(&file, "PNG")) {
+    // A write that stops short, a failed flush (a full disk may show only there) or a failed
+    // rename each fail the save; the temporary file is then removed and the target left as it
+    // was. A short write sets no error, so the rest is written again until one says why.
+    qint64 written = 0;
+    while (written < encoded.size()) {
+        const qint64 now = file.write(encoded.constData() + written, encoded.size() - written);
+        if (now <= 0) {
+            break;
+        }
+        written += now;
+    }
+    if (written != encoded.size() || !file.flush()) {
+        *why = file.errorString();
         file.cancelWriting();
-        *why = QStringLiteral("the picture could not be encoded");
         return false;
     }
     if (!file.commit()) {

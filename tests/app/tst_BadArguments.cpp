@@ -1,11 +1,16 @@
 // The real program run with bad command lines: each must exit with status 2 after one line on
 // standard error that names the bad argument, and leave the folder it was pointed at as it was.
-// A good render must write an 801 x 581 PNG and nothing beside it.
+// A good render must write an 801 x 581 PNG and nothing beside it, the same picture the window
+// draws; a render onto a full disk must fail the same way as a bad argument.
+#include "FullDisk.h"
+#include "WindowControls.h"
+
 #include <QDir>
 #include <QDirIterator>
 #include <QImage>
 #include <QImageReader>
 #include <QProcess>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -20,13 +25,22 @@ struct Outcome {
     QByteArray output;
 };
 
-// Runs the program with a runtime folder of its own, so that Qt has nothing to warn about.
-Outcome runProgram(const QStringList& arguments, const QString& runtimeDir) {
+// Runs the program as on a machine without a display. With a runtime folder of its own Qt has
+// nothing to warn about; without one it warns, which must not reach a refusal's one line.
+Outcome runProgram(const QStringList& arguments, const QString& runtimeDir,
+                   const std::function<void()>& inChild = {}) {
     QProcess child;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtimeDir);
-    environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY", "XDG_RUNTIME_DIR"}) {
+        environment.remove(QString::fromLatin1(name));
+    }
+    if (!runtimeDir.isEmpty()) {
+        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtimeDir);
+    }
     child.setProcessEnvironment(environment);
+    if (inChild) {
+        child.setChildProcessModifier(inChild);
+    }
     child.start(QStringLiteral(SLITWISE_BINARY), arguments);
     Outcome outcome;
     if (!child.waitForFinished(60000) || child.exitStatus() != QProcess::NormalExit) {
@@ -43,6 +57,24 @@ Outcome runProgram(const QStringList& arguments, const QString& runtimeDir) {
         }
     }
     return outcome;
+}
+
+// The picture a window in this process draws with the same settings and seed as a render.
+QImage windowPicture(const char* photonsButton, int slowdown, std::uint64_t seed) {
+    frmSlitwise window(seed);
+    QTest::mouseClick(control(window, photonsButton), Qt::LeftButton);
+    control<QScrollBar>(window, "HScroll1")->setValue(slowdown);
+    window.cmdStart_Click();
+    window.finishRun();
+    return window.surface().snapshot();
+}
+
+QImage readPng(const QString& path) {
+    QImageReader reader(path);
+    if (reader.format() != QByteArray("png")) {
+        return {};
+    }
+    return reader.read().convertToFormat(QImage::Format_RGB32);
 }
 
 // Every entry under the folder with its size, mode and contents, to show that nothing changed.
@@ -82,6 +114,12 @@ private slots:
     void badArgumentsAreRefusedInOneLine_data();
     void badArgumentsAreRefusedInOneLine();
     void goodRenderWritesOnePng();
+    void renderFollowsSeedAndSlowdown_data();
+    void renderFollowsSeedAndSlowdown();
+    void qtOptionsAreAccepted_data();
+    void qtOptionsAreAccepted();
+    void renderOntoAFullDiskFailsAndKeepsTheOldFile_data();
+    void renderOntoAFullDiskFailsAndKeepsTheOldFile();
 
 private:
     // The folder each test points the program at, with a file to keep, a read-only file, a
@@ -179,7 +217,8 @@ void tst_BadArguments::badArgumentsAreRefusedInOneLine() {
     QFETCH(QString, named);
     const QString dir = work_->path();
     const QStringList before = inventory(dir);
-    const Outcome outcome = runProgram(withDir(arguments, dir), runtime_->path());
+    // No runtime folder: Qt's warning about it must not come before the refusal.
+    const Outcome outcome = runProgram(withDir(arguments, dir), QString());
     QCOMPARE(outcome.exitCode, 2);
     QVERIFY2(outcome.errorLines.size() == 1, qPrintable(outcome.errorLines.join('\n')));
     const QString line = outcome.errorLines.first();
@@ -196,11 +235,9 @@ void tst_BadArguments::goodRenderWritesOnePng() {
         {"--render", target, "--photons", "1", "--slowdown", "2", "--seed", "4"}, runtime_->path());
     QCOMPARE(outcome.exitCode, 0);
     QVERIFY2(outcome.errorLines.isEmpty(), qPrintable(outcome.errorLines.join('\n')));
-    QImageReader reader(target);
-    QCOMPARE(reader.format(), QByteArray("png"));
-    const QImage picture = reader.read();
-    QVERIFY2(!picture.isNull(), qPrintable(reader.errorString()));
+    const QImage picture = readPng(target);
     QCOMPARE(picture.size(), QSize(801, 581));
+    QCOMPARE(picture, windowPicture("opFot1", 2, 4));
     // The same entries as before: the target replaced, no temporary file left beside it.
     const QStringList after = inventory(work_->path());
     QCOMPARE(after.size(), before.size());
@@ -208,6 +245,72 @@ void tst_BadArguments::goodRenderWritesOnePng() {
         QCOMPARE(after[i].section(QLatin1Char(' '), 0, 0),
                  before[i].section(QLatin1Char(' '), 0, 0));
     }
+}
+
+void tst_BadArguments::renderFollowsSeedAndSlowdown_data() {
+    QTest::addColumn<QStringList>("changed");
+    QTest::newRow("another seed") << QStringList({"--slowdown", "2", "--seed", "5"});
+    QTest::newRow("another slowdown") << QStringList({"--slowdown", "1", "--seed", "4"});
+}
+
+void tst_BadArguments::renderFollowsSeedAndSlowdown() {
+    QFETCH(QStringList, changed);
+    const QDir dir(work_->path());
+    const QStringList base = {"--photons", "1", "--render"};
+    QCOMPARE(runProgram(base + QStringList{dir.filePath("a.png"), "--slowdown", "2", "--seed", "4"},
+                        runtime_->path())
+                 .exitCode,
+             0);
+    QCOMPARE(
+        runProgram(base + QStringList{dir.filePath("b.png")} + changed, runtime_->path()).exitCode,
+        0);
+    QVERIFY(readPng(dir.filePath("a.png")) != readPng(dir.filePath("b.png")));
+}
+
+void tst_BadArguments::qtOptionsAreAccepted_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("output"); // what standard output starts with
+    QTest::newRow("-platform before a render")
+        << QStringList({"-platform", "offscreen", "--render", "{dir}/out.png", "--photons", "1"})
+        << "";
+    QTest::newRow("-style") << QStringList({"-style", "fusion", "--version"}) << "slitwise ";
+    QTest::newRow("-reverse") << QStringList({"-reverse", "-v"}) << "slitwise ";
+    QTest::newRow("-h") << QStringList({"-h"}) << "Usage: slitwise";
+}
+
+void tst_BadArguments::qtOptionsAreAccepted() {
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, output);
+    const Outcome outcome = runProgram(withDir(arguments, work_->path()), runtime_->path());
+    QCOMPARE(outcome.exitCode, 0);
+    QVERIFY2(outcome.errorLines.isEmpty(), qPrintable(outcome.errorLines.join('\n')));
+    QVERIFY(output.isEmpty() || QString::fromLocal8Bit(outcome.output).startsWith(output));
+}
+
+void tst_BadArguments::renderOntoAFullDiskFailsAndKeepsTheOldFile_data() {
+    QTest::addColumn<FullDisk::Kind>("kind");
+    QTest::addColumn<bool>("ontoTheOldFile");
+    QTest::newRow("size limit, new file") << FullDisk::Kind::SizeLimit << false;
+    QTest::newRow("size limit, over an old file") << FullDisk::Kind::SizeLimit << true;
+    QTest::newRow("full tmpfs, new file") << FullDisk::Kind::FullTmpfs << false;
+    QTest::newRow("full tmpfs, over an old file") << FullDisk::Kind::FullTmpfs << true;
+}
+
+void tst_BadArguments::renderOntoAFullDiskFailsAndKeepsTheOldFile() {
+    QFETCH(FullDisk::Kind, kind);
+    QFETCH(bool, ontoTheOldFile);
+    const FullDisk disk(kind);
+    if (!disk.ready()) {
+        QSKIP("mounting a tmpfs needs root and the right to mount");
+    }
+    const QString target = ontoTheOldFile ? disk.keep() : disk.fresh();
+    const Outcome outcome = runProgram({"--render", target, "--photons", "1", "--seed", "1"},
+                                       QString(), [&disk] { disk.applyInChild(); });
+    QCOMPARE(outcome.exitCode, 2);
+    QVERIFY2(outcome.errorLines.size() == 1, qPrintable(outcome.errorLines.join('\n')));
+    QVERIFY2(outcome.errorLines[0].contains(target), qPrintable(outcome.errorLines[0]));
+    QVERIFY2(outcome.errorLines[0].contains(disk.reason()), qPrintable(outcome.errorLines[0]));
+    QVERIFY(disk.untouched());
 }
 
 QTEST_MAIN(tst_BadArguments)

@@ -35,6 +35,11 @@ void tst_CommandLine::goodArguments_data() {
     QTest::newRow("options in any order") << QStringList({"--photons", "10", "--render", "c.png"})
                                           << int(Mode::Render) << -1LL << "c.png" << 10 << 1;
     QTest::newRow("help") << QStringList({"--help"}) << int(Mode::Help) << -1LL << "" << 50 << 1;
+    QTest::newRow("short help") << QStringList({"-h"}) << int(Mode::Help) << -1LL << "" << 50 << 1;
+    QTest::newRow("help with Qt's options")
+        << QStringList({"--help-all"}) << int(Mode::HelpAll) << -1LL << "" << 50 << 1;
+    QTest::newRow("short version")
+        << QStringList({"-v"}) << int(Mode::Version) << -1LL << "" << 50 << 1;
     QTest::newRow("version") << QStringList({"--version"}) << int(Mode::Version) << -1LL << "" << 50
                              << 1;
 }
@@ -61,7 +66,8 @@ void tst_CommandLine::goodArguments() {
 void tst_CommandLine::helpDescribesEveryOption() {
     const QString help = CommandLine::helpText();
     for (const char* option : {"--seed", "--render", "--photons", "--slowdown", "--version",
-                               "--help", "1, 5, 10, 50, 100, 500", "801 x 581"}) {
+                               "--help", "1, 5, 10, 50, 100, 500", "801 x 581", "-h, --help",
+                               "-v, --version", "-platform", "Usage: slitwise "}) {
         QVERIFY2(help.contains(QLatin1String(option)), option);
     }
 }
