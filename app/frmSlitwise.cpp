@@ -64,6 +64,9 @@ frmSlitwise::frmSlitwise(std::optional<std::uint64_t> seed)
             &frmSlitwise::copyPicture);
     Form_Load();
     picturePhotons_ = text(SettingField::PocetFotonu);
+    // The keyboard starts on Start, the first control in the tab order, so that Space or Enter
+    // straight after opening starts a run.
+    controls_.value(QStringLiteral("cmdStart"))->setFocus();
     updateAccessibleNames();
 }
 
@@ -116,9 +119,14 @@ void frmSlitwise::connectHandlers() {
     }
     auto* bar = qobject_cast<QScrollBar*>(controls_.value(QStringLiteral("HScroll1")));
     bar->installEventFilter(this);
-    connect(bar, &QScrollBar::valueChanged, this, [this] {
+    connect(bar, &QScrollBar::valueChanged, this, [this](int value) {
         updateAccessibleNames();
-        dispatch(&frmSlitwise::HScroll1_Change);
+        if (isRunning()) {
+            // Held with the value the user saw at this move, not the one the bar shows later.
+            hold([this, value] { HScroll1_Change(value); }, false);
+        } else {
+            HScroll1_Change();
+        }
     });
     auto* start = qobject_cast<QAbstractButton*>(controls_.value(QStringLiteral("cmdStart")));
     start->installEventFilter(this);
@@ -167,15 +175,20 @@ bool frmSlitwise::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void frmSlitwise::dispatch(Handler handler) {
-    if (!isRunning()) {
+    if (isRunning()) {
+        hold([this, handler] { (this->*handler)(); }, handler == &frmSlitwise::cmdStart_Click);
+    } else {
         (this->*handler)();
+    }
+}
+
+void frmSlitwise::hold(std::function<void()> handler, bool isStart) {
+    // A Start right after a held Start asks for nothing more; after any other click it asks for
+    // a run with what that click chose.
+    if (isStart && !pending_.empty() && pending_.back().isStart) {
         return;
     }
-    const bool startHeld =
-        std::find(pending_.begin(), pending_.end(), &frmSlitwise::cmdStart_Click) != pending_.end();
-    if (handler != &frmSlitwise::cmdStart_Click || !startHeld) {
-        pending_.push_back(handler);
-    }
+    pending_.push_back({std::move(handler), isStart});
 }
 
 void frmSlitwise::Form_Load() {
@@ -241,8 +254,12 @@ void frmSlitwise::opPomalá_Click() {
 }
 
 void frmSlitwise::HScroll1_Change() {
-    const auto* bar = qobject_cast<QScrollBar*>(controls_.value(QStringLiteral("HScroll1")));
-    setText(SettingField::Spomaleni, Conversion::toText(bar->value()));
+    HScroll1_Change(
+        qobject_cast<QScrollBar*>(controls_.value(QStringLiteral("HScroll1")))->value());
+}
+
+void frmSlitwise::HScroll1_Change(int value) {
+    setText(SettingField::Spomaleni, Conversion::toText(value));
 }
 
 bool frmSlitwise::isRunning() const {
@@ -270,9 +287,9 @@ void frmSlitwise::runEnded() {
     // The held clicks, in order, up to a held Start, which begins the next run; the clicks after
     // it wait for that run to end.
     while (!pending_.empty() && !isRunning()) {
-        const Handler handler = pending_.front();
+        const HeldClick click = std::move(pending_.front());
         pending_.pop_front();
-        (this->*handler)();
+        click.handler();
     }
 }
 

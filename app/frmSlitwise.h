@@ -13,6 +13,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -62,6 +63,8 @@ public:
     void opPomalejší_Click();
     void opPomalá_Click();
     void HScroll1_Change();
+    // The slowdown as the bar showed it when moved; a move held during a run keeps its value.
+    void HScroll1_Change(int value);
 
 signals:
     void runFinished();
@@ -78,6 +81,8 @@ private:
     void connectHandlers();
     // Runs the handler now, or after the run when one is in progress.
     void dispatch(Handler handler);
+    // Keeps a click made during a run for when it has ended.
+    void hold(std::function<void()> handler, bool isStart);
     void runEnded();
     void showMessage(const QString& objectName, const QString& message);
     void updateAccessibleNames();
@@ -89,8 +94,14 @@ private:
     RandomGenerator random_;
     std::unique_ptr<PhotonRun> run_;
     RunPacer pacer_;
-    // Clicks made during a run, in order; a Start among them is held once.
-    std::deque<Handler> pending_;
+    // A click made during a run, held until the run has ended.
+    struct HeldClick {
+        std::function<void()> handler;
+        bool isStart = false;
+    };
+    // Clicks made during a run, in order. Starts in a row with no other click between them are
+    // held as one.
+    std::deque<HeldClick> pending_;
     QPointer<QMessageBox> message_;
     // The photons per dot of the picture on screen, for naming a saved copy.
     QString picturePhotons_;

@@ -1,6 +1,7 @@
 // What a desktop program is expected to offer beyond its buttons: keyboard use, names a screen
 // reader can speak, and saving or copying the picture.
 #include "ControlTable.h"
+#include "FullDisk.h"
 #include "WindowControls.h"
 #include "frmSlitwise.h"
 
@@ -15,10 +16,13 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/wait.h>
+
 class tst_Desktop : public QObject {
     Q_OBJECT
 private slots:
     void init();
+    void keyboardStartsOnStart();
     void everyShownControlHasASpokenName();
     void spokenNamesFollowTheChoice();
     void runStateIsDescribed();
@@ -26,6 +30,8 @@ private slots:
     void saveWritesTheKeptPicture();
     void failedSaveIsReportedAndChangesNothing_data();
     void failedSaveIsReportedAndChangesNothing();
+    void saveOntoAFullDiskIsReportedAndKeepsTheOldFile_data();
+    void saveOntoAFullDiskIsReportedAndKeepsTheOldFile();
     void suggestedNameCarriesPhotonsAndSeed();
     void copyPutsThePictureOnTheClipboard();
 
@@ -38,6 +44,13 @@ void tst_Desktop::init() {
     window_->show();
     QApplication::setActiveWindow(window_.get());
     QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+}
+
+void tst_Desktop::keyboardStartsOnStart() {
+    QCOMPARE(QApplication::focusWidget(), control(*window_, "cmdStart"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    QVERIFY(window_->isRunning());
+    window_->finishRun();
 }
 
 void tst_Desktop::everyShownControlHasASpokenName() {
@@ -154,6 +167,38 @@ void tst_Desktop::failedSaveIsReportedAndChangesNothing() {
         QCOMPARE(existing.readAll(), QByteArray("kept"));
     }
     window_->finishRun();
+}
+
+void tst_Desktop::saveOntoAFullDiskIsReportedAndKeepsTheOldFile_data() {
+    QTest::addColumn<FullDisk::Kind>("kind");
+    QTest::newRow("size limit") << FullDisk::Kind::SizeLimit;
+    QTest::newRow("full tmpfs") << FullDisk::Kind::FullTmpfs;
+}
+
+void tst_Desktop::saveOntoAFullDiskIsReportedAndKeepsTheOldFile() {
+    QFETCH(FullDisk::Kind, kind);
+    const FullDisk disk(kind);
+    if (!disk.ready()) {
+        QSKIP("mounting a tmpfs needs root and the right to mount");
+    }
+    window_->cmdStart_Click();
+    window_->finishRun();
+    // Saved in a child process, so that the lowered size limit ends with it.
+    const pid_t child = fork();
+    if (child == 0) {
+        disk.applyInChild();
+        const bool saved = window_->savePicture(window_->surface().snapshot(), disk.keep());
+        const auto* box = window_->findChild<QMessageBox*>(QStringLiteral("saveMessage"));
+        _exit(!saved && box != nullptr && box->text().contains(disk.keep()) &&
+                      box->text().contains(disk.reason())
+                  ? 0
+                  : 1);
+    }
+    int status = 0;
+    QCOMPARE(waitpid(child, &status, 0), child);
+    QVERIFY(WIFEXITED(status));
+    QCOMPARE(WEXITSTATUS(status), 0);
+    QVERIFY(disk.untouched());
 }
 
 void tst_Desktop::suggestedNameCarriesPhotonsAndSeed() {

@@ -44,6 +44,8 @@ class tst_Window : public QObject {
     Q_OBJECT
 private slots:
     void windowMatchesTheControlTable();
+    void designValuesAsTheUserSeesThem_data();
+    void designValuesAsTheUserSeesThem();
     void exactlyTheTableControlsAreShown();
     void tabNeverLandsOnAHiddenControl();
     void stateAfterLoad();
@@ -55,6 +57,9 @@ private slots:
     void windowShowsTheKeptPicture();
     void timerDrivenRunMatchesOneWithoutAWindow();
     void clicksDuringARunApplyAfterIt();
+    void startAfterAHeldChoiceRunsWithIt();
+    void heldScrollMovesWriteTheValuesSeen();
+    void captionsAppearWhenTheFirstRunEnds();
     void secondStartPaintsOverAndKeepsCaptions();
     void badSettingTextIsReportedAndNothingRuns_data();
     void badSettingTextIsReportedAndNothingRuns();
@@ -85,6 +90,47 @@ void tst_Window::windowMatchesTheControlTable() {
     QCOMPARE(control<QLineEdit>(window, "nSoučet")->text(), QStringLiteral("Vector sum"));
     QCOMPARE(control<QLabel>(window, "labKlepnete")->text(),
              QStringLiteral("Please press button Start"));
+}
+
+void tst_Window::designValuesAsTheUserSeesThem_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("geometry"); // pixels, in the frame for option buttons
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("shown");
+    QTest::newRow("slowdown bar") << "HScroll1" << QRect(216, 24, 161, 17) << "" << true;
+    QTest::newRow("Start") << "cmdStart" << QRect(584, 8, 73, 25) << "Start" << true;
+    QTest::newRow("Exit") << "cmdUnload" << QRect(688, 8, 81, 25) << "Exit" << true;
+    QTest::newRow("prompt") << "labKlepnete" << QRect(192, 312, 385, 41)
+                            << "Please press button Start" << true;
+    QTest::newRow("photons frame")
+        << "frmPočetFotonů" << QRect(16, 72, 121, 121) << "Photons per dot" << true;
+    QTest::newRow("50 photons") << "op50" << QRect(40, 64, 41, 13) << "50" << true;
+    QTest::newRow("500 photons") << "opfot500" << QRect(72, 96, 41, 17) << "500" << true;
+    QTest::newRow("pattern caption") << "nPravděpodobnost" << QRect(528, 40, 233, 19)
+                                     << "Interference pattern (probability)" << false;
+    QTest::newRow("source caption") << "nZdroj" << QRect(40, 312, 57, 19) << "Source" << false;
+    QTest::newRow("speed frame") << "frmAnimace" << QRect(16, 200, 89, 81) << "Animace" << false;
+}
+
+void tst_Window::designValuesAsTheUserSeesThem() {
+    QFETCH(QString, name);
+    QFETCH(QRect, geometry);
+    QFETCH(QString, text);
+    QFETCH(bool, shown);
+    frmSlitwise window(1);
+    window.show();
+    QWidget* widget = control(window, name.toUtf8().constData());
+    QCOMPARE(widget->geometry(), geometry);
+    QCOMPARE(widget->isVisible(), shown);
+    if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+        QCOMPARE(button->text(), text);
+    } else if (auto* frame = qobject_cast<QGroupBox*>(widget)) {
+        QCOMPARE(frame->title(), text);
+    } else if (auto* label = qobject_cast<QLabel*>(widget)) {
+        QCOMPARE(label->text(), text);
+    } else if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+        QCOMPARE(edit->text(), text);
+    }
 }
 
 void tst_Window::exactlyTheTableControlsAreShown() {
@@ -267,6 +313,60 @@ void tst_Window::clicksDuringARunApplyAfterIt() {
     QCOMPARE(text(window, "nPocetFotonu"), QStringLiteral("10"));
     QCOMPARE(text(window, "nSpomaleni"), QStringLiteral("2"));
     QVERIFY(!window.isRunning());
+}
+
+void tst_Window::startAfterAHeldChoiceRunsWithIt() {
+    frmSlitwise window(1);
+    window.show();
+    QStringList runs; // the photons per dot of each run, as it starts
+    connect(control<QLineEdit>(window, "nPocetFotonu"), &QLineEdit::textChanged, this,
+            [&runs](const QString& photons) { runs << QStringLiteral("set ") + photons; });
+    const auto start = [&] { QTest::mouseClick(control(window, "cmdStart"), Qt::LeftButton); };
+    start();
+    start();
+    QTest::mouseClick(control(window, "opFot5"), Qt::LeftButton);
+    start();
+    start();
+    for (int run = 0; run < 3; ++run) {
+        QVERIFY(window.isRunning());
+        runs << QStringLiteral("run ") + text(window, "nPocetFotonu");
+        window.finishRun();
+    }
+    QVERIFY(!window.isRunning());
+    QCOMPARE(runs, QStringList({"run 50", "run 50", "set 5", "run 5"}));
+}
+
+void tst_Window::heldScrollMovesWriteTheValuesSeen() {
+    frmSlitwise window(1);
+    window.show();
+    QStringList written;
+    connect(control<QLineEdit>(window, "nSpomaleni"), &QLineEdit::textChanged, this,
+            [&written](const QString& slowdown) { written << slowdown; });
+    window.cmdStart_Click();
+    auto* bar = control<QScrollBar>(window, "HScroll1");
+    bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    QVERIFY(written.isEmpty());
+    window.finishRun();
+    QCOMPARE(written, QStringList({"2", "3"}));
+}
+
+void tst_Window::captionsAppearWhenTheFirstRunEnds() {
+    frmSlitwise window(1);
+    window.pacer().setPace(100000);
+    window.show();
+    QTest::mouseClick(control(window, "cmdStart"), Qt::LeftButton);
+    int ticksSeen = 0;
+    while (window.isRunning()) {
+        for (const char* caption :
+             {"nZdroj", "nClona", "nDetektor", "nSoučet", "nPravděpodobnost"}) {
+            QVERIFY2(!control(window, caption)->isVisible(), caption);
+        }
+        ++ticksSeen;
+        QTest::qWait(5);
+    }
+    QVERIFY(ticksSeen > 1);
+    QVERIFY(allCaptionsShown(window));
 }
 
 void tst_Window::secondStartPaintsOverAndKeepsCaptions() {
