@@ -63,11 +63,7 @@ bool PhotonRun::advance(long long steps) {
                     idleStepDue_ = false;
                 }
             } else {
-                // Only the last repetition's arrival arrow counts.
-                sum_.add(arrivalCos_, arrivalSin_);
-                surface_.setPenWidth(1);
-                ++photon_;
-                stage_ = Stage::NextPhoton;
+                finishPhoton();
             }
         }
     } catch (...) {
@@ -149,6 +145,14 @@ void PhotonRun::animateRepetition() {
     surface_.line(f(scene_.detectorX), dotY_, f(scene_.detectorX + length * arrivalCos_),
                   f(dotY_ - length * arrivalSin_), slitColour);
     surface_.setPenWidth(1);
+}
+
+void PhotonRun::finishPhoton() {
+    // Only the last repetition's arrival arrow counts.
+    sum_.add(arrivalCos_, arrivalSin_);
+    surface_.setPenWidth(1);
+    ++photon_;
+    stage_ = Stage::NextPhoton;
 }
 
 void PhotonRun::finishDot() {
