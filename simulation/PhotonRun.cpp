@@ -119,7 +119,7 @@ void PhotonRun::animateRepetition() {
     phaseSin_ = std::sin(phase_);
 
     surface_.line(sourceX, axisY, f(Scene::sourceX - length * previousCos),
-                  f(Scene::axisY - length * previousSin), Colour::lightGrey());
+                  f(Scene::axisY - length * previousSin), Colour::background());
     surface_.line(sourceX, axisY, f(Scene::sourceX - length * phaseCos_),
                   f(Scene::axisY - length * phaseSin_));
 
@@ -127,7 +127,7 @@ void PhotonRun::animateRepetition() {
     const bool upper = u > 500;
     slitSign_ = upper ? +1 : -1;
     const std::optional<Colour> slitColour =
-        upper ? std::nullopt : std::optional<Colour>(Colour::captionText());
+        upper ? std::nullopt : std::optional<Colour>(Colour::lowerSlit());
 
     const double halfSeparation = settings_.number(SettingField::Rd) / 2;
     const double slitY = upper ? Scene::axisY - halfSeparation : Scene::axisY + halfSeparation;
@@ -165,7 +165,7 @@ void PhotonRun::finishDot() {
                          (slitSign_ == +1 && Conversion::mod(dotY_, greenEveryUpper) == 0);
     if (sampled) {
         surface_.line(f(Scene::sumAxisX), dotY_, f(Scene::sumAxisX + sum_.x() * scene_.scales.sum),
-                      f(dotY_ - sum_.y() * scene_.scales.sum), Colour::green());
+                      f(dotY_ - sum_.y() * scene_.scales.sum), Colour::sumArrow());
     }
     surface_.setPenWidth(1);
 }
