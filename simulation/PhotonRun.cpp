@@ -159,6 +159,8 @@ void PhotonRun::finishDot() {
     const double probability = sum_.squaredLength() * scene_.scales.probability;
     surface_.setPenWidth(2);
     surface_.line(f(Scene::patternAxisX), dotY_, f(Scene::patternAxisX + probability), dotY_);
+    // Width 1 then 2 back to back on purpose: the bar and the sum arrow are separate drawings,
+    // each setting its own width, and the recorded drawing sequence keeps both settings.
     surface_.setPenWidth(1);
     surface_.setPenWidth(2);
     const bool sampled = (slitSign_ == -1 && Conversion::mod(dotY_, greenEveryLower) == 0) ||
