@@ -17,19 +17,20 @@ struct ControlFont {
     bool bold;
 };
 
+// A row names the fields it sets; every field with a default here may be left out.
 struct ControlRow {
     const char* name; // the object name, UTF-8
     ControlKind kind;
-    const char* parent; // the frame it stands in, or nullptr for the window
-    const char* text;   // caption or design text, UTF-8
-    QRect geometry;     // pixels, relative to the parent
-    std::optional<QRgb> backColour;
-    std::optional<ControlFont> font;
+    const char* parent = nullptr; // the frame it stands in, or nullptr for the window
+    const char* text = "";        // caption or design text, UTF-8
+    QRect geometry;               // pixels, relative to the parent
+    std::optional<QRgb> backColour = std::nullopt;
+    std::optional<ControlFont> font = std::nullopt;
     int tabIndex;
-    bool shown; // visible when the window is first shown
+    bool shown = false; // visible when the window is first shown
     // What a screen reader says of the control; empty for hidden controls.
-    const char* accessibleName;
-    const char* accessibleDescription;
+    const char* accessibleName = "";
+    const char* accessibleDescription = "";
 };
 
 class ControlTable {

@@ -59,7 +59,7 @@ double floorSeconds() {
     run.advance(whole);
 
     QImage image(ImageSurface::width, ImageSurface::height, QImage::Format_RGB32);
-    image.fill(QColor::fromRgb(Colour::lightGrey().rgb));
+    image.fill(QColor::fromRgb(Colour::background().rgb));
     QElapsedTimer clock;
     clock.start();
     QPainter painter(&image);

@@ -1,5 +1,6 @@
 // Colours of the picture. They are fixed RGB values, whatever the desktop theme, because the
-// drawing area is always light grey.
+// drawing area is always light grey. Each is named for its value and for its role in the picture;
+// code that draws a role uses the role's name.
 #pragma once
 
 #include <cstdint>
@@ -10,14 +11,22 @@ struct Colour {
     static constexpr Colour fromRgb(int r, int g, int b) {
         return Colour{static_cast<std::uint32_t>((r << 16) | (g << 8) | b)};
     }
+
+    // The values.
     // Button text: the colour of every line drawn without a colour of its own.
     static constexpr Colour foreground() { return Colour{0x000000}; }
-    // System colour 9, the caption-text colour: the lower slit's photons.
+    // System colour 9, the caption-text colour.
     static constexpr Colour captionText() { return Colour{0xFFFFFF}; }
-    // The window background, also used to erase.
     static constexpr Colour lightGrey() { return Colour{0xC0C0C0}; }
-    // The summed arrows.
     static constexpr Colour green() { return Colour{0x00FF00}; }
+
+    // The roles.
+    // The lower slit's photons: their path, their arrow at the slit and their arrival arrow.
+    static constexpr Colour lowerSlit() { return captionText(); }
+    // The window and drawing-area background; a line drawn in it erases.
+    static constexpr Colour background() { return lightGrey(); }
+    // The summed arrows.
+    static constexpr Colour sumArrow() { return green(); }
 
     constexpr bool operator==(const Colour&) const = default;
 };

@@ -60,7 +60,7 @@ ImageSurface::ImageSurface(qreal devicePixelRatio)
     : image_(qRound(width * devicePixelRatio), qRound(height * devicePixelRatio),
              QImage::Format_RGB32) {
     image_.setDevicePixelRatio(devicePixelRatio);
-    image_.fill(toQColor(Colour::lightGrey()));
+    image_.fill(toQColor(Colour::background()));
     painter_.begin(&image_);
     painter_.setRenderHint(QPainter::Antialiasing, false);
     painter_.setBrush(Qt::NoBrush);

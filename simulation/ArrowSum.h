@@ -4,13 +4,14 @@
 
 class ArrowSum {
 public:
-    static constexpr double arrowLength = 0.3;
+    // Length of every arrival arrow, in sum units (the run's sum scale turns them into pixels).
+    static constexpr double arrivalArrowLength = 0.3;
 
     void reset() { x_ = y_ = 0.0; }
     // One arrival arrow, given by the cosine and sine of its phase.
     void add(double cosine, double sine) {
-        x_ += arrowLength * cosine;
-        y_ -= arrowLength * sine;
+        x_ += arrivalArrowLength * cosine;
+        y_ -= arrivalArrowLength * sine;
     }
     double x() const { return x_; }
     double y() const { return y_; }

@@ -63,11 +63,7 @@ bool PhotonRun::advance(long long steps) {
                     idleStepDue_ = false;
                 }
             } else {
-                // Only the last repetition's arrival arrow counts.
-                sum_.add(arrivalCos_, arrivalSin_);
-                surface_.setPenWidth(1);
-                ++photon_;
-                stage_ = Stage::NextPhoton;
+                finishPhoton();
             }
         }
     } catch (...) {
@@ -123,7 +119,7 @@ void PhotonRun::animateRepetition() {
     phaseSin_ = std::sin(phase_);
 
     surface_.line(sourceX, axisY, f(Scene::sourceX - length * previousCos),
-                  f(Scene::axisY - length * previousSin), Colour::lightGrey());
+                  f(Scene::axisY - length * previousSin), Colour::background());
     surface_.line(sourceX, axisY, f(Scene::sourceX - length * phaseCos_),
                   f(Scene::axisY - length * phaseSin_));
 
@@ -131,7 +127,7 @@ void PhotonRun::animateRepetition() {
     const bool upper = u > 500;
     slitSign_ = upper ? +1 : -1;
     const std::optional<Colour> slitColour =
-        upper ? std::nullopt : std::optional<Colour>(Colour::captionText());
+        upper ? std::nullopt : std::optional<Colour>(Colour::lowerSlit());
 
     const double halfSeparation = settings_.number(SettingField::Rd) / 2;
     const double slitY = upper ? Scene::axisY - halfSeparation : Scene::axisY + halfSeparation;
@@ -151,17 +147,27 @@ void PhotonRun::animateRepetition() {
     surface_.setPenWidth(1);
 }
 
+void PhotonRun::finishPhoton() {
+    // Only the last repetition's arrival arrow counts.
+    sum_.add(arrivalCos_, arrivalSin_);
+    surface_.setPenWidth(1);
+    ++photon_;
+    stage_ = Stage::NextPhoton;
+}
+
 void PhotonRun::finishDot() {
     const double probability = sum_.squaredLength() * scene_.scales.probability;
     surface_.setPenWidth(2);
     surface_.line(f(Scene::patternAxisX), dotY_, f(Scene::patternAxisX + probability), dotY_);
+    // Width 1 then 2 back to back on purpose: the bar and the sum arrow are separate drawings,
+    // each setting its own width, and the recorded drawing sequence keeps both settings.
     surface_.setPenWidth(1);
     surface_.setPenWidth(2);
     const bool sampled = (slitSign_ == -1 && Conversion::mod(dotY_, greenEveryLower) == 0) ||
                          (slitSign_ == +1 && Conversion::mod(dotY_, greenEveryUpper) == 0);
     if (sampled) {
         surface_.line(f(Scene::sumAxisX), dotY_, f(Scene::sumAxisX + sum_.x() * scene_.scales.sum),
-                      f(dotY_ - sum_.y() * scene_.scales.sum), Colour::green());
+                      f(dotY_ - sum_.y() * scene_.scales.sum), Colour::sumArrow());
     }
     surface_.setPenWidth(1);
 }

@@ -40,6 +40,7 @@ private:
     void beginDot();
     void beginPhoton();
     void animateRepetition();
+    void finishPhoton();
     void finishDot();
     void close();
 

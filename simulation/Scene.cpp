@@ -35,7 +35,7 @@ Scene Scene::prepare(DrawingSurface& surface, SettingReader& settings) {
     surface.setPenWidth(1);
     for (int i = 1; i <= clearedRows; ++i) {
         const auto y = static_cast<float>(areaHeight - i);
-        surface.line(1, y, static_cast<float>(areaWidth), y, Colour::lightGrey());
+        surface.line(1, y, static_cast<float>(areaWidth), y, Colour::background());
     }
 
     Scene scene;

@@ -18,7 +18,7 @@ public:
     static constexpr double shieldX = 150;               // the shield and both slits
     static constexpr double sumAxisX = 450;              // where the summed arrows start
     static constexpr double patternAxisX = 550;          // where the pattern bars start
-    static constexpr double arrowLength = 20;
+    static constexpr double arrowLength = 20;            // the drawn phase arrows
     static constexpr double sourceRadius = 5;
     // Radians per step of a random start phase: close to, but not exactly, one degree.
     static constexpr double phaseUnit = 1.57041 / 100 * 1.1;

@@ -1,7 +1,6 @@
 // The photon loop, arrow sum and pattern, run with scripted random values into a recording
 // surface, and whole runs with the real generator.
 #include "FakeFields.h"
-#include "ImageSurface.h"
 #include "PhotonRun.h"
 #include "RandomGenerator.h"
 #include "RecordingSurface.h"
@@ -87,7 +86,6 @@ private slots:
     void zeroScatterSendsFiftyPhotons();
     void runEndsWithCircleAndCaptions();
     void outcomeDoesNotDependOnStepSize();
-    void sameSeedSamePicture();
     void longBarsWhereThePathsDifferByWholeTurns();
     void badTextStopsTheRun_data();
     void badTextStopsTheRun();
@@ -312,21 +310,6 @@ void tst_PhotonRun::outcomeDoesNotDependOnStepSize() {
     }
     QVERIFY(recordings[0] == recordings[1]);
     QVERIFY(recordings[0] == recordings[2]);
-}
-
-void tst_PhotonRun::sameSeedSamePicture() {
-    const auto picture = [](std::uint64_t seed) {
-        ImageSurface surface;
-        RandomGenerator random(seed);
-        FakeFields fields;
-        fields.setText(SettingField::PocetFotonu, QStringLiteral("10"));
-        PhotonRun run(surface, random, fields);
-        runWhole(run);
-        return surface.snapshot();
-    };
-    const QImage first = picture(1234);
-    QCOMPARE(picture(1234), first);
-    QVERIFY(picture(1235) != first);
 }
 
 void tst_PhotonRun::longBarsWhereThePathsDifferByWholeTurns() {

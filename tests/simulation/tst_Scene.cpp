@@ -1,7 +1,6 @@
 // The first stage of a run: the cleared area, the apparatus in its order and pen widths, the
 // scales table and the zero-scatter switch.
 #include "FakeFields.h"
-#include "ImageSurface.h"
 #include "RecordingSurface.h"
 #include "Scene.h"
 #include "SettingReader.h"
@@ -20,8 +19,6 @@ private slots:
     void scalesFollowThePhotonsText();
     void zeroScatterSendsFiftyPhotons_data();
     void zeroScatterSendsFiftyPhotons();
-    void apparatusPixelsLandInTheImage();
-    void secondPreparePaintsOverTheFirst();
 };
 
 void tst_Scene::apparatusIsDrawnInOrder() {
@@ -119,44 +116,6 @@ void tst_Scene::zeroScatterSendsFiftyPhotons() {
     QCOMPARE(fields.text(SettingField::PocetFotonu), photonsAfter);
     // The scales were chosen before the switch, from "5".
     QCOMPARE(scene.scales.probability, 90.0);
-}
-
-void tst_Scene::apparatusPixelsLandInTheImage() {
-    ImageSurface surface;
-    FakeFields fields;
-    SettingReader settings(fields);
-    Scene::prepare(surface, settings);
-    const QImage image = surface.snapshot();
-    const QRgb black = 0xFF000000;
-    const QRgb grey = 0xFFC0C0C0;
-    for (int x : {149, 150, 151}) {
-        QCOMPARE(image.pixel(x, 200), black); // the shield, 3 pixels wide
-    }
-    QCOMPARE(image.pixel(147, 200), grey);
-    QCOMPARE(image.pixel(153, 200), grey);
-    for (int y : {70, 300, 530}) {
-        QCOMPARE(image.pixel(300, y), black); // the detector line
-    }
-    QCOMPARE(image.pixel(300, 60), grey);
-    QCOMPARE(image.pixel(300, 540), grey);
-    QCOMPARE(image.pixel(100, 340), black); // the axis from 100
-    QCOMPARE(image.pixel(770, 340), black); // to 770
-    QCOMPARE(image.pixel(790, 340), grey);
-    QCOMPARE(image.pixel(80, 340), grey);  // the source circle is an outline around (80, 340.5)
-    QCOMPARE(image.pixel(85, 340), black); // at radius 5
-}
-
-void tst_Scene::secondPreparePaintsOverTheFirst() {
-    ImageSurface surface;
-    FakeFields fields;
-    SettingReader settings(fields);
-    Scene::prepare(surface, settings);
-    const QImage once = surface.snapshot();
-    surface.setPenWidth(2);
-    surface.line(550, 200, 1000, 200); // a bar of a previous run
-    surface.line(5, 100, 300, 400);
-    Scene::prepare(surface, settings);
-    QCOMPARE(surface.snapshot(), once);
 }
 
 QTEST_MAIN(tst_Scene)
