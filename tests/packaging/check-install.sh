@@ -1,20 +1,24 @@
 #!/usr/bin/env bash
 # Installs the build tree into a fresh temporary prefix and checks that the program and its
 # desktop files land where desktop environments look, name each other consistently, and pass
-# the freedesktop and AppStream validators when those are installed.
-# Usage: check-install.sh BUILD_DIR PREFIX APP_ID VERSION
+# the freedesktop and AppStream validators when those are installed; and that the manual page,
+# the copyright file and the changelog land where man and Debian look for them.
+# Usage: check-install.sh BUILD_DIR PREFIX APP_ID VERSION LICENSE
 set -euo pipefail
 
 build_dir=$1
 prefix=$2
 app_id=$3
 version=$4
+license=$5
 
 fail() {
     echo "FAIL: $*" >&2
     exit 1
 }
 
+source "$(dirname "$0")/keep-manifest.sh"
+keep_manifest "$build_dir"
 rm -rf "$prefix"
 cmake --install "$build_dir" --prefix "$prefix" >/dev/null
 
@@ -22,9 +26,12 @@ binary=$prefix/bin/slitwise
 desktop=$prefix/share/applications/$app_id.desktop
 icon=$prefix/share/icons/hicolor/scalable/apps/$app_id.svg
 metainfo=$prefix/share/metainfo/$app_id.metainfo.xml
+manpage=$prefix/share/man/man1/slitwise.1.gz
+copyright=$prefix/share/doc/slitwise/copyright
+changelog=$prefix/share/doc/slitwise/changelog.gz
 
 [ -x "$binary" ] || fail "no executable $binary"
-for file in "$desktop" "$icon" "$metainfo"; do
+for file in "$desktop" "$icon" "$metainfo" "$manpage" "$copyright" "$changelog"; do
     [ -s "$file" ] || fail "missing or empty $file"
 done
 
@@ -40,6 +47,19 @@ grep -q "<id>$app_id</id>" "$metainfo" || fail "$metainfo does not carry the id 
 grep -q "<launchable type=\"desktop-id\">$app_id.desktop</launchable>" "$metainfo" \
     || fail "$metainfo does not launch $app_id.desktop"
 grep -q "<release version=\"$version\"" "$metainfo" || fail "$metainfo does not list release $version"
+
+# man reads the page compressed; its title line names the program and section 1.
+gzip -cd "$manpage" | grep -q '^\.TH SLITWISE 1 ' || fail "$manpage is not the slitwise(1) page"
+# The newest changelog entry must be this version's, or the package ships a stale history.
+gzip -cd "$changelog" | head -n 1 | grep -q "^slitwise ($version) " \
+    || fail "$changelog does not begin with an entry for $version"
+# The copyright file is machine-readable and carries the licence word for word: the lines of
+# LICENSE after its copyright line, indented by one space, with blank lines as " .".
+grep -qx "Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/" "$copyright" \
+    || fail "$copyright is not in the machine-readable format"
+diff <(sed '1,/^Copyright/d' "$license" | sed '1{/^$/d}') \
+    <(sed '1,/^License: Expat$/d' "$copyright" | sed -e 's/^ //' -e 's/^\.$//') \
+    || fail "the licence text in $copyright differs from $license"
 
 if command -v desktop-file-validate >/dev/null; then
     desktop-file-validate "$desktop" || fail "desktop-file-validate rejected $desktop"
