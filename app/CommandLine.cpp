@@ -5,6 +5,7 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QLocale>
 #include <QSet>
 
 #include <algorithm>
@@ -20,7 +21,8 @@ QString quoted(const QString& text) {
 
 // The options that take a value, as "--name".
 const QStringList valueOptions = {QStringLiteral("--seed"), QStringLiteral("--render"),
-                                  QStringLiteral("--photons"), QStringLiteral("--slowdown")};
+                                  QStringLiteral("--photons"), QStringLiteral("--slowdown"),
+                                  QStringLiteral("--scale")};
 // The options that take none.
 const QStringList flagOptions = {QStringLiteral("--help"), QStringLiteral("--help-all"),
                                  QStringLiteral("--version"), QStringLiteral("-h"),
@@ -44,6 +46,10 @@ struct Described {
     QCommandLineOption slowdown{QStringLiteral("slowdown"),
                                 QStringLiteral("With --render: slowdown, 1 to 3 (default 1)."),
                                 QStringLiteral("S")};
+    QCommandLineOption scale{QStringLiteral("scale"),
+                             QStringLiteral("With --render: draw the picture Z times as large,\n"
+                                            "from 0.5 to 4 (default 1): 801·Z x 581·Z pixels."),
+                             QStringLiteral("Z")};
     // Qt's own -h/--help (with --help-all) and -v/--version, listed after the options above.
     QCommandLineOption help;
     QCommandLineOption version;
@@ -56,7 +62,7 @@ private:
         parser.setApplicationDescription(
             QStringLiteral("Shows the double-slit experiment with single photons as phase arrows.\n"
                            "Press Start to build the interference pattern bar by bar."));
-        parser.addOptions({seed, render, photons, slowdown});
+        parser.addOptions({seed, render, photons, slowdown, scale});
         return parser.addHelpOption();
     }
 };
@@ -169,11 +175,21 @@ CommandLine CommandLine::parse(const QStringList& arguments) {
             return fail(QStringLiteral("--slowdown %1 is not one of 1, 2, 3").arg(quoted(value)));
         }
     }
-    if (line.mode == Mode::Window &&
-        (parser.isSet(options.photons) || parser.isSet(options.slowdown))) {
-        return fail(QStringLiteral("%1 goes only with --render")
-                        .arg(parser.isSet(options.photons) ? QStringLiteral("--photons")
-                                                           : QStringLiteral("--slowdown")));
+    for (const QString& value : parser.values(options.scale)) {
+        bool ok = false;
+        line.scale = QLocale::c().toDouble(value, &ok);
+        // Written as "ok and in range" so that NaN fails too.
+        if (!(ok && line.scale >= 0.5 && line.scale <= 4)) {
+            return fail(
+                QStringLiteral("--scale %1 is not a number from 0.5 to 4").arg(quoted(value)));
+        }
+    }
+    for (const QCommandLineOption* renderOnly :
+         {&options.photons, &options.slowdown, &options.scale}) {
+        if (line.mode == Mode::Window && parser.isSet(*renderOnly)) {
+            return fail(
+                QStringLiteral("--%1 goes only with --render").arg(renderOnly->names().first()));
+        }
     }
     if (parser.isSet(QStringLiteral("help-all"))) {
         line.mode = Mode::HelpAll;
@@ -197,7 +213,7 @@ QString CommandLine::helpText() {
     // Qt's usage line names the program by the path it was started with; these name it plainly.
     const QString usage = QStringLiteral(
         "Usage: slitwise [options]\n"
-        "       slitwise --render FILE.png [--photons N] [--slowdown S] [--seed N]\n");
+        "       slitwise --render FILE.png [--photons N] [--slowdown S] [--scale Z] [--seed N]\n");
     return usage + parser.helpText().section(QLatin1Char('\n'), 1) + QString::fromLatin1(epilogue);
 }
 

@@ -17,6 +17,7 @@ public:
     QString renderPath;
     int photons = 50;
     int slowdown = 1;
+    double scale = 1.0; // of the rendered picture, 0.5 to 4
     // Empty when the arguments were good; otherwise the one line to print before exiting with 2.
     QString error;
 

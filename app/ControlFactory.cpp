@@ -4,6 +4,7 @@
 #include "ControlFactory.h"
 
 #include "ControlTable.h"
+#include "ZoomLayout.h"
 
 #include <QFont>
 #include <QGroupBox>
@@ -13,8 +14,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
-
-#include <cmath>
 
 namespace {
 
@@ -84,19 +83,27 @@ void applyColours(const ControlRow& row, QWidget* widget) {
 QWidget* ControlFactory::create(const ControlRow& row, QWidget* parent) {
     QWidget* widget = makeWidget(row, parent);
     widget->setObjectName(QString::fromUtf8(row.name));
-    widget->setGeometry(row.geometry);
     applyColours(row, widget);
     if (row.font) {
         QFont font;
         font.setFamilies(
             {QString::fromLatin1(row.font->face), QString::fromLatin1(row.font->fallback)});
-        // Pixel sizes keep the text in proportion to the pixel geometry on any screen.
-        font.setPixelSize(static_cast<int>(std::lround(row.font->points * 4 / 3)));
         font.setBold(row.font->bold);
         widget->setFont(font);
     }
+    place(widget, row, 1.0, QPoint());
     widget->setAccessibleName(QString::fromUtf8(row.accessibleName));
     widget->setAccessibleDescription(QString::fromUtf8(row.accessibleDescription));
     widget->setVisible(false);
     return widget;
+}
+
+void ControlFactory::place(QWidget* widget, const ControlRow& row, double zoom, QPoint origin) {
+    widget->setGeometry(ZoomLayout::scaled(row.geometry, zoom).translated(origin));
+    if (row.font) {
+        // Pixel sizes keep the text in proportion to the pixel geometry on any screen.
+        QFont font = widget->font();
+        font.setPixelSize(ZoomLayout::fontPixels(row.font->points, zoom));
+        widget->setFont(font);
+    }
 }

@@ -2,6 +2,8 @@
 // kind, with the row's text, geometry, colours, font and visibility.
 #pragma once
 
+#include <QPoint>
+
 class QWidget;
 struct ControlRow;
 
@@ -9,4 +11,7 @@ class ControlFactory {
 public:
     // The widget, a child of parent, not yet shown (the window shows what the table says).
     static QWidget* create(const ControlRow& row, QWidget* parent);
+    // Puts the control where its row says, times the zoom and shifted by `origin`, with its own
+    // font, if it has one, zoomed too.
+    static void place(QWidget* widget, const ControlRow& row, double zoom, QPoint origin);
 };

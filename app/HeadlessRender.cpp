@@ -31,6 +31,7 @@ int HeadlessRender::run(const CommandLine& line) {
     }
 
     frmSlitwise window(line.seed);
+    window.zoomTo(line.scale);
     // The photons-per-dot button is the one captioned with the number.
     const auto* frame = window.findChild<QWidget*>(QString::fromUtf8("frmPočetFotonů"));
     for (QAbstractButton* button : frame->findChildren<QAbstractButton*>()) {

@@ -34,14 +34,30 @@ void RunPacer::setFrameRate(double hertz) {
 
 void RunPacer::start(PhotonRun& run) {
     run_ = &run;
+    held_ = 0;
     credit_ = 0.0;
     clock_.start();
     lastTickNs_ = 0;
     timer_.start();
 }
 
+void RunPacer::hold(Hold reason) {
+    held_ |= static_cast<int>(reason);
+    timer_.stop();
+}
+
+void RunPacer::release(Hold reason) {
+    held_ &= ~static_cast<int>(reason);
+    if (held_ == 0 && run_ != nullptr && !timer_.isActive()) {
+        credit_ = 0.0;
+        lastTickNs_ = clock_.nsecsElapsed();
+        timer_.start();
+    }
+}
+
 void RunPacer::stop() {
     timer_.stop();
+    held_ = 0;
     run_ = nullptr;
 }
 

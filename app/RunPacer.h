@@ -17,10 +17,18 @@ public:
 
     explicit RunPacer(QObject* parent = nullptr);
 
+    // Why a run may wait without ending: each reason holds it until released.
+    enum class Hold { Redraw = 1, User = 2 };
+
     // Starts stepping the run, which must have been started and outlive the stepping.
     void start(PhotonRun& run);
     void stop();
     bool isRunning() const { return run_ != nullptr; }
+    // Stops and resumes the stepping of the run in progress; it goes on when no reason holds it.
+    // Time spent held is not made up for.
+    void hold(Hold reason);
+    void release(Hold reason);
+    bool isHeld(Hold reason) const { return (held_ & static_cast<int>(reason)) != 0; }
     // One tick per frame of a screen with this refresh rate, in hertz.
     void setFrameRate(double hertz);
     // For tests that need whole runs quickly; the window always uses the constant above.
@@ -42,4 +50,5 @@ private:
     double pace_ = repetitionsPerSecond;
     double credit_ = 0.0; // repetitions due but not yet done
     qint64 lastTickNs_ = 0;
+    int held_ = 0; // the reasons holding the run, as bits
 };

@@ -5,18 +5,17 @@
 #include "ControlFactory.h"
 #include "ControlTable.h"
 #include "Conversion.h"
+#include "KeyboardHandling.h"
 #include "PhotonRun.h"
-#include "PictureExport.h"
+#include "PictureActions.h"
 #include "SettingError.h"
+#include "SettingReader.h"
+#include "ZoomLayout.h"
+#include "ZoomStyle.h"
 
 #include <QAbstractButton>
-#include <QClipboard>
+#include <QApplication>
 #include <QCloseEvent>
-#include <QDir>
-#include <QFileDialog>
-#include <QFocusEvent>
-#include <QGuiApplication>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPaintEvent>
@@ -38,7 +37,9 @@ RandomGenerator makeGenerator(std::optional<std::uint64_t> seed) {
 } // namespace
 
 frmSlitwise::frmSlitwise(std::optional<std::uint64_t> seed)
-    : random_(makeGenerator(seed)), pacer_(this) {
+    : keyboard_(new KeyboardHandling(this)), style_(new ZoomStyle),
+      actions_(new PictureActions(*this)), picture_(1.0, devicePixelRatioF()),
+      random_(makeGenerator(seed)), pacer_(this) {
     setObjectName(QStringLiteral("frmSlitwise"));
     setWindowTitle(QStringLiteral("Slitwise - ") + QString::fromLatin1(address));
     QPalette palette = this->palette();
@@ -46,24 +47,31 @@ frmSlitwise::frmSlitwise(std::optional<std::uint64_t> seed)
     setPalette(palette);
     setAutoFillBackground(true);
     // Room for the whole drawing area rather than the design's 792 x 421, which would cut off
-    // the lower part of every run.
+    // the lower part of every run; any other size zooms the whole content.
     resize(ImageSurface::width, ImageSurface::height);
+    setMinimumSize(ZoomLayout::smallestArea());
 
-    surface_ = std::make_unique<ImageSurface>(devicePixelRatioF());
     createControls();
+    // The style goes after the controls among the window's children, so that it outlives the
+    // option buttons drawn with it.
+    style_->setParent(this);
     connectHandlers();
-    connect(&pacer_, &RunPacer::stepped, this, [this] { update(surface_->takeDirtyRect()); });
+    connectPicture();
     connect(&pacer_, &RunPacer::finished, this, &frmSlitwise::runEnded);
     connect(&pacer_, &RunPacer::failed, this, [this](const QString& message) {
         showMessage(QStringLiteral("settingMessage"), message);
         runEnded();
     });
-    connect(new QShortcut(QKeySequence::Save, this), &QShortcut::activated, this,
-            &frmSlitwise::requestSave);
-    connect(new QShortcut(QKeySequence::Copy, this), &QShortcut::activated, this,
-            &frmSlitwise::copyPicture);
+    // F11 toggles full screen, a zoom like any other; Esc leaves it.
+    connect(new QShortcut(QKeySequence(Qt::Key_F11), this), &QShortcut::activated, this,
+            &frmSlitwise::toggleFullScreen);
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, [this] {
+        if (isFullScreen()) {
+            toggleFullScreen();
+        }
+    });
     Form_Load();
-    picturePhotons_ = text(SettingField::PocetFotonu);
+    actions_->setPhotons(text(SettingField::PocetFotonu));
     // The keyboard starts on Start, the first control in the tab order, so that Space or Enter
     // straight after opening starts a run.
     controls_.value(QStringLiteral("cmdStart"))->setFocus();
@@ -82,6 +90,10 @@ void frmSlitwise::createControls() {
         // A control in a frame shows whenever its frame does.
         widget->setVisible(row.shown || row.parent != nullptr);
         controls_.insert(widget->objectName(), widget);
+        keyboard_->watch(widget);
+        if (qobject_cast<QRadioButton*>(widget) != nullptr) {
+            widget->setStyle(style_);
+        }
         // Frames and display-only fields take no focus; chaining them would drag their
         // children out of order.
         if (widget->focusPolicy() & Qt::TabFocus) {
@@ -109,7 +121,6 @@ void frmSlitwise::connectHandlers() {
     };
     for (const auto& [name, handler] : options) {
         auto* button = qobject_cast<QAbstractButton*>(controls_.value(QString::fromUtf8(name)));
-        button->installEventFilter(this);
         connect(button, &QAbstractButton::toggled, this, [this, handler = handler](bool checked) {
             updateAccessibleNames();
             if (checked) {
@@ -118,7 +129,6 @@ void frmSlitwise::connectHandlers() {
         });
     }
     auto* bar = qobject_cast<QScrollBar*>(controls_.value(QStringLiteral("HScroll1")));
-    bar->installEventFilter(this);
     connect(bar, &QScrollBar::valueChanged, this, [this](int value) {
         updateAccessibleNames();
         if (isRunning()) {
@@ -129,49 +139,57 @@ void frmSlitwise::connectHandlers() {
         }
     });
     auto* start = qobject_cast<QAbstractButton*>(controls_.value(QStringLiteral("cmdStart")));
-    start->installEventFilter(this);
     connect(start, &QAbstractButton::clicked, this,
             [this] { dispatch(&frmSlitwise::cmdStart_Click); });
     auto* exit = qobject_cast<QAbstractButton*>(controls_.value(QStringLiteral("cmdUnload")));
     connect(exit, &QAbstractButton::clicked, this, &frmSlitwise::cmdUnload_Click);
 }
 
-bool frmSlitwise::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        // Enter on Start starts a run, as Space does.
-        if (watched == controls_.value(QStringLiteral("cmdStart")) &&
-            (key == Qt::Key_Return || key == Qt::Key_Enter)) {
-            qobject_cast<QAbstractButton*>(watched)->click();
-            return true;
+void frmSlitwise::connectPicture() {
+    connect(&pacer_, &RunPacer::stepped, this,
+            [this] { update(picture_.takeDirtyRegion(origin())); });
+    // A run waits while its picture is drawn again at a new size, and goes on from there.
+    connect(&picture_, &PictureView::redrawStarting, this, [this] {
+        if (run_) {
+            pacer_.hold(RunPacer::Hold::Redraw);
         }
-        // The scroll bar takes no keys of its own: the arrows move it by 1, as a click does.
-        if (auto* bar = qobject_cast<QScrollBar*>(watched)) {
-            if (key == Qt::Key_Right || key == Qt::Key_Up || key == Qt::Key_Left ||
-                key == Qt::Key_Down) {
-                const bool up = key == Qt::Key_Right || key == Qt::Key_Up;
-                bar->triggerAction(up ? QAbstractSlider::SliderSingleStepAdd
-                                      : QAbstractSlider::SliderSingleStepSub);
-                return true;
-            }
-        }
+    });
+    connect(&picture_, &PictureView::redrawn, this, [this] {
+        pacer_.release(RunPacer::Hold::Redraw);
+        update();
+    });
+}
+
+QPoint frmSlitwise::origin() const {
+    return ZoomLayout::originFor(size(), zoom_);
+}
+
+void frmSlitwise::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    applyZoom(ZoomLayout::zoomFor(size()));
+}
+
+void frmSlitwise::applyZoom(double zoom) {
+    zoom_ = zoom;
+    style_->setZoom(zoom);
+    QFont font = QApplication::font();
+    font.setPointSizeF(font.pointSizeF() * zoom);
+    setFont(font);
+    for (const ControlRow& row : ControlTable::controls()) {
+        ControlFactory::place(controls_.value(QString::fromUtf8(row.name)), row, zoom,
+                              row.parent ? QPoint() : origin());
     }
-    // Tab into a frame lands on its checked option button, so that the frame is one tab stop
-    // showing the current choice; the arrow keys then move within it.
-    auto* option = qobject_cast<QRadioButton*>(watched);
-    if (event->type() == QEvent::FocusIn && option != nullptr && !option->isChecked()) {
-        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-        if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason) {
-            for (auto* sibling : option->parentWidget()->findChildren<QRadioButton*>(
-                     QString(), Qt::FindDirectChildrenOnly)) {
-                if (sibling->isChecked()) {
-                    sibling->setFocus(reason);
-                    return true;
-                }
-            }
-        }
-    }
-    return QWidget::eventFilter(watched, event);
+    picture_.want(zoom, devicePixelRatioF());
+    update();
+}
+
+void frmSlitwise::zoomTo(double zoom) {
+    applyZoom(zoom);
+    picture_.finishRedraw();
+}
+
+void frmSlitwise::toggleFullScreen() {
+    setWindowState(windowState() ^ Qt::WindowFullScreen);
 }
 
 void frmSlitwise::dispatch(Handler handler) {
@@ -204,17 +222,20 @@ void frmSlitwise::Form_Load() {
 }
 
 void frmSlitwise::cmdStart_Click() {
-    auto run = std::make_unique<PhotonRun>(*surface_, random_, *this);
+    // The settings are checked before the picture is touched, so that a bad one leaves it be.
     try {
-        run->start();
+        SettingReader(*this).checkAll();
     } catch (const SettingError& error) {
         showMessage(QStringLiteral("settingMessage"), error.message());
         return;
     }
-    run_ = std::move(run);
-    picturePhotons_ = text(SettingField::PocetFotonu);
+    picture_.runStarting(random_, *this);
+    run_ = std::make_unique<PhotonRun>(picture_.surface(), random_, *this);
+    run_->start();
+    picture_.setLiveRun(run_.get());
+    actions_->setPhotons(text(SettingField::PocetFotonu));
     setAccessibleDescription(QStringLiteral("Run in progress"));
-    update(surface_->takeDirtyRect());
+    update(picture_.takeDirtyRegion(origin()));
     if (QScreen* screen = this->screen()) {
         pacer_.setFrameRate(screen->refreshRate());
     }
@@ -263,24 +284,26 @@ void frmSlitwise::HScroll1_Change(int value) {
 }
 
 bool frmSlitwise::isRunning() const {
-    return run_ != nullptr && pacer_.isRunning();
+    return run_ != nullptr;
 }
 
 void frmSlitwise::finishRun() {
     if (!isRunning()) {
         return;
     }
+    picture_.finishRedraw();
     pacer_.stop();
     try {
         run_->advance(std::numeric_limits<long long>::max());
     } catch (const SettingError& error) {
         showMessage(QStringLiteral("settingMessage"), error.message());
     }
-    update(surface_->takeDirtyRect());
+    update(picture_.takeDirtyRegion(origin()));
     runEnded();
 }
 
 void frmSlitwise::runEnded() {
+    picture_.setLiveRun(nullptr);
     run_.reset();
     setAccessibleDescription(QStringLiteral("Run finished"));
     emit runFinished();
@@ -321,38 +344,6 @@ void frmSlitwise::updateAccessibleNames() {
     }
 }
 
-QString frmSlitwise::suggestedFileName() const {
-    return PictureExport::suggestedName(picturePhotons_, random_.seed());
-}
-
-void frmSlitwise::requestSave() {
-    const QImage picture = surface_->snapshot();
-    auto* dialog = new QFileDialog(this, QStringLiteral("Save picture"),
-                                   QDir::current().filePath(suggestedFileName()),
-                                   QStringLiteral("PNG images (*.png)"));
-    dialog->setObjectName(QStringLiteral("saveDialog"));
-    dialog->setAcceptMode(QFileDialog::AcceptSave);
-    dialog->setDefaultSuffix(QStringLiteral("png"));
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    connect(dialog, &QFileDialog::fileSelected, this,
-            [this, picture](const QString& path) { savePicture(picture, path); });
-    dialog->open();
-}
-
-bool frmSlitwise::savePicture(const QImage& picture, const QString& path) {
-    QString why;
-    if (PictureExport::save(picture, path, &why)) {
-        return true;
-    }
-    showMessage(QStringLiteral("saveMessage"),
-                QStringLiteral("The picture could not be saved to \"%1\": %2.").arg(path, why));
-    return false;
-}
-
-void frmSlitwise::copyPicture() {
-    QGuiApplication::clipboard()->setImage(surface_->snapshot());
-}
-
 QString frmSlitwise::text(SettingField which) const {
     return field(which)->text();
 }
@@ -370,22 +361,19 @@ QLineEdit* frmSlitwise::field(const QString& name) const {
 }
 
 void frmSlitwise::paintEvent(QPaintEvent* event) {
+    // A window moved to a screen of another pixel density gets its picture drawn again there.
+    picture_.want(zoom_, devicePixelRatioF());
     // Only the kept picture is copied; the window's own grey fills the rest.
     QPainter painter(this);
-    const QImage& image = surface_->image();
-    const QRect area = event->rect() & QRect(0, 0, ImageSurface::width, ImageSurface::height);
-    if (!area.isEmpty()) {
-        const qreal ratio = image.devicePixelRatio();
-        painter.drawImage(area, image,
-                          QRectF(area.x() * ratio, area.y() * ratio, area.width() * ratio,
-                                 area.height() * ratio));
-    }
+    picture_.paint(painter, event->region(), origin());
 }
 
 void frmSlitwise::closeEvent(QCloseEvent* event) {
     // Closing ends the program at once, even in the middle of a run, and nothing held runs.
     pacer_.stop();
     pending_.clear();
+    picture_.setLiveRun(nullptr);
+    run_.reset();
     if (message_) {
         message_->close();
     }

@@ -1,9 +1,11 @@
 // The one window: its controls built from the control table, the load handler, the setting
-// handlers and Start, and the kept picture it copies to the screen.
+// handlers and Start, and the kept picture it copies to the screen. Everything in it grows and
+// shrinks with the window by one zoom.
 #pragma once
 
 #include "FormFields.h"
 #include "ImageSurface.h"
+#include "PictureView.h"
 #include "RandomGenerator.h"
 #include "RunPacer.h"
 
@@ -17,6 +19,9 @@
 #include <memory>
 #include <optional>
 
+class KeyboardHandling;
+class PictureActions;
+class ZoomStyle;
 class PhotonRun;
 class QLineEdit;
 class QMessageBox;
@@ -35,19 +40,22 @@ public:
     void showCaption(CaptionField field) override;
 
     bool isRunning() const;
-    // Does the rest of the current run at once, without the timer.
+    // Does the rest of the current run at once, without the timer, and any redraw first.
     void finishRun();
-    const ImageSurface& surface() const { return *surface_; }
+    const ImageSurface& surface() const { return picture_.surface(); }
+    PictureView& picture() { return picture_; }
+    // The zoom of the window's content, and where its top-left stands.
+    double zoom() const { return zoom_; }
+    QPoint origin() const;
+    // Sets the zoom whatever the window's size, and makes the picture at it now: for a window
+    // that is never shown.
+    void zoomTo(double zoom);
     RunPacer& pacer() { return pacer_; }
     std::uint64_t seed() const { return random_.seed(); }
 
-    // Ctrl+S: asks where to save the picture as it stands now. Ctrl+C copies it.
-    void requestSave();
-    void copyPicture();
-    // Saves the picture as a PNG; a failure is reported in a message and changes nothing.
-    bool savePicture(const QImage& picture, const QString& path);
-    // The name Ctrl+S suggests, from the photons per dot of the picture and the seed.
-    QString suggestedFileName() const;
+    PictureActions& pictureActions() { return *actions_; }
+    // A message the window shows without waiting for it to be read: a bad setting, a failed save.
+    void showMessage(const QString& objectName, const QString& message);
 
     // The handlers, each named after its control and event.
     void Form_Load();
@@ -71,26 +79,32 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     using Handler = void (frmSlitwise::*)();
 
     void createControls();
     void connectHandlers();
+    void connectPicture();
+    void applyZoom(double zoom);
+    void toggleFullScreen();
     // Runs the handler now, or after the run when one is in progress.
     void dispatch(Handler handler);
     // Keeps a click made during a run for when it has ended.
     void hold(std::function<void()> handler, bool isStart);
     void runEnded();
-    void showMessage(const QString& objectName, const QString& message);
     void updateAccessibleNames();
     QLineEdit* field(const QString& name) const;
     QLineEdit* field(SettingField which) const { return field(FormFields::name(which)); }
 
     QHash<QString, QWidget*> controls_;
-    std::unique_ptr<ImageSurface> surface_;
+    KeyboardHandling* keyboard_;
+    ZoomStyle* style_; // the option buttons' look at the zoom
+    PictureActions* actions_;
+    double zoom_ = 1.0;
+    PictureView picture_;
     RandomGenerator random_;
     std::unique_ptr<PhotonRun> run_;
     RunPacer pacer_;
@@ -103,6 +117,4 @@ private:
     // held as one.
     std::deque<HeldClick> pending_;
     QPointer<QMessageBox> message_;
-    // The photons per dot of the picture on screen, for naming a saved copy.
-    QString picturePhotons_;
 };

@@ -1,6 +1,7 @@
 // The heaviest run (500 photons per dot, slowdown 3) without a window, against the drawing floor:
 // the very same lines drawn straight onto a QImage with QPainter, with no simulation around them.
-// Prints wall times, repetitions per second, the ratio and peak memory.
+// Prints wall times, repetitions per second, the ratio and peak memory, and the heaviest run
+// drawn at scale 2 beside it.
 #include "FakeFields.h"
 #include "ImageSurface.h"
 #include "PhotonRun.h"
@@ -33,8 +34,8 @@ long statusKiB(const char* key) {
     return -1;
 }
 
-double runSeconds(int photons, int slowdown, long long& repetitions) {
-    ImageSurface surface;
+double runSeconds(int photons, int slowdown, long long& repetitions, double zoom = 1.0) {
+    ImageSurface surface(zoom);
     RandomGenerator random(seed);
     FakeFields fields;
     fields.setText(SettingField::PocetFotonu, QString::number(photons));
@@ -99,6 +100,7 @@ int main() {
     const double run = runSeconds(500, 3, repetitions);
     const long peak = statusKiB("VmHWM:");
     const double drawing = floorSeconds();
+    const double atScaleTwo = runSeconds(500, 3, repetitions, 2.0);
 
     std::printf("heaviest run (500 photons, slowdown 3), no window\n");
     std::printf("repetitions: %lld\n", repetitions);
@@ -106,6 +108,8 @@ int main() {
     std::printf("run repetitions per second: %.0f\n", repetitions / run);
     std::printf("drawing floor wall time: %.3f s\n", drawing);
     std::printf("run / floor: %.3f (target at most 1.2)\n", run / drawing);
+    std::printf("heaviest run at scale 1 and at scale 2 (1602 x 1162): %.3f s and %.3f s\n", run,
+                atScaleTwo);
     std::printf("resident memory before the run: %ld KiB\n", before);
     std::printf("peak resident memory after a light run (1 photon): %ld KiB\n", lightPeak);
     std::printf("peak resident memory after the heaviest run: %ld KiB (growth %ld KiB)\n", peak,

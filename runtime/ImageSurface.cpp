@@ -56,26 +56,41 @@ bool clipSegment(double& x1, double& y1, double& x2, double& y2, double loX, dou
 
 } // namespace
 
-ImageSurface::ImageSurface(qreal devicePixelRatio)
-    : image_(qRound(width * devicePixelRatio), qRound(height * devicePixelRatio),
-             QImage::Format_RGB32) {
+ImageSurface::ImageSurface(double zoom, qreal devicePixelRatio)
+    : zoom_(zoom), image_(qRound(width * zoom * devicePixelRatio),
+                          qRound(height * zoom * devicePixelRatio), QImage::Format_RGB32) {
     image_.setDevicePixelRatio(devicePixelRatio);
     image_.fill(toQColor(Colour::background()));
-    painter_.begin(&image_);
-    painter_.setRenderHint(QPainter::Antialiasing, false);
-    painter_.setBrush(Qt::NoBrush);
+    beginPainting();
 }
 
 ImageSurface::~ImageSurface() {
-    painter_.end();
+    // A surface whose picture was taken over has no painter left to end.
+    if (painter_.isActive()) {
+        painter_.end();
+    }
+}
+
+void ImageSurface::beginPainting() {
+    // The painter already maps logical pixels to device pixels; the zoom maps design pixels to
+    // logical ones.
+    painter_.begin(&image_);
+    painter_.setRenderHint(QPainter::Antialiasing, false);
+    painter_.setBrush(Qt::NoBrush);
+    painter_.scale(zoom_, zoom_);
+    appliedWidth_ = 0;
 }
 
 void ImageSurface::setScaleToPixels() {
-    // The image is always addressed in logical pixels; there is no other scale to leave.
+    // The image is always addressed in design pixels; there is no other scale to leave.
 }
 
 void ImageSurface::setPenWidth(int pixels) {
     penWidth_ = pixels;
+}
+
+int ImageSurface::devicePenWidth(int pixels) const {
+    return std::max(1, static_cast<int>(std::lround(pixels * scale())));
 }
 
 void ImageSurface::line(float x1, float y1, float x2, float y2, std::optional<Colour> colour) {
@@ -107,15 +122,24 @@ void ImageSurface::circle(float x, float y, float radius) {
     markDirty(x - reach, y - reach, x + reach, y + reach);
 }
 
-QRect ImageSurface::takeDirtyRect() {
-    if (dirtyLeft_ > dirtyRight_) {
-        return {};
+QRegion ImageSurface::takeDirtyRegion() {
+    QRegion region;
+    for (const QRectF& drawn : std::as_const(dirty_)) {
+        // Grown by the widest pen's reach and a pixel for rounding.
+        region += drawn.adjusted(-3, -3, 3, 3).toAlignedRect();
     }
-    // Grown by the widest pen's reach and a pixel for rounding, and kept within the image.
-    const QRectF drawn(QPointF(dirtyLeft_, dirtyTop_), QPointF(dirtyRight_, dirtyBottom_));
-    dirtyLeft_ = dirtyTop_ = std::numeric_limits<double>::max();
-    dirtyRight_ = dirtyBottom_ = std::numeric_limits<double>::lowest();
-    return drawn.adjusted(-3, -3, 3, 3).toAlignedRect().intersected(QRect(0, 0, width, height));
+    dirty_.clear();
+    return region & QRect(0, 0, width, height);
+}
+
+void ImageSurface::takePicture(ImageSurface& drawn) {
+    painter_.end();
+    drawn.painter_.end();
+    image_ = std::exchange(drawn.image_, QImage());
+    zoom_ = drawn.zoom_;
+    penWidth_ = drawn.penWidth_;
+    dirty_ = {QRectF(0, 0, width, height)};
+    beginPainting();
 }
 
 void ImageSurface::usePen(Colour colour) {
@@ -125,12 +149,42 @@ void ImageSurface::usePen(Colour colour) {
     }
     appliedWidth_ = penWidth_;
     appliedColour_ = colour;
-    painter_.setPen(QPen(toQColor(colour), penWidth_, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    // Widths are whole device pixels, given as a cosmetic pen so that the zoom does not scale
+    // them again. A pen one device pixel wide takes the painter's fast line path. The run's
+    // hundreds of thousands of thin lines get square caps when zoomed: round ones are made of
+    // curves, which cost twice the drawing, and differ only in a corner pixel at some line ends.
+    const Qt::PenCapStyle cap = penWidth_ > 1 ? Qt::RoundCap : Qt::SquareCap;
+    QPen pen(toQColor(colour), devicePenWidth(penWidth_), Qt::SolidLine, cap, Qt::RoundJoin);
+    pen.setCosmetic(true);
+    painter_.setPen(pen);
 }
 
 void ImageSurface::markDirty(double left, double top, double right, double bottom) {
-    dirtyLeft_ = std::min(dirtyLeft_, left);
-    dirtyTop_ = std::min(dirtyTop_, top);
-    dirtyRight_ = std::max(dirtyRight_, right);
-    dirtyBottom_ = std::max(dirtyBottom_, bottom);
+    // The run draws in a few places over and over (the source, the slits, the detector point,
+    // the bar): a new place joins the one it touches, so that the region stays a few rectangles.
+    constexpr int mostPlaces = 12;
+    const QRectF drawn(QPointF(left, top), QPointF(right, bottom));
+    const QRectF near = drawn.adjusted(-4, -4, 4, 4);
+    for (QRectF& place : dirty_) {
+        if (place.intersects(near)) {
+            place |= drawn;
+            return;
+        }
+    }
+    if (dirty_.size() < mostPlaces) {
+        dirty_.append(drawn);
+        return;
+    }
+    // Too many places: joined with the one whose bounds grow least.
+    auto cheapest = dirty_.begin();
+    double leastGrowth = std::numeric_limits<double>::max();
+    for (auto place = dirty_.begin(); place != dirty_.end(); ++place) {
+        const QRectF joined = *place | drawn;
+        const double growth = joined.width() * joined.height() - place->width() * place->height();
+        if (growth < leastGrowth) {
+            leastGrowth = growth;
+            cheapest = place;
+        }
+    }
+    *cheapest |= drawn;
 }

@@ -1,25 +1,26 @@
 // The drawing surface the user sees: a kept image of the drawing area that the window copies to
-// the screen. Drawing is aliased, so a line redrawn in the background grey is erased pixel for
-// pixel.
+// the screen, drawn at the window's zoom and the screen's pixel density. Drawing is aliased, so a
+// line redrawn in the background grey is erased pixel for pixel.
 #pragma once
 
 #include "DrawingSurface.h"
 
 #include <QImage>
+#include <QList>
 #include <QPainter>
-#include <QRect>
-
-#include <limits>
+#include <QRegion>
 
 class ImageSurface : public DrawingSurface {
 public:
-    // 801 x 581 logical pixels, so that column 800 and row 580 exist.
+    // The drawing area in design pixels, the unit every run draws in: 801 x 581, so that column
+    // 800 and row 580 exist.
     static constexpr int width = 801;
     static constexpr int height = 581;
 
-    // At a device pixel ratio above 1 the image holds that many device pixels per logical pixel,
-    // so that lines stay sharp on high-density screens.
-    explicit ImageSurface(qreal devicePixelRatio = 1.0);
+    // zoom: logical pixels per design pixel, the window's scale. devicePixelRatio: device pixels
+    // per logical pixel, the screen's. The image holds zoom x ratio device pixels per design
+    // pixel, so that lines stay sharp at any size and on high-density screens.
+    explicit ImageSurface(double zoom = 1.0, qreal devicePixelRatio = 1.0);
     ~ImageSurface() override;
     ImageSurface(const ImageSurface&) = delete;
     ImageSurface& operator=(const ImageSurface&) = delete;
@@ -30,27 +31,37 @@ public:
     void line(float x1, float y1, float x2, float y2, std::optional<Colour> colour) override;
     void circle(float x, float y, float radius) override;
 
-    // The live image, for copying to the screen. It changes as drawing goes on: keep a
-    // snapshot() rather than a copy of this reference.
+    double zoom() const { return zoom_; }
+    qreal devicePixelRatio() const { return image_.devicePixelRatio(); }
+    // Device pixels per design pixel.
+    double scale() const { return zoom_ * image_.devicePixelRatio(); }
+    // The width in device pixels of a pen of the given width in design pixels: whole pixels, so
+    // that every line of one width looks the same.
+    int devicePenWidth(int pixels) const;
+
+    // The live image, for copying to the screen. Its logical size is the drawing area times the
+    // zoom. It changes as drawing goes on: keep a snapshot() rather than a copy of this reference.
     const QImage& image() const { return image_; }
     QImage snapshot() const { return image_.copy(); }
-    // The logical rectangle drawn on since the last call, empty when nothing was drawn.
-    QRect takeDirtyRect();
+    // What was drawn on since the last call, in design pixels: a few small rectangles around the
+    // places drawn on, rather than one that spans them all. Empty when nothing was drawn.
+    QRegion takeDirtyRegion();
+    // Takes over the picture and pen state of another surface, drawn at another zoom or ratio,
+    // so that drawing goes on here from where it left off there. That surface is left empty.
+    void takePicture(ImageSurface& drawn);
 
 private:
+    void beginPainting();
     void usePen(Colour colour);
     void markDirty(double left, double top, double right, double bottom);
 
+    double zoom_;
     QImage image_;
     QPainter painter_;
     int penWidth_ = 1;
     // The pen the painter holds; width 0 means none has been set yet.
     int appliedWidth_ = 0;
     Colour appliedColour_ = Colour::foreground();
-    // Bounds of what was drawn since the dirty rectangle was last taken, in logical pixels;
-    // left > right when nothing was.
-    double dirtyLeft_ = std::numeric_limits<double>::max();
-    double dirtyTop_ = std::numeric_limits<double>::max();
-    double dirtyRight_ = std::numeric_limits<double>::lowest();
-    double dirtyBottom_ = std::numeric_limits<double>::lowest();
+    // Places drawn on since the region was last taken, in design pixels.
+    QList<QRectF> dirty_;
 };

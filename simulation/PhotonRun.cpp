@@ -56,6 +56,7 @@ bool PhotonRun::advance(long long steps) {
                     return false;
                 }
                 --steps;
+                ++stepsDone_;
                 if (repetition_ <= repetitionBound_) {
                     animateRepetition();
                     ++repetition_;

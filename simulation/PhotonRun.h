@@ -28,6 +28,9 @@ public:
     // used; the run is then over.
     bool advance(long long steps);
     bool isOver() const { return stage_ == Stage::Over; }
+    // The steps done so far. A run started alike and advanced by as many steps, in any pieces,
+    // stands exactly where this one does.
+    long long stepsDone() const { return stepsDone_; }
 
     const Scene& scene() const { return scene_; }
     // The steps a whole run takes at these settings: its photon repetitions, or one a photon
@@ -58,6 +61,7 @@ private:
     long long repetition_ = 1;
     double repetitionBound_ = 0.0;
     bool idleStepDue_ = false; // a photon with no repetitions still spends one step
+    long long stepsDone_ = 0;
 
     // The values of the run, 0 before they are first set.
     double dotOffset_ = 0.0; // height of the detector point above bottomY

@@ -60,8 +60,10 @@ Outcome runProgram(const QStringList& arguments, const QString& runtimeDir,
 }
 
 // The picture a window in this process draws with the same settings and seed as a render.
-QImage windowPicture(const char* photonsButton, int slowdown, std::uint64_t seed) {
+QImage windowPicture(const char* photonsButton, int slowdown, std::uint64_t seed,
+                     double zoom = 1.0) {
     frmSlitwise window(seed);
+    window.zoomTo(zoom);
     QTest::mouseClick(control(window, photonsButton), Qt::LeftButton);
     control<QScrollBar>(window, "HScroll1")->setValue(slowdown);
     window.cmdStart_Click();
@@ -116,6 +118,7 @@ private slots:
     void goodRenderWritesOnePng();
     void renderFollowsSeedAndSlowdown_data();
     void renderFollowsSeedAndSlowdown();
+    void renderAtScaleTwoIsTwiceAsLarge();
     void qtOptionsAreAccepted_data();
     void qtOptionsAreAccepted();
     void renderOntoAFullDiskFailsAndKeepsTheOldFile_data();
@@ -197,6 +200,12 @@ void tst_BadArguments::badArgumentsAreRefusedInOneLine_data() {
     row("--slowdown a fraction", {"--render", out, "--slowdown", "2.5"}, "'2.5'");
     row("--slowdown 1e308", {"--render", out, "--slowdown", "1e308"}, "'1e308'");
     row("--slowdown empty", {"--render", out, "--slowdown", ""}, "--slowdown ''");
+    row("--scale too small", {"--render", out, "--scale", "0.4"}, "'0.4'");
+    row("--scale too large", {"--render", out, "--scale", "4.01"}, "'4.01'");
+    row("--scale not a number", {"--render", out, "--scale", "big"}, "'big'");
+    row("--scale nan", {"--render", out, "--scale=nan"}, "'nan'");
+    row("--scale with a comma", {"--render", out, "--scale", "1,5"}, "'1,5'");
+    row("--scale without --render", {"--scale", "2"}, "--scale");
     row("--photons without --render", {"--photons", "5"}, "--photons");
     row("--slowdown without --render", {"--slowdown", "2"}, "--slowdown");
     row("--render empty", {"--render", ""}, "--render");
@@ -265,6 +274,16 @@ void tst_BadArguments::renderFollowsSeedAndSlowdown() {
         runProgram(base + QStringList{dir.filePath("b.png")} + changed, runtime_->path()).exitCode,
         0);
     QVERIFY(readPng(dir.filePath("a.png")) != readPng(dir.filePath("b.png")));
+}
+
+void tst_BadArguments::renderAtScaleTwoIsTwiceAsLarge() {
+    const QString target = QDir(work_->path()).filePath(QStringLiteral("big.png"));
+    const Outcome outcome = runProgram(
+        {"--render", target, "--photons", "1", "--scale", "2", "--seed", "4"}, runtime_->path());
+    QCOMPARE(outcome.exitCode, 0);
+    const QImage picture = readPng(target);
+    QCOMPARE(picture.size(), QSize(1602, 1162));
+    QCOMPARE(picture, windowPicture("opFot1", 1, 4, 2.0));
 }
 
 void tst_BadArguments::qtOptionsAreAccepted_data() {

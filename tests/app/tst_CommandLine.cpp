@@ -20,28 +20,34 @@ void tst_CommandLine::goodArguments_data() {
     QTest::addColumn<QString>("path");
     QTest::addColumn<int>("photons");
     QTest::addColumn<int>("slowdown");
+    QTest::addColumn<double>("scale");
     QTest::newRow("nothing opens the window")
-        << QStringList() << int(Mode::Window) << -1LL << "" << 50 << 1;
+        << QStringList() << int(Mode::Window) << -1LL << "" << 50 << 1 << 1.0;
     QTest::newRow("seed for the window")
-        << QStringList({"--seed", "42"}) << int(Mode::Window) << 42LL << "" << 50 << 1;
-    QTest::newRow("render with defaults") << QStringList({"--render", "out.png"})
-                                          << int(Mode::Render) << -1LL << "out.png" << 50 << 1;
+        << QStringList({"--seed", "42"}) << int(Mode::Window) << 42LL << "" << 50 << 1 << 1.0;
+    QTest::newRow("render with defaults")
+        << QStringList({"--render", "out.png"}) << int(Mode::Render) << -1LL << "out.png" << 50 << 1
+        << 1.0;
     QTest::newRow("render with everything")
         << QStringList({"--render", "a.png", "--photons", "500", "--slowdown", "3", "--seed", "0"})
-        << int(Mode::Render) << 0LL << "a.png" << 500 << 3;
+        << int(Mode::Render) << 0LL << "a.png" << 500 << 3 << 1.0;
+    QTest::newRow("render at a scale") << QStringList({"--render", "d.png", "--scale", "2.5"})
+                                       << int(Mode::Render) << -1LL << "d.png" << 50 << 1 << 2.5;
     QTest::newRow("values after =")
         << QStringList({"--render=b.png", "--photons=1", "--slowdown=2"}) << int(Mode::Render)
-        << -1LL << "b.png" << 1 << 2;
+        << -1LL << "b.png" << 1 << 2 << 1.0;
     QTest::newRow("options in any order") << QStringList({"--photons", "10", "--render", "c.png"})
-                                          << int(Mode::Render) << -1LL << "c.png" << 10 << 1;
-    QTest::newRow("help") << QStringList({"--help"}) << int(Mode::Help) << -1LL << "" << 50 << 1;
-    QTest::newRow("short help") << QStringList({"-h"}) << int(Mode::Help) << -1LL << "" << 50 << 1;
+                                          << int(Mode::Render) << -1LL << "c.png" << 10 << 1 << 1.0;
+    QTest::newRow("help") << QStringList({"--help"}) << int(Mode::Help) << -1LL << "" << 50 << 1
+                          << 1.0;
+    QTest::newRow("short help") << QStringList({"-h"}) << int(Mode::Help) << -1LL << "" << 50 << 1
+                                << 1.0;
     QTest::newRow("help with Qt's options")
-        << QStringList({"--help-all"}) << int(Mode::HelpAll) << -1LL << "" << 50 << 1;
+        << QStringList({"--help-all"}) << int(Mode::HelpAll) << -1LL << "" << 50 << 1 << 1.0;
     QTest::newRow("short version")
-        << QStringList({"-v"}) << int(Mode::Version) << -1LL << "" << 50 << 1;
+        << QStringList({"-v"}) << int(Mode::Version) << -1LL << "" << 50 << 1 << 1.0;
     QTest::newRow("version") << QStringList({"--version"}) << int(Mode::Version) << -1LL << "" << 50
-                             << 1;
+                             << 1 << 1.0;
 }
 
 void tst_CommandLine::goodArguments() {
@@ -51,6 +57,7 @@ void tst_CommandLine::goodArguments() {
     QFETCH(QString, path);
     QFETCH(int, photons);
     QFETCH(int, slowdown);
+    QFETCH(double, scale);
     const CommandLine line = CommandLine::parse(arguments);
     QVERIFY2(line.error.isEmpty(), qPrintable(line.error));
     QCOMPARE(int(line.mode), mode);
@@ -61,6 +68,7 @@ void tst_CommandLine::goodArguments() {
     QCOMPARE(line.renderPath, path);
     QCOMPARE(line.photons, photons);
     QCOMPARE(line.slowdown, slowdown);
+    QCOMPARE(line.scale, scale);
 }
 
 void tst_CommandLine::helpDescribesEveryOption() {

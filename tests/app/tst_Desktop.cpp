@@ -2,6 +2,7 @@
 // reader can speak, and saving or copying the picture.
 #include "ControlTable.h"
 #include "FullDisk.h"
+#include "PictureActions.h"
 #include "WindowControls.h"
 #include "frmSlitwise.h"
 
@@ -124,8 +125,8 @@ void tst_Desktop::saveWritesTheKeptPicture() {
     QTemporaryDir folder;
     window_->cmdStart_Click();
     window_->finishRun();
-    const QString path = folder.filePath(window_->suggestedFileName());
-    QVERIFY(window_->savePicture(window_->surface().snapshot(), path));
+    const QString path = folder.filePath(window_->pictureActions().suggestedFileName());
+    QVERIFY(window_->pictureActions().savePicture(window_->surface().snapshot(), path));
     QImage saved(path);
     QCOMPARE(saved.convertToFormat(QImage::Format_RGB32), window_->surface().snapshot());
     QCOMPARE(QDir(folder.path()).entryList(QDir::Files).size(), 1); // no temporary file left
@@ -155,7 +156,7 @@ void tst_Desktop::failedSaveIsReportedAndChangesNothing() {
     }
     window_->cmdStart_Click();
     const QImage before = window_->surface().snapshot();
-    QVERIFY(!window_->savePicture(before, path));
+    QVERIFY(!window_->pictureActions().savePicture(before, path));
     auto* box = window_->findChild<QMessageBox*>(QStringLiteral("saveMessage"));
     QVERIFY(box != nullptr);
     QVERIFY2(box->text().contains(path), qPrintable(box->text()));
@@ -187,7 +188,8 @@ void tst_Desktop::saveOntoAFullDiskIsReportedAndKeepsTheOldFile() {
     const pid_t child = fork();
     if (child == 0) {
         disk.applyInChild();
-        const bool saved = window_->savePicture(window_->surface().snapshot(), disk.keep());
+        const bool saved =
+            window_->pictureActions().savePicture(window_->surface().snapshot(), disk.keep());
         const auto* box = window_->findChild<QMessageBox*>(QStringLiteral("saveMessage"));
         _exit(!saved && box != nullptr && box->text().contains(disk.keep()) &&
                       box->text().contains(disk.reason())
@@ -202,12 +204,15 @@ void tst_Desktop::saveOntoAFullDiskIsReportedAndKeepsTheOldFile() {
 }
 
 void tst_Desktop::suggestedNameCarriesPhotonsAndSeed() {
-    QCOMPARE(window_->suggestedFileName(), QStringLiteral("slitwise-50-photons-seed-1234.png"));
+    QCOMPARE(window_->pictureActions().suggestedFileName(),
+             QStringLiteral("slitwise-50-photons-seed-1234.png"));
     QTest::mouseClick(control(*window_, "opFot5"), Qt::LeftButton);
     // Named after the picture on screen, until Start draws one with the new setting.
-    QCOMPARE(window_->suggestedFileName(), QStringLiteral("slitwise-50-photons-seed-1234.png"));
+    QCOMPARE(window_->pictureActions().suggestedFileName(),
+             QStringLiteral("slitwise-50-photons-seed-1234.png"));
     window_->cmdStart_Click();
-    QCOMPARE(window_->suggestedFileName(), QStringLiteral("slitwise-5-photons-seed-1234.png"));
+    QCOMPARE(window_->pictureActions().suggestedFileName(),
+             QStringLiteral("slitwise-5-photons-seed-1234.png"));
     window_->finishRun();
 }
 

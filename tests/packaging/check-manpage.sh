@@ -32,6 +32,6 @@ grep -q ': "slitwise - .' <<<"$whatis" || fail "lexgrog reads the NAME line as $
 options=$("$binary" --help | grep -Eo -- '--[a-z]+' | sort -u)
 [ -n "$options" ] || fail "$binary --help printed no options"
 for option in $options; do
-    grep -Eq -- "^\\.BI? \\\\-\\\\-${option#--}( |$)" "$page" || fail "$page has no entry for $option"
+    grep -Eq -- "^\\.B[IR]? (.* )?\\\\-\\\\-${option#--}( |\"|$)" "$page" || fail "$page has no entry for $option"
 done
 echo "Rendered $page with no warnings; it documents" $options

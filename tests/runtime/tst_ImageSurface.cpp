@@ -1,4 +1,5 @@
-// Where the kept image's pixels land: pen widths, exact erasing, clipping and the changed area.
+// Where the kept image's pixels land at each zoom and pixel ratio: pen widths, exact erasing,
+// clipping and the changed area.
 #include "ImageSurface.h"
 
 #include <QGuiApplication>
@@ -51,39 +52,55 @@ void tst_ImageSurface::startsLightGreyAtDrawingAreaSize() {
 }
 
 void tst_ImageSurface::verticalLineCoversItsPenWidth_data() {
+    QTest::addColumn<double>("zoom");
     QTest::addColumn<qreal>("ratio");
     QTest::addColumn<int>("penWidth");
-    QTest::newRow("ratio 1, pen 1") << 1.0 << 1;
-    QTest::newRow("ratio 1, pen 2") << 1.0 << 2;
-    QTest::newRow("ratio 1, pen 3") << 1.0 << 3;
-    QTest::newRow("ratio 2, pen 2") << 2.0 << 2;
-    QTest::newRow("ratio 2, pen 3") << 2.0 << 3;
+    QTest::addColumn<QSize>("imageSize");
+    QTest::addColumn<int>("devicePixels"); // across the line
+    QTest::newRow("design size, pen 1") << 1.0 << 1.0 << 1 << QSize(801, 581) << 1;
+    QTest::newRow("design size, pen 2") << 1.0 << 1.0 << 2 << QSize(801, 581) << 2;
+    QTest::newRow("design size, pen 3") << 1.0 << 1.0 << 3 << QSize(801, 581) << 3;
+    QTest::newRow("ratio 2, pen 2") << 1.0 << 2.0 << 2 << QSize(1602, 1162) << 4;
+    QTest::newRow("ratio 2, pen 3") << 1.0 << 2.0 << 3 << QSize(1602, 1162) << 6;
+    QTest::newRow("zoom 1.5, pen 1") << 1.5 << 1.0 << 1 << QSize(1202, 872) << 2;
+    QTest::newRow("zoom 1.5, pen 3 (4.5 rounded up)") << 1.5 << 1.0 << 3 << QSize(1202, 872) << 5;
+    QTest::newRow("zoom 2, pen 1") << 2.0 << 1.0 << 1 << QSize(1602, 1162) << 2;
+    QTest::newRow("zoom 2, pen 3") << 2.0 << 1.0 << 3 << QSize(1602, 1162) << 6;
+    QTest::newRow("zoom 2 at ratio 2, pen 3") << 2.0 << 2.0 << 3 << QSize(3204, 2324) << 12;
+    QTest::newRow("zoom 0.5, pen 3 (1.5 rounded up)") << 0.5 << 1.0 << 3 << QSize(401, 291) << 2;
 }
 
 void tst_ImageSurface::verticalLineCoversItsPenWidth() {
+    QFETCH(double, zoom);
     QFETCH(qreal, ratio);
     QFETCH(int, penWidth);
-    ImageSurface surface(ratio);
-    QCOMPARE(surface.image().size(), QSize(qRound(801 * ratio), qRound(581 * ratio)));
+    QFETCH(QSize, imageSize);
+    QFETCH(int, devicePixels);
+    ImageSurface surface(zoom, ratio);
+    QCOMPARE(surface.image().size(), imageSize);
     surface.setPenWidth(penWidth);
     surface.line(300, 531, 300, 70);
     const QImage image = surface.snapshot();
-    QCOMPARE(countInRow(image, qRound(300 * ratio), black), qRound(penWidth * ratio));
+    const int row = qRound(300 * zoom * ratio);
+    QCOMPARE(countInRow(image, row, black), devicePixels);
     // Aliased: only the background and the line's own colour occur.
-    QCOMPARE(countInRow(image, qRound(300 * ratio), grey),
-             image.width() - qRound(penWidth * ratio));
+    QCOMPARE(countInRow(image, row, grey), image.width() - devicePixels);
 }
 
 void tst_ImageSurface::greyRedrawErasesExactly_data() {
+    QTest::addColumn<double>("zoom");
     QTest::addColumn<qreal>("ratio");
-    QTest::newRow("ratio 1") << 1.0;
-    QTest::newRow("ratio 1.5") << 1.5;
-    QTest::newRow("ratio 2") << 2.0;
+    QTest::newRow("ratio 1") << 1.0 << 1.0;
+    QTest::newRow("ratio 1.5") << 1.0 << 1.5;
+    QTest::newRow("ratio 2") << 1.0 << 2.0;
+    QTest::newRow("zoom 1.37") << 1.37 << 1.0;
+    QTest::newRow("zoom 2 at ratio 1.5") << 2.0 << 1.5;
 }
 
 void tst_ImageSurface::greyRedrawErasesExactly() {
+    QFETCH(double, zoom);
     QFETCH(qreal, ratio);
-    ImageSurface surface(ratio);
+    ImageSurface surface(zoom, ratio);
     // Source arrows at awkward angles, drawn and erased as the run does.
     for (double phase = 0.0; phase < 6.3; phase += 0.37) {
         const auto x2 = static_cast<float>(80 - 20 * std::cos(phase));
@@ -114,21 +131,27 @@ void tst_ImageSurface::farAndNonFiniteCoordinatesAreHarmless() {
 
 void tst_ImageSurface::dirtyRectCoversWhatWasDrawn() {
     ImageSurface surface;
-    QVERIFY(surface.takeDirtyRect().isEmpty());
+    QVERIFY(surface.takeDirtyRegion().isEmpty());
     surface.setPenWidth(3);
     surface.circle(80, 340.5f, 5);
     surface.line(300, 200, 320, 210);
-    const QRect dirty = surface.takeDirtyRect();
+    surface.line(550, 400, 1000, 400);
+    const QRegion dirty = surface.takeDirtyRegion();
     const QImage image = surface.snapshot();
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
             if (image.pixel(x, y) != grey) {
-                QVERIFY2(dirty.contains(x, y), qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
+                QVERIFY2(dirty.contains(QPoint(x, y)), qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
             }
         }
     }
-    QVERIFY(dirty.width() < 260);
-    QVERIFY(surface.takeDirtyRect().isEmpty());
+    // Three small places, not the band from the source to the picture's right edge.
+    int area = 0;
+    for (const QRect& rect : dirty) {
+        area += rect.width() * rect.height();
+    }
+    QVERIFY2(area < 20 * 20 + 26 * 16 + 257 * 9, qPrintable(QString::number(area)));
+    QVERIFY(surface.takeDirtyRegion().isEmpty());
 }
 
 QTEST_MAIN(tst_ImageSurface)

@@ -1,0 +1,76 @@
+// The kept picture at the window's zoom: the surface runs draw on, the record of the run on it,
+// the redraw of that run when the zoom or the screen's pixel ratio changes, and the copy to the
+// screen. What stays on screen is always drawn at its own size, never stretched.
+#pragma once
+
+#include "FieldSnapshot.h"
+#include "ImageSurface.h"
+#include "PictureReplay.h"
+#include "RandomGenerator.h"
+
+#include <QObject>
+#include <QTimer>
+
+#include <memory>
+#include <optional>
+
+class PhotonRun;
+class QPainter;
+
+class PictureView : public QObject {
+    Q_OBJECT
+public:
+    explicit PictureView(double zoom, qreal devicePixelRatio, QObject* parent = nullptr);
+    ~PictureView() override;
+
+    ImageSurface& surface() { return *surface_; }
+    const ImageSurface& surface() const { return *surface_; }
+
+    // A run is about to start from this generator state and these setting texts. Any redraw is
+    // dropped and the surface made at the wanted size, since the run paints it over.
+    void runStarting(const RandomGenerator& random, const FormFields& fields);
+    // The run on the surface, while it is in progress; nullptr when it has ended. A redraw
+    // replays as many steps as it has done.
+    void setLiveRun(const PhotonRun* run);
+
+    // The zoom and pixel ratio the window wants. The picture follows after a short pause, since
+    // a window being dragged to a new size sends many of them.
+    void want(double zoom, qreal devicePixelRatio);
+    double wantedZoom() const { return wantedZoom_; }
+    bool isRedrawing() const;
+    // Makes the picture at the wanted size now, in one go.
+    void finishRedraw();
+
+    // Copies the exposed part of the picture, whose top-left stands at `origin` in the widget.
+    // While a redraw is being made the old picture is shown stretched to the new size.
+    void paint(QPainter& painter, const QRegion& exposed, QPoint origin) const;
+    // What was drawn since the last call, in widget coordinates.
+    QRegion takeDirtyRegion(QPoint origin);
+
+signals:
+    // A redraw is about to replay the live run: it must not go on until redrawn().
+    void redrawStarting();
+    // The picture is at the wanted size again; all of it must be repainted.
+    void redrawn();
+
+private:
+    bool isAtWantedSize() const;
+    void beginRedraw();
+    void redrawPiece();
+    void replaceSurface(ImageSurface& drawn);
+
+    std::unique_ptr<ImageSurface> surface_;
+    double wantedZoom_;
+    qreal wantedRatio_;
+    // What the run on the surface started from, and how far it got.
+    struct Record {
+        RandomGenerator random;
+        FieldSnapshot fields;
+    };
+    std::optional<Record> record_;
+    const PhotonRun* liveRun_ = nullptr;
+    long long finalSteps_ = 0;
+    std::unique_ptr<PictureReplay> replay_;
+    QTimer settle_; // waits for resizing to pause
+    QTimer pieces_; // draws the replay between events
+};

@@ -1,0 +1,153 @@
+// The whole window at other sizes: one zoom for the picture, the controls and their fonts, full
+// screen, and a picture drawn again at a new zoom that equals one drawn at that zoom from the
+// start, whether the run had ended or was still going.
+#include "WindowControls.h"
+#include "ZoomLayout.h"
+#include "frmSlitwise.h"
+
+#include <QApplication>
+#include <QTest>
+
+namespace {
+
+constexpr std::uint64_t seed = 21;
+
+// A window of the given client size, shown, with its zoom applied.
+std::unique_ptr<frmSlitwise> windowOfSize(QSize size) {
+    auto window = std::make_unique<frmSlitwise>(seed);
+    window->resize(size);
+    window->show();
+    if (!QTest::qWaitForWindowExposed(window.get())) {
+        qFatal("window not exposed");
+    }
+    return window;
+}
+
+// The picture of a whole run drawn at the zoom from the start.
+QImage drawnAtZoom(double zoom) {
+    frmSlitwise window(seed);
+    window.zoomTo(zoom);
+    window.cmdStart_Click();
+    window.finishRun();
+    return window.surface().snapshot();
+}
+
+} // namespace
+
+class tst_Zoom : public QObject {
+    Q_OBJECT
+private slots:
+    void zoomFitsTheWindow_data();
+    void zoomFitsTheWindow();
+    void controlsAndFontsGrowWithTheZoom_data();
+    void controlsAndFontsGrowWithTheZoom();
+    void fullScreenComesAndGoes();
+    void finishedPictureIsRedrawnAtTheNewZoom();
+    void resizesDuringARunLoseNothing();
+};
+
+void tst_Zoom::zoomFitsTheWindow_data() {
+    QTest::addColumn<QSize>("client");
+    QTest::addColumn<double>("zoom");
+    QTest::addColumn<int>("left"); // where the picture starts across
+    QTest::newRow("design size") << QSize(801, 581) << 1.0 << 0;
+    QTest::newRow("twice the design") << QSize(1602, 1162) << 2.0 << 0;
+    QTest::newRow("wide: centred across") << QSize(1000, 581) << 1.0 << 99;
+    QTest::newRow("full HD projector") << QSize(1920, 1080) << 1080.0 / 581 << 215;
+    QTest::newRow("tall: fits across, grey below") << QSize(801, 900) << 1.0 << 0;
+    QTest::newRow("small window") << QSize(500, 400) << 500.0 / 801 << 0;
+    QTest::newRow("too small: half size at least") << QSize(300, 200) << 0.5 << 0;
+    QTest::newRow("huge: four times at most") << QSize(4000, 3000) << 4.0 << 398;
+}
+
+void tst_Zoom::zoomFitsTheWindow() {
+    QFETCH(QSize, client);
+    QFETCH(double, zoom);
+    QFETCH(int, left);
+    QCOMPARE(ZoomLayout::zoomFor(client), zoom);
+    QCOMPARE(ZoomLayout::originFor(client, zoom), QPoint(left, 0));
+}
+
+void tst_Zoom::controlsAndFontsGrowWithTheZoom_data() {
+    QTest::addColumn<QSize>("client");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("geometry");
+    QTest::addColumn<int>("fontPixels"); // 0 for a control without a font of its own
+    QTest::newRow("Start at 2") << QSize(1602, 1162) << "cmdStart" << QRect(1168, 16, 146, 50)
+                                << 38;
+    QTest::newRow("scroll bar at 2")
+        << QSize(1602, 1162) << "HScroll1" << QRect(432, 48, 322, 34) << 0;
+    QTest::newRow("50 in its frame at 2")
+        << QSize(1602, 1162) << "op50" << QRect(80, 128, 82, 26) << 26;
+    // 1202 / 801 = 1.5006: edges at 288.1, 468.2, 865.9 and 529.7.
+    QTest::newRow("prompt at 1.5")
+        << QSize(1202, 872) << "labKlepnete" << QRect(288, 468, 578, 62) << 32;
+    // 291 / 581 = 0.5009, centred 99 pixels in: edges at 344.6, 4.0, 385.2 and 16.5.
+    QTest::newRow("Exit near half size, centred")
+        << QSize(600, 291) << "cmdUnload" << QRect(99 + 345, 4, 40, 13) << 10;
+    QTest::newRow("title at the smallest size")
+        << QSize(401, 291) << "nTitul" << QRect(92, 0, 113, 13) << 11;
+}
+
+void tst_Zoom::controlsAndFontsGrowWithTheZoom() {
+    QFETCH(QSize, client);
+    QFETCH(QString, name);
+    QFETCH(QRect, geometry);
+    QFETCH(int, fontPixels);
+    const auto window = windowOfSize(client);
+    QWidget* widget = control(*window, name.toUtf8().constData());
+    QCOMPARE(widget->geometry(), geometry);
+    if (fontPixels != 0) {
+        QCOMPARE(widget->font().pixelSize(), fontPixels);
+    }
+    // Tab order and visibility are those of the design size.
+    QVERIFY(widget->isVisible());
+}
+
+void tst_Zoom::fullScreenComesAndGoes() {
+    const auto window = windowOfSize(QSize(801, 581));
+    QApplication::setActiveWindow(window.get());
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F11);
+    QTRY_VERIFY(window->isFullScreen());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    QTRY_VERIFY(!window->isFullScreen());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F11);
+    QTRY_VERIFY(window->isFullScreen());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F11);
+    QTRY_VERIFY(!window->isFullScreen());
+}
+
+void tst_Zoom::finishedPictureIsRedrawnAtTheNewZoom() {
+    const auto window = windowOfSize(QSize(801, 581));
+    window->cmdStart_Click();
+    window->finishRun();
+    window->resize(1202, 872);
+    // Shown stretched at first, then redrawn between events.
+    QVERIFY(window->picture().isRedrawing());
+    QTRY_VERIFY(!window->picture().isRedrawing());
+    QCOMPARE(window->surface().image().size(), QSize(1202, 872));
+    QCOMPARE(window->surface().snapshot(), drawnAtZoom(ZoomLayout::zoomFor(QSize(1202, 872))));
+    window->resize(801, 581);
+    window->picture().finishRedraw();
+    QCOMPARE(window->surface().snapshot(), drawnAtZoom(1.0));
+}
+
+void tst_Zoom::resizesDuringARunLoseNothing() {
+    const auto window = windowOfSize(QSize(801, 581));
+    window->pacer().setPace(20000);
+    window->cmdStart_Click();
+    for (const QSize size :
+         {QSize(1000, 700), QSize(1602, 1162), QSize(700, 500), QSize(1602, 1162)}) {
+        QTest::qWait(150);
+        window->resize(size);
+        QTest::qWait(60);
+    }
+    QTRY_VERIFY(!window->picture().isRedrawing());
+    QVERIFY(window->isRunning());
+    window->finishRun();
+    QCOMPARE(window->surface().snapshot(), drawnAtZoom(2.0));
+}
+
+QTEST_MAIN(tst_Zoom)
+#include "tst_Zoom.moc"
