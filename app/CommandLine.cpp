@@ -20,13 +20,13 @@ QString quoted(const QString& text) {
 }
 
 // The options that take a value, as "--name".
-const QStringList valueOptions = {QStringLiteral("--seed"), QStringLiteral("--render"),
+const QStringList valueOptions = {QStringLiteral("--seed"),    QStringLiteral("--render"),
                                   QStringLiteral("--photons"), QStringLiteral("--slowdown"),
-                                  QStringLiteral("--scale")};
+                                  QStringLiteral("--scale"),   QStringLiteral("--data")};
 // The options that take none.
-const QStringList flagOptions = {QStringLiteral("--help"), QStringLiteral("--help-all"),
-                                 QStringLiteral("--version"), QStringLiteral("-h"),
-                                 QStringLiteral("-v")};
+const QStringList flagOptions = {QStringLiteral("--expected"), QStringLiteral("--help"),
+                                 QStringLiteral("--help-all"), QStringLiteral("--version"),
+                                 QStringLiteral("-h"),         QStringLiteral("-v")};
 
 struct Described {
     QCommandLineOption seed{QStringLiteral("seed"),
@@ -39,6 +39,11 @@ struct Described {
                                              "and write the 801 x 581 drawing area to FILE as a "
                                              "PNG."),
                               QStringLiteral("FILE")};
+    QCommandLineOption data{QStringLiteral("data"),
+                            QStringLiteral("Make one whole run at full speed without a window "
+                                           "and write its 520 detector points to FILE as CSV;\n"
+                                           "alone or with --render."),
+                            QStringLiteral("FILE")};
     QCommandLineOption photons{QStringLiteral("photons"),
                                QStringLiteral("With --render: photons per detector point,\n"
                                               "one of 1, 5, 10, 50, 100, 500 (default 50)."),
@@ -50,6 +55,9 @@ struct Described {
                              QStringLiteral("With --render: draw the picture Z times as large,\n"
                                             "from 0.5 to 4 (default 1): 801·Z x 581·Z pixels."),
                              QStringLiteral("Z")};
+    QCommandLineOption expected{QStringLiteral("expected"),
+                                QStringLiteral("With --render: draw the expected pattern over "
+                                               "the picture, in red.")};
     // Qt's own -h/--help (with --help-all) and -v/--version, listed after the options above.
     QCommandLineOption help;
     QCommandLineOption version;
@@ -62,12 +70,25 @@ private:
         parser.setApplicationDescription(
             QStringLiteral("Shows the double-slit experiment with single photons as phase arrows.\n"
                            "Press Start to build the interference pattern bar by bar."));
-        parser.addOptions({seed, render, photons, slowdown, scale});
+        parser.addOptions({seed, render, data, photons, slowdown, scale, expected});
         return parser.addHelpOption();
     }
 };
 
 const char* const epilogue =
+    "\n"
+    "Keys in the window:\n"
+    "  Space, Enter     press the button that has the focus\n"
+    "  F5               start a run\n"
+    "  P                pause the run, or resume it\n"
+    "  N                while paused: the next photon\n"
+    "  E                show or hide the expected pattern\n"
+    "  F11, Esc         full screen, and back\n"
+    "  Ctrl+S           save the picture as a PNG\n"
+    "  Ctrl+C           copy the picture\n"
+    "  Ctrl+E           export the last finished run's points as CSV\n"
+    "  F1               what each part of the picture is\n"
+    "  Menu key         all of these in a menu, as a right click gives\n"
     "\n"
     "The standard Qt options are accepted as well, among them -platform NAME, -style NAME and\n"
     "-reverse; --help-all lists them all.\n"
@@ -153,12 +174,15 @@ CommandLine CommandLine::parse(const QStringList& arguments) {
         }
         line.seed = seed;
     }
-    for (const QString& value : parser.values(options.render)) {
-        if (value.isEmpty()) {
-            return fail(QStringLiteral("--render needs a file name"));
+    for (const auto& [option, path] :
+         {std::pair(&options.render, &line.renderPath), std::pair(&options.data, &line.dataPath)}) {
+        for (const QString& value : parser.values(*option)) {
+            if (value.isEmpty()) {
+                return fail(QStringLiteral("--%1 needs a file name").arg(option->names().first()));
+            }
+            *path = value;
+            line.mode = Mode::Render;
         }
-        line.renderPath = value;
-        line.mode = Mode::Render;
     }
     for (const QString& value : parser.values(options.photons)) {
         bool ok = false;
@@ -184,11 +208,12 @@ CommandLine CommandLine::parse(const QStringList& arguments) {
                 QStringLiteral("--scale %1 is not a number from 0.5 to 4").arg(quoted(value)));
         }
     }
+    line.expected = parser.isSet(options.expected);
     for (const QCommandLineOption* renderOnly :
-         {&options.photons, &options.slowdown, &options.scale}) {
+         {&options.photons, &options.slowdown, &options.scale, &options.expected}) {
         if (line.mode == Mode::Window && parser.isSet(*renderOnly)) {
-            return fail(
-                QStringLiteral("--%1 goes only with --render").arg(renderOnly->names().first()));
+            return fail(QStringLiteral("--%1 goes only with --render or --data")
+                            .arg(renderOnly->names().first()));
         }
     }
     if (parser.isSet(QStringLiteral("help-all"))) {
@@ -203,7 +228,8 @@ CommandLine CommandLine::parse(const QStringList& arguments) {
 
 bool CommandLine::asksForNoWindow(const QStringList& arguments) {
     return std::any_of(arguments.begin(), arguments.end(), [](const QString& argument) {
-        return argument.startsWith(QStringLiteral("--render")) || flagOptions.contains(argument);
+        return argument.startsWith(QStringLiteral("--render")) ||
+               argument.startsWith(QStringLiteral("--data")) || flagOptions.contains(argument);
     });
 }
 
@@ -213,7 +239,8 @@ QString CommandLine::helpText() {
     // Qt's usage line names the program by the path it was started with; these name it plainly.
     const QString usage = QStringLiteral(
         "Usage: slitwise [options]\n"
-        "       slitwise --render FILE.png [--photons N] [--slowdown S] [--scale Z] [--seed N]\n");
+        "       slitwise [--render FILE.png] [--data FILE.csv] [--photons N] [--slowdown S]\n"
+        "                [--scale Z] [--expected] [--seed N]\n");
     return usage + parser.helpText().section(QLatin1Char('\n'), 1) + QString::fromLatin1(epilogue);
 }
 

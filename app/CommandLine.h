@@ -1,5 +1,6 @@
 // The command line: the window by default, a fixed seed for repeatable runs, and a whole run made
-// without a window into a PNG. Bad arguments are refused with one line that names them.
+// without a window into a PNG, its points into a CSV file, or both. Bad arguments are refused
+// with one line that names them.
 #pragma once
 
 #include <QString>
@@ -14,10 +15,12 @@ public:
 
     Mode mode = Mode::Window;
     std::optional<std::uint64_t> seed;
-    QString renderPath;
+    QString renderPath; // the PNG to write, or empty
+    QString dataPath;   // the CSV to write, or empty
     int photons = 50;
     int slowdown = 1;
     double scale = 1.0; // of the rendered picture, 0.5 to 4
+    bool expected = false; // the expected pattern drawn over the rendered picture
     // Empty when the arguments were good; otherwise the one line to print before exiting with 2.
     QString error;
 

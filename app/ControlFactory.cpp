@@ -15,6 +15,9 @@
 #include <QRadioButton>
 #include <QScrollBar>
 
+#include <algorithm>
+#include <vector>
+
 namespace {
 
 QWidget* makeWidget(const ControlRow& row, QWidget* parent) {
@@ -29,6 +32,8 @@ QWidget* makeWidget(const ControlRow& row, QWidget* parent) {
         // A drag reports its value only when the thumb is released.
         bar->setTracking(false);
         bar->setFocusPolicy(Qt::StrongFocus);
+        // The window's own menu, rather than the bar's scrolling menu, on a right click.
+        bar->setContextMenuPolicy(Qt::NoContextMenu);
         return bar;
     }
     case ControlKind::Frame:
@@ -79,6 +84,29 @@ void applyColours(const ControlRow& row, QWidget* widget) {
 }
 
 } // namespace
+
+QHash<QString, QWidget*> ControlFactory::createAll(QWidget* window) {
+    QHash<QString, QWidget*> controls;
+    std::vector<std::pair<int, QWidget*>> tabOrder;
+    for (const ControlRow& row : ControlTable::controls()) {
+        QWidget* parent = row.parent ? controls.value(QString::fromUtf8(row.parent)) : window;
+        QWidget* widget = create(row, parent);
+        // A control in a frame shows whenever its frame does.
+        widget->setVisible(row.shown || row.parent != nullptr);
+        controls.insert(widget->objectName(), widget);
+        // Frames and display-only fields take no focus; chaining them would drag their
+        // children out of order.
+        if (widget->focusPolicy() & Qt::TabFocus) {
+            tabOrder.emplace_back(row.tabIndex, widget);
+        }
+    }
+    std::sort(tabOrder.begin(), tabOrder.end(),
+              [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (std::size_t i = 1; i < tabOrder.size(); ++i) {
+        QWidget::setTabOrder(tabOrder[i - 1].second, tabOrder[i].second);
+    }
+    return controls;
+}
 
 QWidget* ControlFactory::create(const ControlRow& row, QWidget* parent) {
     QWidget* widget = makeWidget(row, parent);

@@ -2,7 +2,9 @@
 // kind, with the row's text, geometry, colours, font and visibility.
 #pragma once
 
+#include <QHash>
 #include <QPoint>
+#include <QString>
 
 class QWidget;
 struct ControlRow;
@@ -11,6 +13,9 @@ class ControlFactory {
 public:
     // The widget, a child of parent, not yet shown (the window shows what the table says).
     static QWidget* create(const ControlRow& row, QWidget* parent);
+    // Every control of the table on the window, by object name, shown as the table says, in the
+    // table's tab order.
+    static QHash<QString, QWidget*> createAll(QWidget* window);
     // Puts the control where its row says, times the zoom and shifted by `origin`, with its own
     // font, if it has one, zoomed too.
     static void place(QWidget* widget, const ControlRow& row, double zoom, QPoint origin);

@@ -253,10 +253,24 @@ const ControlRow table[] = {
      .accessibleDescription = "What to do first"},
 };
 
+const ControlRow paused{.name = "pausedCaption",
+                        .kind = K::Label,
+                        .text = "Paused",
+                        .geometry = {500, 8, 80, 25},
+                        .backColour = grey,
+                        .font = captionFont,
+                        .tabIndex = 27, // after the design's controls; a label takes no focus
+                        .accessibleName = "Paused",
+                        .accessibleDescription = "The run waits; P resumes it, N does one photon"};
+
 } // namespace
 
 std::span<const ControlRow> ControlTable::controls() {
     return table;
+}
+
+const ControlRow& ControlTable::pausedCaption() {
+    return paused;
 }
 
 const ControlRow* ControlTable::find(const QString& name) {

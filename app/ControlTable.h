@@ -36,5 +36,8 @@ struct ControlRow {
 class ControlTable {
 public:
     static std::span<const ControlRow> controls();
+    // A caption beside Start and Exit that says a run is paused; not one of the design's
+    // controls, and hidden until a run is paused.
+    static const ControlRow& pausedCaption();
     static const ControlRow* find(const QString& name);
 };

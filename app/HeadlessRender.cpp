@@ -3,6 +3,7 @@
 #include "HeadlessRender.h"
 
 #include "CommandLine.h"
+#include "PictureActions.h"
 #include "PictureExport.h"
 #include "StartupMessages.h"
 #include "frmSlitwise.h"
@@ -23,15 +24,17 @@ int refuse(const QString& path, const QString& why) {
 } // namespace
 
 int HeadlessRender::run(const CommandLine& line) {
-    const QString& path = line.renderPath;
     // Refused before the run, so that a bad target costs no time.
-    const QString before = PictureExport::refusal(path);
-    if (!before.isEmpty()) {
-        return refuse(path, before);
+    for (const QString& path : {line.renderPath, line.dataPath}) {
+        const QString why = path.isEmpty() ? QString() : PictureExport::refusal(path);
+        if (!why.isEmpty()) {
+            return refuse(path, why);
+        }
     }
 
     frmSlitwise window(line.seed);
     window.zoomTo(line.scale);
+    window.setExpectedShown(line.expected);
     // The photons-per-dot button is the one captioned with the number.
     const auto* frame = window.findChild<QWidget*>(QString::fromUtf8("frmPočetFotonů"));
     for (QAbstractButton* button : frame->findChildren<QAbstractButton*>()) {
@@ -44,8 +47,13 @@ int HeadlessRender::run(const CommandLine& line) {
     window.finishRun();
 
     QString why;
-    if (!PictureExport::save(window.surface().image(), path, &why)) {
-        return refuse(path, why);
+    if (!line.renderPath.isEmpty() &&
+        !PictureExport::save(window.composedPicture(), line.renderPath, &why)) {
+        return refuse(line.renderPath, why);
+    }
+    if (!line.dataPath.isEmpty() &&
+        !PictureExport::write(window.pictureActions().dataCsv(), line.dataPath, &why)) {
+        return refuse(line.dataPath, why);
     }
     StartupMessages::release();
     return 0;

@@ -1,4 +1,5 @@
-// A whole run made at full speed without showing a window, written as a PNG of the drawing area.
+// A whole run made at full speed without showing a window, written as a PNG of the drawing area
+// with its captions, as CSV data of its detector points, or both.
 #pragma once
 
 class CommandLine;

@@ -1,7 +1,7 @@
-// The save dialog is not modal to the application, so that a run goes on behind it; the
-// picture is taken when Ctrl+S is pressed.
+// The dialogs are not modal to the application, so that a run goes on behind them.
 #include "PictureActions.h"
 
+#include "DataExport.h"
 #include "PictureExport.h"
 #include "frmSlitwise.h"
 
@@ -9,31 +9,43 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QGuiApplication>
-#include <QShortcut>
 
-PictureActions::PictureActions(frmSlitwise& window) : QObject(&window), window_(window) {
-    connect(new QShortcut(QKeySequence::Save, &window), &QShortcut::activated, this,
-            &PictureActions::requestSave);
-    connect(new QShortcut(QKeySequence::Copy, &window), &QShortcut::activated, this,
-            &PictureActions::copyPicture);
-}
+PictureActions::PictureActions(frmSlitwise& window) : QObject(&window), window_(window) {}
 
 QString PictureActions::suggestedFileName() const {
     return PictureExport::suggestedName(photons_, window_.seed());
 }
 
-void PictureActions::requestSave() {
-    const QImage picture = window_.surface().snapshot();
-    auto* dialog = new QFileDialog(&window_, QStringLiteral("Save picture"),
-                                   QDir::current().filePath(suggestedFileName()),
-                                   QStringLiteral("PNG images (*.png)"));
-    dialog->setObjectName(QStringLiteral("saveDialog"));
+QString PictureActions::suggestedDataName() const {
+    return DataExport::suggestedName(window_.picture().lastFinished().photons, window_.seed());
+}
+
+void PictureActions::askWhereToSave(const QString& objectName, const QString& title,
+                                    const QString& suggestion, const QString& filter,
+                                    const std::function<void(const QString&)>& save) {
+    auto* dialog = new QFileDialog(&window_, title, QDir::current().filePath(suggestion), filter);
+    dialog->setObjectName(objectName);
     dialog->setAcceptMode(QFileDialog::AcceptSave);
-    dialog->setDefaultSuffix(QStringLiteral("png"));
+    dialog->setDefaultSuffix(QFileInfo(suggestion).suffix());
     dialog->setAttribute(Qt::WA_DeleteOnClose);
-    connect(dialog, &QFileDialog::fileSelected, this,
-            [this, picture](const QString& path) { savePicture(picture, path); });
+    connect(dialog, &QFileDialog::fileSelected, this, save);
     dialog->open();
+}
+
+void PictureActions::requestSave() {
+    const QImage picture = window_.composedPicture();
+    askWhereToSave(QStringLiteral("saveDialog"), QStringLiteral("Save picture"),
+                   suggestedFileName(), QStringLiteral("PNG images (*.png)"),
+                   [this, picture](const QString& path) { savePicture(picture, path); });
+}
+
+void PictureActions::requestExport() {
+    if (!hasData()) {
+        return;
+    }
+    askWhereToSave(QStringLiteral("exportDialog"), QStringLiteral("Export data"),
+                   suggestedDataName(), QStringLiteral("CSV files (*.csv)"),
+                   [this](const QString& path) { exportData(path); });
 }
 
 bool PictureActions::savePicture(const QImage& picture, const QString& path) {
@@ -41,12 +53,34 @@ bool PictureActions::savePicture(const QImage& picture, const QString& path) {
     if (PictureExport::save(picture, path, &why)) {
         return true;
     }
-    window_.showMessage(
-        QStringLiteral("saveMessage"),
-        QStringLiteral("The picture could not be saved to \"%1\": %2.").arg(path, why));
+    reportFailure(QStringLiteral("picture"), path, why);
     return false;
 }
 
+bool PictureActions::hasData() const {
+    return !window_.picture().lastFinished().dots.empty();
+}
+
+QByteArray PictureActions::dataCsv() const {
+    const PictureView::FinishedRun& run = window_.picture().lastFinished();
+    return DataExport::csv(run.dots, run.expected);
+}
+
+bool PictureActions::exportData(const QString& path) {
+    QString why;
+    if (PictureExport::write(dataCsv(), path, &why)) {
+        return true;
+    }
+    reportFailure(QStringLiteral("data"), path, why);
+    return false;
+}
+
+void PictureActions::reportFailure(const QString& what, const QString& path, const QString& why) {
+    window_.showMessage(
+        QStringLiteral("saveMessage"),
+        QStringLiteral("The %1 could not be saved to \"%2\": %3.").arg(what, path, why));
+}
+
 void PictureActions::copyPicture() {
-    QGuiApplication::clipboard()->setImage(window_.surface().snapshot());
+    QGuiApplication::clipboard()->setImage(window_.composedPicture());
 }

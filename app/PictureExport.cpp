@@ -44,12 +44,20 @@ bool PictureExport::save(const QImage& picture, const QString& path, QString* wh
         return false;
     }
     // Encoded in memory first: the PNG writer does not report a failed write, so the file is
-    // written here, where every byte's fate is checked.
+    // written by write(), where every byte's fate is checked.
     QByteArray encoded;
     QBuffer buffer(&encoded);
     buffer.open(QIODevice::WriteOnly);
     if (!picture.save(&buffer, "PNG")) {
         *why = QStringLiteral("the picture could not be encoded");
+        return false;
+    }
+    return write(encoded, path, why);
+}
+
+bool PictureExport::write(const QByteArray& bytes, const QString& path, QString* why) {
+    *why = refusal(path);
+    if (!why->isEmpty()) {
         return false;
     }
     QSaveFile file(path);
@@ -61,14 +69,14 @@ bool PictureExport::save(const QImage& picture, const QString& path, QString* wh
     // rename each fail the save; the temporary file is then removed and the target left as it
     // was. A short write sets no error, so the rest is written again until one says why.
     qint64 written = 0;
-    while (written < encoded.size()) {
-        const qint64 now = file.write(encoded.constData() + written, encoded.size() - written);
+    while (written < bytes.size()) {
+        const qint64 now = file.write(bytes.constData() + written, bytes.size() - written);
         if (now <= 0) {
             break;
         }
         written += now;
     }
-    if (written != encoded.size() || !file.flush()) {
+    if (written != bytes.size() || !file.flush()) {
         *why = file.errorString();
         file.cancelWriting();
         return false;

@@ -1,4 +1,5 @@
-// Saving the drawing area as a PNG and naming the file, for handouts and for repeating a run.
+// Saving the drawing area as a PNG, or any file written whole or not at all, and naming the file,
+// for handouts and for repeating a run.
 #pragma once
 
 #include <QImage>
@@ -12,7 +13,9 @@ public:
     static QString suggestedName(const QString& photonsPerDot, std::uint64_t seed);
     // Why the path cannot take the picture, or empty when it looks writable.
     static QString refusal(const QString& path);
-    // Writes the picture through a temporary file beside the target, renamed only when complete,
-    // so that a failure leaves any existing file untouched. On failure returns false and says why.
+    // Writes the picture as a PNG, whatever the file's name, through write().
     static bool save(const QImage& picture, const QString& path, QString* why);
+    // Writes the bytes through a temporary file beside the target, renamed only when complete,
+    // so that a failure leaves any existing file untouched. On failure returns false and says why.
+    static bool write(const QByteArray& bytes, const QString& path, QString* why);
 };

@@ -4,9 +4,12 @@
 #include "PictureView.h"
 
 #include "PhotonRun.h"
+#include "Scene.h"
 
 #include <QPainter>
+#include <QWidget>
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 
@@ -41,12 +44,17 @@ void PictureView::runStarting(const RandomGenerator& random, const FormFields& f
         replaceSurface(blank);
     }
     record_.emplace(Record{random, FieldSnapshot(fields)});
+    expected_ = ExpectedPattern::forSettings(fields);
     finalSteps_ = 0;
 }
 
 void PictureView::setLiveRun(const PhotonRun* run) {
     if (liveRun_ != nullptr && run == nullptr) {
         finalSteps_ = liveRun_->stepsDone();
+        if (liveRun_->isComplete()) {
+            lastFinished_ = {liveRun_->dots(), expected_,
+                             record_->fields.text(SettingField::PocetFotonu)};
+        }
     }
     liveRun_ = run;
 }
@@ -149,10 +157,48 @@ void PictureView::paint(QPainter& painter, const QRegion& exposed, QPoint origin
     }
 }
 
+QImage PictureView::composed(const QList<QWidget*>& captions, QPoint origin, bool withExpected) {
+    finishRedraw();
+    QImage image = surface_->snapshot();
+    QPainter painter(&image);
+    // The picture's logical pixels are the window's, less the origin.
+    for (QWidget* caption : captions) {
+        if (caption->isVisibleTo(caption->window())) {
+            caption->render(&painter, caption->pos() - origin, QRegion(), QWidget::DrawChildren);
+        }
+    }
+    if (withExpected) {
+        paintExpected(painter, QPointF(), wantedZoom_);
+    }
+    return image;
+}
+
+void PictureView::paintExpected(QPainter& painter, QPointF origin, double zoom) const {
+    if (!expected_) {
+        return;
+    }
+    // A point for each whole pixel of height the detector points can take, cut off at the
+    // right edge of the drawing area as the bars are.
+    QPolygonF curve;
+    for (int y = ExpectedPattern::highestY; y <= ExpectedPattern::lowestY; ++y) {
+        const double x = std::min(Scene::patternAxisX + expected_->barLength(y), Scene::areaWidth);
+        curve << origin + QPointF(x, y) * zoom;
+    }
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setPen(QPen(Qt::red, std::max(1.0, std::round(zoom)), Qt::SolidLine, Qt::SquareCap,
+                        Qt::RoundJoin));
+    painter.drawPolyline(curve);
+    painter.restore();
+}
+
 QRegion PictureView::takeDirtyRegion(QPoint origin) {
     const QRegion drawn = surface_->takeDirtyRegion();
     if (!isAtWantedSize()) {
-        return {};
+        // Shown stretched until it is redrawn, so all of it changes.
+        return QRectF(origin,
+                      QSizeF(ImageSurface::width * wantedZoom_, ImageSurface::height * wantedZoom_))
+            .toAlignedRect();
     }
     QRegion region;
     const double zoom = surface_->zoom();

@@ -3,8 +3,10 @@
 // screen. What stays on screen is always drawn at its own size, never stretched.
 #pragma once
 
+#include "ExpectedPattern.h"
 #include "FieldSnapshot.h"
 #include "ImageSurface.h"
+#include "PhotonRun.h"
 #include "PictureReplay.h"
 #include "RandomGenerator.h"
 
@@ -14,8 +16,8 @@
 #include <memory>
 #include <optional>
 
-class PhotonRun;
 class QPainter;
+class QWidget;
 
 class PictureView : public QObject {
     Q_OBJECT
@@ -40,6 +42,26 @@ public:
     bool isRedrawing() const;
     // Makes the picture at the wanted size now, in one go.
     void finishRedraw();
+
+    // The expected pattern of the run on the picture, when there is one and its settings give it.
+    const std::optional<ExpectedPattern>& expected() const { return expected_; }
+    // Draws the expected pattern over the picture, whose top-left stands at `origin`, at the
+    // zoom: a red line through the expected bar length at each height.
+    void paintExpected(QPainter& painter, QPointF origin, double zoom) const;
+
+    // The picture as it is taken away: at the wanted size, with those of the caption widgets that
+    // are shown on it (children of the window whose top-left is `origin`) drawn in their places
+    // and fonts, and the expected pattern if asked for.
+    QImage composed(const QList<QWidget*>& captions, QPoint origin, bool withExpected);
+
+    // The last run that finished: its detector points, the expected pattern of its settings and
+    // its photons per dot. No points before a run has finished.
+    struct FinishedRun {
+        std::vector<PhotonRun::DotResult> dots;
+        std::optional<ExpectedPattern> expected;
+        QString photons;
+    };
+    const FinishedRun& lastFinished() const { return lastFinished_; }
 
     // Copies the exposed part of the picture, whose top-left stands at `origin` in the widget.
     // While a redraw is being made the old picture is shown stretched to the new size.
@@ -68,6 +90,8 @@ private:
         FieldSnapshot fields;
     };
     std::optional<Record> record_;
+    std::optional<ExpectedPattern> expected_;
+    FinishedRun lastFinished_;
     const PhotonRun* liveRun_ = nullptr;
     long long finalSteps_ = 0;
     std::unique_ptr<PictureReplay> replay_;

@@ -1,5 +1,6 @@
 // The window's behaviour. Clicks made while a run is in progress are held and their handlers run
-// when it has ended, in the order they were made; Exit and the window's close act at once.
+// when it has ended, in the order they were made; Exit and the window's close act at once. A run
+// may be paused and stepped photon by photon; its outcome stays the same.
 #include "frmSlitwise.h"
 
 #include "ControlFactory.h"
@@ -10,20 +11,23 @@
 #include "PictureActions.h"
 #include "SettingError.h"
 #include "SettingReader.h"
+#include "WindowActions.h"
 #include "ZoomLayout.h"
 #include "ZoomStyle.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QContextMenuEvent>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollBar>
-#include <QShortcut>
 
 #include <algorithm>
 #include <limits>
@@ -38,10 +42,10 @@ RandomGenerator makeGenerator(std::optional<std::uint64_t> seed) {
 
 frmSlitwise::frmSlitwise(std::optional<std::uint64_t> seed)
     : keyboard_(new KeyboardHandling(this)), style_(new ZoomStyle),
-      actions_(new PictureActions(*this)), picture_(1.0, devicePixelRatioF()),
+      pictureActions_(new PictureActions(*this)), picture_(1.0, devicePixelRatioF()),
       random_(makeGenerator(seed)), pacer_(this) {
     setObjectName(QStringLiteral("frmSlitwise"));
-    setWindowTitle(QStringLiteral("Slitwise - ") + QString::fromLatin1(address));
+    setWindowTitle(QStringLiteral("Slitwise - ") + QStringLiteral(SLITWISE_HOMEPAGE));
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, QColor::fromRgb(Colour::lightGrey().rgb));
     setPalette(palette);
@@ -62,16 +66,9 @@ frmSlitwise::frmSlitwise(std::optional<std::uint64_t> seed)
         showMessage(QStringLiteral("settingMessage"), message);
         runEnded();
     });
-    // F11 toggles full screen, a zoom like any other; Esc leaves it.
-    connect(new QShortcut(QKeySequence(Qt::Key_F11), this), &QShortcut::activated, this,
-            &frmSlitwise::toggleFullScreen);
-    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, [this] {
-        if (isFullScreen()) {
-            toggleFullScreen();
-        }
-    });
+    windowActions_ = new WindowActions(*this);
     Form_Load();
-    actions_->setPhotons(text(SettingField::PocetFotonu));
+    pictureActions_->setPhotons(text(SettingField::PocetFotonu));
     // The keyboard starts on Start, the first control in the tab order, so that Space or Enter
     // straight after opening starts a run.
     controls_.value(QStringLiteral("cmdStart"))->setFocus();
@@ -83,28 +80,15 @@ frmSlitwise::~frmSlitwise() {
 }
 
 void frmSlitwise::createControls() {
-    std::vector<std::pair<int, QWidget*>> tabOrder;
-    for (const ControlRow& row : ControlTable::controls()) {
-        QWidget* parent = row.parent ? controls_.value(QString::fromUtf8(row.parent)) : this;
-        QWidget* widget = ControlFactory::create(row, parent);
-        // A control in a frame shows whenever its frame does.
-        widget->setVisible(row.shown || row.parent != nullptr);
-        controls_.insert(widget->objectName(), widget);
+    controls_ = ControlFactory::createAll(this);
+    for (QWidget* widget : std::as_const(controls_)) {
         keyboard_->watch(widget);
         if (qobject_cast<QRadioButton*>(widget) != nullptr) {
             widget->setStyle(style_);
         }
-        // Frames and display-only fields take no focus; chaining them would drag their
-        // children out of order.
-        if (widget->focusPolicy() & Qt::TabFocus) {
-            tabOrder.emplace_back(row.tabIndex, widget);
-        }
     }
-    std::sort(tabOrder.begin(), tabOrder.end(),
-              [](const auto& a, const auto& b) { return a.first < b.first; });
-    for (std::size_t i = 1; i < tabOrder.size(); ++i) {
-        QWidget::setTabOrder(tabOrder[i - 1].second, tabOrder[i].second);
-    }
+    pausedCaption_ =
+        qobject_cast<QLabel*>(ControlFactory::create(ControlTable::pausedCaption(), this));
 }
 
 void frmSlitwise::connectHandlers() {
@@ -133,7 +117,7 @@ void frmSlitwise::connectHandlers() {
         updateAccessibleNames();
         if (isRunning()) {
             // Held with the value the user saw at this move, not the one the bar shows later.
-            hold([this, value] { HScroll1_Change(value); }, false);
+            held_.hold([this, value] { HScroll1_Change(value); }, false);
         } else {
             HScroll1_Change();
         }
@@ -179,6 +163,7 @@ void frmSlitwise::applyZoom(double zoom) {
         ControlFactory::place(controls_.value(QString::fromUtf8(row.name)), row, zoom,
                               row.parent ? QPoint() : origin());
     }
+    ControlFactory::place(pausedCaption_, ControlTable::pausedCaption(), zoom, origin());
     picture_.want(zoom, devicePixelRatioF());
     update();
 }
@@ -192,21 +177,64 @@ void frmSlitwise::toggleFullScreen() {
     setWindowState(windowState() ^ Qt::WindowFullScreen);
 }
 
-void frmSlitwise::dispatch(Handler handler) {
-    if (isRunning()) {
-        hold([this, handler] { (this->*handler)(); }, handler == &frmSlitwise::cmdStart_Click);
+void frmSlitwise::togglePause() {
+    if (!isRunning()) {
+        return;
+    }
+    const bool pausing = !isPaused();
+    if (pausing) {
+        pacer_.hold(RunPacer::Hold::User);
     } else {
-        (this->*handler)();
+        pacer_.release(RunPacer::Hold::User);
+    }
+    pausedCaption_->setVisible(pausing);
+    setRunState(pausing ? QStringLiteral("Run paused") : QStringLiteral("Run in progress"));
+}
+
+bool frmSlitwise::isPaused() const {
+    return isRunning() && pacer_.isHeld(RunPacer::Hold::User);
+}
+
+void frmSlitwise::nextPhoton() {
+    if (!isPaused()) {
+        return;
+    }
+    // The photon is drawn at the size shown.
+    picture_.finishRedraw();
+    bool over = false;
+    try {
+        over = run_->advancePhoton();
+    } catch (const SettingError& error) {
+        showMessage(QStringLiteral("settingMessage"), error.message());
+        over = true;
+    }
+    update(picture_.takeDirtyRegion(origin()));
+    if (over) {
+        pacer_.stop();
+        runEnded();
     }
 }
 
-void frmSlitwise::hold(std::function<void()> handler, bool isStart) {
-    // A Start right after a held Start asks for nothing more; after any other click it asks for
-    // a run with what that click chose.
-    if (isStart && !pending_.empty() && pending_.back().isStart) {
-        return;
+void frmSlitwise::setExpectedShown(bool shown) {
+    expectedShown_ = shown;
+    update();
+}
+
+QImage frmSlitwise::composedPicture() {
+    QList<QWidget*> captions;
+    for (CaptionField caption : FormFields::captions) {
+        captions << controls_.value(FormFields::name(caption));
     }
-    pending_.push_back({std::move(handler), isStart});
+    return picture_.composed(captions, origin(), expectedShown_);
+}
+
+void frmSlitwise::dispatch(Handler handler) {
+    if (isRunning()) {
+        held_.hold([this, handler] { (this->*handler)(); },
+                   handler == &frmSlitwise::cmdStart_Click);
+    } else {
+        (this->*handler)();
+    }
 }
 
 void frmSlitwise::Form_Load() {
@@ -233,8 +261,8 @@ void frmSlitwise::cmdStart_Click() {
     run_ = std::make_unique<PhotonRun>(picture_.surface(), random_, *this);
     run_->start();
     picture_.setLiveRun(run_.get());
-    actions_->setPhotons(text(SettingField::PocetFotonu));
-    setAccessibleDescription(QStringLiteral("Run in progress"));
+    pictureActions_->setPhotons(text(SettingField::PocetFotonu));
+    setRunState(QStringLiteral("Run in progress"));
     update(picture_.takeDirtyRegion(origin()));
     if (QScreen* screen = this->screen()) {
         pacer_.setFrameRate(screen->refreshRate());
@@ -305,15 +333,19 @@ void frmSlitwise::finishRun() {
 void frmSlitwise::runEnded() {
     picture_.setLiveRun(nullptr);
     run_.reset();
-    setAccessibleDescription(QStringLiteral("Run finished"));
+    pausedCaption_->hide();
+    setRunState(QStringLiteral("Run finished"));
     emit runFinished();
     // The held clicks, in order, up to a held Start, which begins the next run; the clicks after
     // it wait for that run to end.
-    while (!pending_.empty() && !isRunning()) {
-        const HeldClick click = std::move(pending_.front());
-        pending_.pop_front();
-        click.handler();
+    while (!held_.isEmpty() && !isRunning()) {
+        held_.take()();
     }
+}
+
+void frmSlitwise::setRunState(const QString& state) {
+    setAccessibleDescription(state);
+    windowActions_->refresh();
 }
 
 void frmSlitwise::showMessage(const QString& objectName, const QString& message) {
@@ -366,12 +398,19 @@ void frmSlitwise::paintEvent(QPaintEvent* event) {
     // Only the kept picture is copied; the window's own grey fills the rest.
     QPainter painter(this);
     picture_.paint(painter, event->region(), origin());
+    if (expectedShown_) {
+        picture_.paintExpected(painter, origin(), zoom_);
+    }
+}
+
+void frmSlitwise::contextMenuEvent(QContextMenuEvent* event) {
+    windowActions_->menu().popup(event->globalPos());
 }
 
 void frmSlitwise::closeEvent(QCloseEvent* event) {
     // Closing ends the program at once, even in the middle of a run, and nothing held runs.
     pacer_.stop();
-    pending_.clear();
+    held_.clear();
     picture_.setLiveRun(nullptr);
     run_.reset();
     if (message_) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "FormFields.h"
+#include "HeldClicks.h"
 #include "ImageSurface.h"
 #include "PictureView.h"
 #include "RandomGenerator.h"
@@ -14,23 +15,22 @@
 #include <QWidget>
 
 #include <cstdint>
-#include <deque>
 #include <functional>
 #include <memory>
 #include <optional>
 
 class KeyboardHandling;
 class PictureActions;
-class ZoomStyle;
 class PhotonRun;
+class QLabel;
 class QLineEdit;
 class QMessageBox;
+class WindowActions;
+class ZoomStyle;
 
 class frmSlitwise : public QWidget, public FormFields {
     Q_OBJECT
 public:
-    static constexpr const char* address = "https://slitwise.example.org";
-
     // Without a seed the random generator is seeded from the clock.
     explicit frmSlitwise(std::optional<std::uint64_t> seed = std::nullopt);
     ~frmSlitwise() override;
@@ -53,7 +53,22 @@ public:
     RunPacer& pacer() { return pacer_; }
     std::uint64_t seed() const { return random_.seed(); }
 
-    PictureActions& pictureActions() { return *actions_; }
+    PictureActions& pictureActions() { return *pictureActions_; }
+    WindowActions& windowActions() { return *windowActions_; }
+
+    // P: holds the run where it is, or lets it go on. A paused run is still a run: clicks are
+    // held, and Exit and the window's close act at once.
+    void togglePause();
+    bool isPaused() const;
+    // N while paused: the next photon, and after a dot's last photon its bar and sum arrow.
+    void nextPhoton();
+    // E: the expected pattern over the picture, on or off; the choice lasts across runs.
+    void setExpectedShown(bool shown);
+    bool isExpectedShown() const { return expectedShown_; }
+    void toggleFullScreen();
+    // The picture as saved, copied and rendered: the drawing area at the window's zoom, with the
+    // captions shown on it and the expected pattern while it is shown.
+    QImage composedPicture();
     // A message the window shows without waiting for it to be read: a bad setting, a failed save.
     void showMessage(const QString& objectName, const QString& message);
 
@@ -81,6 +96,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     using Handler = void (frmSlitwise::*)();
@@ -89,12 +105,10 @@ private:
     void connectHandlers();
     void connectPicture();
     void applyZoom(double zoom);
-    void toggleFullScreen();
     // Runs the handler now, or after the run when one is in progress.
     void dispatch(Handler handler);
-    // Keeps a click made during a run for when it has ended.
-    void hold(std::function<void()> handler, bool isStart);
     void runEnded();
+    void setRunState(const QString& state);
     void updateAccessibleNames();
     QLineEdit* field(const QString& name) const;
     QLineEdit* field(SettingField which) const { return field(FormFields::name(which)); }
@@ -102,19 +116,15 @@ private:
     QHash<QString, QWidget*> controls_;
     KeyboardHandling* keyboard_;
     ZoomStyle* style_; // the option buttons' look at the zoom
-    PictureActions* actions_;
+    PictureActions* pictureActions_;
+    WindowActions* windowActions_ = nullptr;
+    QLabel* pausedCaption_ = nullptr;
+    bool expectedShown_ = false;
     double zoom_ = 1.0;
     PictureView picture_;
     RandomGenerator random_;
     std::unique_ptr<PhotonRun> run_;
     RunPacer pacer_;
-    // A click made during a run, held until the run has ended.
-    struct HeldClick {
-        std::function<void()> handler;
-        bool isStart = false;
-    };
-    // Clicks made during a run, in order. Starts in a row with no other click between them are
-    // held as one.
-    std::deque<HeldClick> pending_;
+    HeldClicks held_;
     QPointer<QMessageBox> message_;
 };

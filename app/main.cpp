@@ -78,7 +78,7 @@ int main(int argc, char** argv) {
     }
     StartupMessages::release();
     // Matches the window to its menu entry and icon on desktops that go by the entry's name.
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Slitwise"));
+    QGuiApplication::setDesktopFileName(QStringLiteral(SLITWISE_APP_ID));
     frmSlitwise window(line.seed);
     window.show();
     return app.exec();

@@ -16,6 +16,11 @@ public:
     virtual void setText(SettingField field, const QString& text) = 0;
     virtual void showCaption(CaptionField field) = 0;
 
+    // The captions of the drawing, in the order a finished run shows them.
+    static constexpr CaptionField captions[] = {CaptionField::Zdroj, CaptionField::Clona,
+                                                CaptionField::Detektor, CaptionField::Soucet,
+                                                CaptionField::Pravdepodobnost};
+
     // The object names of the fields in the window, as the user's messages name them.
     static QString name(SettingField field);
     static QString name(CaptionField field);

@@ -31,6 +31,7 @@ PhotonRun::PhotonRun(DrawingSurface& surface, RandomSource& random, FormFields& 
 void PhotonRun::start() {
     settings_.checkAll();
     scene_ = Scene::prepare(surface_, settings_);
+    dots_.reserve(passes * dotsPerPass);
     stage_ = Stage::NextDot;
 }
 
@@ -70,6 +71,16 @@ bool PhotonRun::advance(long long steps) {
     } catch (...) {
         stage_ = Stage::Over;
         throw;
+    }
+    return isOver();
+}
+
+bool PhotonRun::advancePhoton() {
+    // One step at a time: each piece ends where the next step is due, so the photon's end, and
+    // its dot's end after the last photon, are done in the piece with its last repetition.
+    const long long before = photonsFinished_;
+    while (!isOver() && photonsFinished_ == before) {
+        advance(1);
     }
     return isOver();
 }
@@ -153,6 +164,7 @@ void PhotonRun::finishPhoton() {
     sum_.add(arrivalCos_, arrivalSin_);
     surface_.setPenWidth(1);
     ++photon_;
+    ++photonsFinished_;
     stage_ = Stage::NextPhoton;
 }
 
@@ -171,15 +183,17 @@ void PhotonRun::finishDot() {
                       f(dotY_ - sum_.y() * scene_.scales.sum), Colour::sumArrow());
     }
     surface_.setPenWidth(1);
+    dots_.push_back({pass_, dot_, dotY_, photonBound_, sum_.x(), sum_.y(), probability,
+                     slitSign_ == +1, sampled});
 }
 
 void PhotonRun::close() {
     surface_.setPenWidth(3);
     surface_.circle(f(Scene::sourceX), f(Scene::axisY), 4);
     surface_.setPenWidth(1);
-    for (CaptionField caption : {CaptionField::Zdroj, CaptionField::Clona, CaptionField::Detektor,
-                                 CaptionField::Soucet, CaptionField::Pravdepodobnost}) {
+    for (CaptionField caption : FormFields::captions) {
         settings_.showCaption(caption);
     }
     stage_ = Stage::Over;
+    complete_ = true;
 }

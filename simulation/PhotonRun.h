@@ -7,6 +7,8 @@
 #include "Scene.h"
 #include "SettingReader.h"
 
+#include <vector>
+
 class DrawingSurface;
 class FormFields;
 class RandomSource;
@@ -15,6 +17,19 @@ class PhotonRun {
 public:
     static constexpr int passes = 2;
     static constexpr int dotsPerPass = 260;
+
+    // What one detector point came to: the pattern as data.
+    struct DotResult {
+        int pass = 0;
+        int dot = 0;
+        double y = 0.0; // pixels
+        double photonsPerDot = 0.0;
+        double sumX = 0.0; // the arrow sum, in sum units
+        double sumY = 0.0;
+        double barLength = 0.0; // pixels
+        bool lastSlitUpper = false;
+        bool sumArrowDrawn = false;
+    };
 
     PhotonRun(DrawingSurface& surface, RandomSource& random, FormFields& fields);
 
@@ -27,7 +42,15 @@ public:
     // true when the run is over. Throws SettingError if a setting read during the run cannot be
     // used; the run is then over.
     bool advance(long long steps);
+    // Does the rest of the photon under way, or else the next one: its repetitions and its place
+    // in the dot's sum, and after a dot's last photon the dot's bar and sum arrow. Returns true
+    // when the run is over. Throws as advance() does.
+    bool advancePhoton();
     bool isOver() const { return stage_ == Stage::Over; }
+    // Over with its closing steps done, rather than ended by a setting it could not use.
+    bool isComplete() const { return complete_; }
+    // The detector points finished so far, in the order the run made them.
+    const std::vector<DotResult>& dots() const { return dots_; }
     // The steps done so far. A run started alike and advanced by as many steps, in any pieces,
     // stands exactly where this one does.
     long long stepsDone() const { return stepsDone_; }
@@ -62,6 +85,9 @@ private:
     double repetitionBound_ = 0.0;
     bool idleStepDue_ = false; // a photon with no repetitions still spends one step
     long long stepsDone_ = 0;
+    long long photonsFinished_ = 0;
+    bool complete_ = false;
+    std::vector<DotResult> dots_;
 
     // The values of the run, 0 before they are first set.
     double dotOffset_ = 0.0; // height of the detector point above bottomY

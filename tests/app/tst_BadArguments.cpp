@@ -59,16 +59,18 @@ Outcome runProgram(const QStringList& arguments, const QString& runtimeDir,
     return outcome;
 }
 
-// The picture a window in this process draws with the same settings and seed as a render.
-QImage windowPicture(const char* photonsButton, int slowdown, std::uint64_t seed,
-                     double zoom = 1.0) {
+// The picture a window in this process draws with the same settings and seed as a render, as
+// it is saved (with its captions) or bare.
+enum class Captions { On, Off };
+QImage windowPicture(const char* photonsButton, int slowdown, std::uint64_t seed, double zoom = 1.0,
+                     Captions captions = Captions::On) {
     frmSlitwise window(seed);
     window.zoomTo(zoom);
     QTest::mouseClick(control(window, photonsButton), Qt::LeftButton);
     control<QScrollBar>(window, "HScroll1")->setValue(slowdown);
     window.cmdStart_Click();
     window.finishRun();
-    return window.surface().snapshot();
+    return captions == Captions::On ? window.composedPicture() : window.surface().snapshot();
 }
 
 QImage readPng(const QString& path) {
@@ -119,6 +121,7 @@ private slots:
     void renderFollowsSeedAndSlowdown_data();
     void renderFollowsSeedAndSlowdown();
     void renderAtScaleTwoIsTwiceAsLarge();
+    void renderCarriesCaptionsAndDataMatchesIt();
     void qtOptionsAreAccepted_data();
     void qtOptionsAreAccepted();
     void renderOntoAFullDiskFailsAndKeepsTheOldFile_data();
@@ -284,6 +287,80 @@ void tst_BadArguments::renderAtScaleTwoIsTwiceAsLarge() {
     const QImage picture = readPng(target);
     QCOMPARE(picture.size(), QSize(1602, 1162));
     QCOMPARE(picture, windowPicture("opFot1", 1, 4, 2.0));
+}
+
+void tst_BadArguments::renderCarriesCaptionsAndDataMatchesIt() {
+    // Named .jpg, written as PNG all the same.
+    const QDir dir(work_->path());
+    QCOMPARE(runProgram({"--render", dir.filePath("p.jpg"), "--data", dir.filePath("p.csv"),
+                         "--seed", "4"},
+                        runtime_->path())
+                 .exitCode,
+             0);
+    QCOMPARE(runProgram({"--render", dir.filePath("e.png"), "--expected", "--seed", "4"},
+                        runtime_->path())
+                 .exitCode,
+             0);
+    const QImage picture = readPng(dir.filePath("p.jpg"));
+    const QImage bare = windowPicture("op50", 1, 4, 1.0, Captions::Off);
+    QCOMPARE(picture.size(), bare.size());
+
+    // The captions over the bare picture, in their places; nothing else, not the prompt.
+    const QList<QRect> captions = {{40, 312, 57, 19},
+                                   {72, 40, 161, 25},
+                                   {288, 40, 89, 25},
+                                   {400, 40, 113, 17},
+                                   {528, 40, 233, 19}};
+    QList<int> changedIn(captions.size(), 0);
+    for (int y = 0; y < bare.height(); ++y) {
+        for (int x = 0; x < bare.width(); ++x) {
+            if (picture.pixel(x, y) == bare.pixel(x, y)) {
+                continue;
+            }
+            const auto in = std::find_if(captions.begin(), captions.end(),
+                                         [x, y](const QRect& r) { return r.contains(x, y); });
+            QVERIFY2(in != captions.end(), qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
+            ++changedIn[in - captions.begin()];
+        }
+    }
+    QVERIFY(!changedIn.contains(0));
+    const QImage withExpected = readPng(dir.filePath("e.png"));
+    // The expected pattern: a red line down the pattern's whole height.
+    int red = 0;
+    for (int y = 79; y <= 531; ++y) {
+        for (int x = 551; x < 801; ++x) {
+            red += withExpected.pixel(x, y) == 0xFFFF0000 ? 1 : 0;
+        }
+    }
+    QVERIFY2(red >= 453, qPrintable(QString::number(red)));
+
+    // Each row's bar, as black pixels from the pattern axis, is the longest bar the CSV gives
+    // that row or, the pen being two pixels wide, a row next to it.
+    QFile csv(dir.filePath("p.csv"));
+    QVERIFY(csv.open(QIODevice::ReadOnly));
+    QMap<int, double> longest;
+    const QList<QByteArray> lines = csv.readAll().trimmed().split('\n');
+    QCOMPARE(lines.size(), 521);
+    for (qsizetype i = 1; i < lines.size(); ++i) {
+        const QList<QByteArray> cells = lines[i].split(',');
+        const int y = cells[2].toInt();
+        longest[y] = std::max(longest.value(y), std::min(cells[6].toDouble(), 250.0));
+    }
+    for (auto row = longest.begin(); row != longest.end(); ++row) {
+        const int y = row.key();
+        if (std::abs(y - 340) <= 2) {
+            continue; // the horizontal axis crosses the bars here
+        }
+        int black = 0;
+        for (int x = 551; x < 801 && picture.pixel(x, y) == 0xFF000000; ++x) {
+            ++black;
+        }
+        const double near = std::max({longest.value(y - 1), row.value(), longest.value(y + 1)});
+        QVERIFY2(
+            black >= qRound(row.value()) - 1 && black <= near + 2,
+            qPrintable(
+                QStringLiteral("row %1: %2 black, bar %3").arg(y).arg(black).arg(row.value())));
+    }
 }
 
 void tst_BadArguments::qtOptionsAreAccepted_data() {

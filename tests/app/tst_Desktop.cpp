@@ -220,8 +220,9 @@ void tst_Desktop::copyPutsThePictureOnTheClipboard() {
     window_->cmdStart_Click();
     window_->finishRun();
     QTest::keyClick(window_.get(), Qt::Key_C, Qt::ControlModifier);
+    // The picture with its captions on it.
     QCOMPARE(QApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32),
-             window_->surface().snapshot());
+             window_->composedPicture());
 }
 
 QTEST_MAIN(tst_Desktop)

@@ -86,6 +86,7 @@ private slots:
     void zeroScatterSendsFiftyPhotons();
     void runEndsWithCircleAndCaptions();
     void outcomeDoesNotDependOnStepSize();
+    void photonByPhotonDrawsEachPhotonThenItsDot();
     void longBarsWhereThePathsDifferByWholeTurns();
     void badTextStopsTheRun_data();
     void badTextStopsTheRun();
@@ -310,6 +311,39 @@ void tst_PhotonRun::outcomeDoesNotDependOnStepSize() {
     }
     QVERIFY(recordings[0] == recordings[1]);
     QVERIFY(recordings[0] == recordings[2]);
+}
+
+void tst_PhotonRun::photonByPhotonDrawsEachPhotonThenItsDot() {
+    // Two photons a dot, each animated three times: five lines a repetition.
+    RecordingSurface surface;
+    RandomGenerator random(42);
+    FakeFields fields;
+    fields.setText(SettingField::PocetFotonu, QStringLiteral("2"));
+    fields.setText(SettingField::Spomaleni, QStringLiteral("3"));
+    PhotonRun run(surface, random, fields);
+    run.start();
+    const auto bars = [&surface] { return linesFrom(surface, 550).size(); };
+    std::size_t lines = surface.lines().size();
+    QVERIFY(!run.advancePhoton());
+    QCOMPARE(surface.lines().size() - lines, std::size_t(15));
+    QCOMPARE(bars(), std::size_t(0));
+    lines = surface.lines().size();
+    QVERIFY(!run.advancePhoton());
+    // The dot's last photon, then its bar; no green arrow at this height.
+    QCOMPARE(surface.lines().size() - lines, std::size_t(15 + 1));
+    QCOMPARE(bars(), std::size_t(1));
+    QCOMPARE(run.dots().size(), std::size_t(1));
+    while (!run.advancePhoton()) {
+    }
+    QCOMPARE(run.dots().size(), std::size_t(520));
+    QVERIFY(run.isComplete());
+
+    // Photon by photon, the run draws what it draws in one go.
+    RecordingSurface whole;
+    RandomGenerator again(42);
+    PhotonRun inOneGo(whole, again, fields);
+    runWhole(inOneGo);
+    QVERIFY(whole.calls() == surface.calls());
 }
 
 void tst_PhotonRun::longBarsWhereThePathsDifferByWholeTurns() {

@@ -1,0 +1,15 @@
+// A queue with one rule for Start.
+#include "HeldClicks.h"
+
+void HeldClicks::hold(std::function<void()> handler, bool isStart) {
+    if (isStart && !held_.empty() && held_.back().isStart) {
+        return;
+    }
+    held_.push_back({std::move(handler), isStart});
+}
+
+std::function<void()> HeldClicks::take() {
+    std::function<void()> handler = std::move(held_.front().handler);
+    held_.pop_front();
+    return handler;
+}

@@ -1,0 +1,35 @@
+// The pattern the photons build on average: the expected length of a bar at each height, for the
+// settings a run started with. Each photon's start phase and slit are drawn independently, so
+// the expected squared length of a dot's arrow sum is N·0.09 for the arrows with themselves and
+// N(N−1)·|mean arrow|² for the pairs, where the mean arrow is 0.3 times the mean start arrow m
+// turned by each slit's path, weighted by the slit's chance.
+#pragma once
+
+#include "FormFields.h"
+
+#include <optional>
+
+class ExpectedPattern {
+public:
+    // Chances of the upper and the lower slit: u > 500 of 0 to 999 takes the upper one.
+    static constexpr double upperChance = 0.499;
+    static constexpr double lowerChance = 0.501;
+    // Heights, in pixels, that the run's detector points can take.
+    static constexpr int highestY = 79;
+    static constexpr int lowestY = 531;
+
+    // For the setting texts a run started with; none when a text is not a usable number.
+    static std::optional<ExpectedPattern> forSettings(const FormFields& fields);
+
+    // The expected bar length, in pixels, at the detector height y.
+    double barLength(double y) const;
+    // |m|², the squared length of the mean start arrow of a pass.
+    static double meanStartArrowSquared();
+
+private:
+    double photons_ = 0.0;
+    double probabilityScale_ = 0.0;
+    double turnPerPixel_ = 0.0;
+    double detectorX_ = 0.0;
+    double slitSeparation_ = 0.0;
+};
