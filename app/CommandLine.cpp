@@ -3,17 +3,16 @@
 // values are checked here, since only whole numbers from short lists make sense.
 #include "CommandLine.h"
 
+#include "Scene.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QLocale>
-#include <QSet>
 
 #include <algorithm>
 #include <limits>
 
 namespace {
-
-const QSet<int> offeredPhotons = {1, 5, 10, 50, 100, 500};
 
 QString quoted(const QString& text) {
     return QStringLiteral("'") + text + QStringLiteral("'");
@@ -46,7 +45,9 @@ struct Described {
                             QStringLiteral("FILE")};
     QCommandLineOption photons{QStringLiteral("photons"),
                                QStringLiteral("With --render: photons per detector point,\n"
-                                              "one of 1, 5, 10, 50, 100, 500 (default 50)."),
+                                              "one of %1 (default %2).")
+                                   .arg(Scene::offeredPhotons())
+                                   .arg(FormFields::startUpValue(SettingField::PocetFotonu)),
                                QStringLiteral("N")};
     QCommandLineOption slowdown{QStringLiteral("slowdown"),
                                 QStringLiteral("With --render: slowdown, 1 to 3 (default 1)."),
@@ -187,9 +188,12 @@ CommandLine CommandLine::parse(const QStringList& arguments) {
     for (const QString& value : parser.values(options.photons)) {
         bool ok = false;
         line.photons = value.toInt(&ok);
-        if (!ok || !offeredPhotons.contains(line.photons)) {
-            return fail(QStringLiteral("--photons %1 is not one of 1, 5, 10, 50, 100, 500")
-                            .arg(quoted(value)));
+        const bool offered = std::any_of(
+            std::begin(Scene::photonsRows), std::end(Scene::photonsRows),
+            [&line](const Scene::PhotonsRow& row) { return row.photons == line.photons; });
+        if (!ok || !offered) {
+            return fail(QStringLiteral("--photons %1 is not one of %2")
+                            .arg(quoted(value), Scene::offeredPhotons()));
         }
     }
     for (const QString& value : parser.values(options.slowdown)) {

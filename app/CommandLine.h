@@ -3,6 +3,8 @@
 // with one line that names them.
 #pragma once
 
+#include "FormFields.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -17,9 +19,9 @@ public:
     std::optional<std::uint64_t> seed;
     QString renderPath; // the PNG to write, or empty
     QString dataPath;   // the CSV to write, or empty
-    int photons = 50;
-    int slowdown = 1;
-    double scale = 1.0; // of the rendered picture, 0.5 to 4
+    int photons = FormFields::startUpValue(SettingField::PocetFotonu);
+    int slowdown = FormFields::startUpValue(SettingField::Spomaleni);
+    double scale = 1.0;    // of the rendered picture, 0.5 to 4
     bool expected = false; // the expected pattern drawn over the rendered picture
     // Empty when the arguments were good; otherwise the one line to print before exiting with 2.
     QString error;

@@ -239,14 +239,14 @@ void frmSlitwise::dispatch(Handler handler) {
 
 void frmSlitwise::Form_Load() {
     qobject_cast<QAbstractButton*>(controls_.value(QStringLiteral("op50")))->setChecked(true);
-    setText(SettingField::Rozptyl, Conversion::toText(180));
-    setText(SettingField::PocetFotonu, Conversion::toText(50));
-    setText(SettingField::Rd, Conversion::toText(40));
-    setText(SettingField::Ur, Conversion::toText(1));
-    setText(SettingField::Vzdalenost, Conversion::toText(200));
-    qobject_cast<QAbstractButton*>(controls_.value(QString::fromUtf8("opRychlá")))
-        ->setChecked(true);
-    setText(SettingField::Spomaleni, Conversion::toText(1));
+    for (const auto& [field, value] : FormFields::startUp) {
+        // The fast speed button is checked right before the slowdown is written.
+        if (field == SettingField::Spomaleni) {
+            qobject_cast<QAbstractButton*>(controls_.value(QString::fromUtf8("opRychlá")))
+                ->setChecked(true);
+        }
+        setText(field, Conversion::toText(value));
+    }
 }
 
 void frmSlitwise::cmdStart_Click() {

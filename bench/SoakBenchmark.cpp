@@ -5,6 +5,7 @@
 #include "ImageSurface.h"
 #include "PhotonRun.h"
 #include "RandomGenerator.h"
+#include "Scene.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -18,9 +19,10 @@
 namespace {
 
 constexpr int runs = 200;
-constexpr std::array photonValues{1, 5, 10, 50, 100, 500};
+constexpr std::size_t photonValues = std::size(Scene::photonsRows);
 constexpr std::array slowdownValues{1, 2, 3};
-constexpr std::array lightPhotonValues{1, 5, 10, 50};
+// The lighter values: all but 100 and 500.
+constexpr std::size_t lightPhotonValues = photonValues - 2;
 // Growth allowed over the runs after the first, in KiB.
 constexpr long growthTargetKiB = 64;
 
@@ -34,13 +36,14 @@ struct Settings {
 // touched every code path a run takes. The rest cycle the lighter photon values over all three
 // slowdowns, so that 200 runs take about a minute rather than several.
 Settings settingsFor(int run) {
-    const int grid = static_cast<int>(photonValues.size() * slowdownValues.size());
+    const auto grid = static_cast<int>(photonValues * slowdownValues.size());
     if (run < grid) {
-        return {photonValues[run % photonValues.size()], slowdownValues[run / photonValues.size()]};
+        const auto i = static_cast<std::size_t>(run);
+        return {Scene::photonsRows[i % photonValues].photons, slowdownValues[i / photonValues]};
     }
-    const std::size_t i = static_cast<std::size_t>(run - grid);
-    return {lightPhotonValues[i % lightPhotonValues.size()],
-            slowdownValues[(i / lightPhotonValues.size()) % slowdownValues.size()]};
+    const auto i = static_cast<std::size_t>(run - grid);
+    return {Scene::photonsRows[i % lightPhotonValues].photons,
+            slowdownValues[(i / lightPhotonValues) % slowdownValues.size()]};
 }
 
 // A resident memory figure from /proc, in KiB, or -1 where there is no /proc: "VmRSS" in all,

@@ -4,23 +4,25 @@
 #include "DrawingSurface.h"
 #include "SettingReader.h"
 
+#include <QStringList>
+
 #include <cmath>
 
 Scene::Scales Scene::scalesFor(double photonsPerDot) {
-    struct Row {
-        double photons;
-        Scales scales;
-    };
-    static constexpr Row rows[] = {
-        {1, {800, 150}}, {5, {90, 65}},   {10, {30, 35}},
-        {50, {2, 8}},    {100, {0.5, 4}}, {500, {0.02, 1}},
-    };
-    for (const Row& row : rows) {
+    for (const PhotonsRow& row : photonsRows) {
         if (photonsPerDot == row.photons) {
             return row.scales;
         }
     }
     return {};
+}
+
+QString Scene::offeredPhotons() {
+    QStringList values;
+    for (const PhotonsRow& row : photonsRows) {
+        values << QString::number(row.photons);
+    }
+    return values.join(QStringLiteral(", "));
 }
 
 Scene::Paths Scene::pathLengths(double dotY, double slitSeparation) const {

@@ -2,6 +2,8 @@
 // drawing surface, origin top left, y downward.
 #pragma once
 
+#include <QString>
+
 class DrawingSurface;
 class SettingReader;
 
@@ -29,7 +31,19 @@ public:
         double probability = 0.0;
         double sum = 0.0;
     };
+    // The photons-per-dot values the window offers, in the order of its buttons, each with its
+    // two scales: the one place these values are written.
+    struct PhotonsRow {
+        int photons;
+        Scales scales;
+    };
+    static constexpr PhotonsRow photonsRows[] = {
+        {1, {800, 150}}, {5, {90, 65}},   {10, {30, 35}},
+        {50, {2, 8}},    {100, {0.5, 4}}, {500, {0.02, 1}},
+    };
     static Scales scalesFor(double photonsPerDot);
+    // The offered values as a user reads them: "1, 5, 10, 50, 100, 500".
+    static QString offeredPhotons();
 
     // Lengths in pixels of the paths from the upper and the lower slit to a detector point.
     struct Paths {

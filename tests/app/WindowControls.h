@@ -18,8 +18,11 @@ inline QString text(const frmSlitwise& window, const char* name) {
 }
 
 // The five captions of the drawing, which every finished run shows.
+inline constexpr const char* captionNames[] = {"nZdroj", "nClona", "nDetektor", "nSoučet",
+                                               "nPravděpodobnost"};
+
 inline bool allCaptionsShown(const frmSlitwise& window) {
-    for (const char* caption : {"nZdroj", "nClona", "nDetektor", "nSoučet", "nPravděpodobnost"}) {
+    for (const char* caption : captionNames) {
         if (!control(window, caption)->isVisible()) {
             return false;
         }

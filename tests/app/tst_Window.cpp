@@ -366,8 +366,7 @@ void tst_Window::captionsAppearWhenTheFirstRunEnds() {
     QTest::mouseClick(control(window, "cmdStart"), Qt::LeftButton);
     int ticksSeen = 0;
     while (window.isRunning()) {
-        for (const char* caption :
-             {"nZdroj", "nClona", "nDetektor", "nSoučet", "nPravděpodobnost"}) {
+        for (const char* caption : captionNames) {
             QVERIFY2(!control(window, caption)->isVisible(), caption);
         }
         ++ticksSeen;

@@ -10,12 +10,9 @@
 class FakeFields : public FormFields {
 public:
     FakeFields() {
-        texts_[SettingField::Rozptyl] = QStringLiteral("180");
-        texts_[SettingField::PocetFotonu] = QStringLiteral("50");
-        texts_[SettingField::Rd] = QStringLiteral("40");
-        texts_[SettingField::Ur] = QStringLiteral("1");
-        texts_[SettingField::Vzdalenost] = QStringLiteral("200");
-        texts_[SettingField::Spomaleni] = QStringLiteral("1");
+        for (const auto& [field, value] : FormFields::startUp) {
+            texts_[field] = QString::number(value);
+        }
     }
 
     QString text(SettingField field) const override { return texts_.value(field); }
