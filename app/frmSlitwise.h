@@ -21,6 +21,7 @@
 
 class KeyboardHandling;
 class PictureActions;
+class RunStatus;
 class ZoomStyle;
 class PhotonRun;
 class QLineEdit;
@@ -94,8 +95,7 @@ private:
     void dispatch(Handler handler);
     // Keeps a click made during a run for when it has ended.
     void hold(std::function<void()> handler, bool isStart);
-    void runEnded();
-    void updateAccessibleNames();
+    void runEnded(const QString& state = QStringLiteral("Run finished"));
     QLineEdit* field(const QString& name) const;
     QLineEdit* field(SettingField which) const { return field(FormFields::name(which)); }
 
@@ -103,6 +103,7 @@ private:
     KeyboardHandling* keyboard_;
     ZoomStyle* style_; // the option buttons' look at the zoom
     PictureActions* actions_;
+    RunStatus* status_ = nullptr; // the run's state, for screen readers
     double zoom_ = 1.0;
     PictureView picture_;
     RandomGenerator random_;
