@@ -1,7 +1,7 @@
 // Qt asks each installed factory first, with the class names of the object from the most derived
 // up. An interface, once made, is kept for the object's life; Qt makes one as soon as an object
-// sends its first accessibility event, which a field does while it is being built, so a field
-// marked afterwards has its early interface dropped.
+// sends its first accessibility event, which a field does while it is being built, so a widget
+// given its role afterwards has its early interface dropped.
 #include "AccessibleControls.h"
 
 #include <QAccessibleWidget>
@@ -12,7 +12,7 @@
 
 namespace {
 
-constexpr const char* displayOnly = "displayOnly";
+constexpr const char* roleProperty = "accessibleRole";
 
 // A caption or title: its text, with no caret, no editing and no focus.
 class DisplayText : public QAccessibleWidget {
@@ -28,16 +28,17 @@ public:
     }
 };
 
-QAccessibleInterface* makeInterface(const QString& className, QObject* object) {
-    // A top-level QWidget is otherwise a "filler", which screen readers do not announce as the
-    // window the user is in.
-    if (className == QLatin1String("frmSlitwise")) {
-        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
+QAccessibleInterface* makeInterface(const QString&, QObject* object) {
+    const QVariant role = object->property(roleProperty);
+    if (!role.isValid() || !object->isWidgetType()) {
+        return nullptr;
     }
-    if (className == QLatin1String("QLineEdit") && object->property(displayOnly).toBool()) {
-        return new DisplayText(static_cast<QLineEdit*>(object));
+    auto* widget = static_cast<QWidget*>(object);
+    if (auto* field = qobject_cast<QLineEdit*>(widget);
+        field != nullptr && role.toInt() == QAccessible::StaticText) {
+        return new DisplayText(field);
     }
-    return nullptr;
+    return new QAccessibleWidget(widget, QAccessible::Role(role.toInt()));
 }
 
 void dropInterface(QObject* object) {
@@ -53,12 +54,14 @@ void AccessibleControls::install(QWidget* window) {
         return true;
     }();
     Q_UNUSED(installed);
-    dropInterface(window);
+    // A top-level QWidget is otherwise a "filler", which screen readers do not announce as the
+    // window the user is in.
+    presentAs(window, QAccessible::Window);
 }
 
-void AccessibleControls::presentAsText(QLineEdit* field) {
-    field->setProperty(displayOnly, true);
-    dropInterface(field);
+void AccessibleControls::presentAs(QWidget* widget, QAccessible::Role role) {
+    widget->setProperty(roleProperty, int(role));
+    dropInterface(widget);
 }
 
 void AccessibleControls::orderForReading(QWidget* frame) {

@@ -65,7 +65,7 @@ void applyColours(const ControlRow& row, QWidget* widget) {
         if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
             edit->setFrame(false);
             edit->setFocusPolicy(Qt::NoFocus);
-            AccessibleControls::presentAsText(edit);
+            AccessibleControls::presentAs(edit, QAccessible::StaticText);
         }
     } else if (row.backColour) {
         const QColor back = QColor::fromRgb(*row.backColour);

@@ -1,13 +1,19 @@
-// Only controls of this window carry the state, and only while the window is active: a message
-// box or another program with the focus is spoken for by itself.
+// Screen readers speak a notification when it is shown, without moving the user's focus. A
+// changed description would be spoken only on the focused control, and this Qt's bridge sends
+// such a change without its new text, which Orca cannot present.
 #include "RunStatus.h"
 
-#include <QApplication>
+#include "AccessibleControls.h"
+
 #include <QWidget>
 
-RunStatus::RunStatus(QWidget* window) : QObject(window), window_(window) {
-    connect(qApp, &QApplication::focusChanged, this,
-            [this](QWidget* from, QWidget*) { focusMoved(from); });
+RunStatus::RunStatus(QWidget* window)
+    : QObject(window), window_(window), notice_(new QWidget(window)) {
+    notice_->setObjectName(QStringLiteral("runStatus"));
+    notice_->setGeometry(0, 0, 0, 0);
+    notice_->setFocusPolicy(Qt::NoFocus);
+    notice_->hide();
+    AccessibleControls::presentAs(notice_, QAccessible::Notification);
 }
 
 void RunStatus::set(const QString& state) {
@@ -16,29 +22,7 @@ void RunStatus::set(const QString& state) {
     }
     state_ = state;
     window_->setAccessibleDescription(state);
-    QWidget* focus = QApplication::focusWidget();
-    if (focus == nullptr || focus == window_ || !window_->isAncestorOf(focus)) {
-        restore();
-        return;
-    }
-    // The control that already carries a state changes once, straight to the new one.
-    if (focus != carrier_) {
-        restore();
-        carrier_ = focus;
-        ownDescription_ = focus->accessibleDescription();
-    }
-    focus->setAccessibleDescription(state);
-}
-
-void RunStatus::focusMoved(QWidget* from) {
-    if (from != nullptr && from == carrier_) {
-        restore();
-    }
-}
-
-void RunStatus::restore() {
-    if (carrier_) {
-        carrier_->setAccessibleDescription(ownDescription_);
-    }
-    carrier_ = nullptr;
+    notice_->hide();
+    notice_->setAccessibleName(state);
+    notice_->show();
 }

@@ -1,11 +1,9 @@
 // The state of the run ("Run in progress", "Run finished", a failed run's message) put where a
-// screen reader speaks it. Readers speak a changed description only for the control that has the
-// focus, so the state goes there as well as on the window, and the control gets its own
-// description back when the focus leaves it.
+// screen reader speaks it whatever control has the focus: a notification that shows anew with
+// each change. The window's description carries the state as well.
 #pragma once
 
 #include <QObject>
-#include <QPointer>
 #include <QString>
 
 class QWidget;
@@ -19,12 +17,7 @@ public:
     QString state() const { return state_; }
 
 private:
-    void focusMoved(QWidget* from);
-    void restore();
-
     QWidget* window_;
+    QWidget* notice_; // no size: heard, not seen
     QString state_;
-    // The control whose description says the state, and its own description.
-    QPointer<QWidget> carrier_;
-    QString ownDescription_;
 };
