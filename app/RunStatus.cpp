@@ -17,9 +17,8 @@ RunStatus::RunStatus(QWidget* window)
 }
 
 void RunStatus::set(const QString& state) {
-    if (state == state_) {
-        return;
-    }
+    // Shown again even when the state is the same, as after a second Start refused for the same
+    // bad setting: the user asked again and hears the answer again.
     state_ = state;
     window_->setAccessibleDescription(state);
     notice_->hide();

@@ -58,7 +58,7 @@ frmSlitwise::frmSlitwise(std::optional<std::uint64_t> seed)
 
     createControls();
     // The style goes after the controls among the window's children, so that it outlives the
-    // option buttons drawn with it.
+    // option buttons and the scroll bar drawn with it.
     style_->setParent(this);
     status_ = new RunStatus(this);
     connectHandlers();

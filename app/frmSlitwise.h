@@ -101,7 +101,7 @@ private:
 
     QHash<QString, QWidget*> controls_;
     KeyboardHandling* keyboard_;
-    ZoomStyle* style_; // the option buttons' look at the zoom
+    ZoomStyle* style_; // the option buttons' look at the zoom, the scroll bar's focus frame
     PictureActions* actions_;
     RunStatus* status_ = nullptr; // the run's state, for screen readers
     double zoom_ = 1.0;
