@@ -1,8 +1,10 @@
 // Caption, title and prompt fields are display-only and see-through: their grey is the drawing
-// area's grey, so the picture under them stays visible around the letters. Buttons, frames and
+// area's grey, so the picture under them stays visible around the letters. Screen readers get
+// them as text to read, not as fields to type into. Buttons, frames and
 // the scroll bar are opaque, as they cover the picture.
 #include "ControlFactory.h"
 
+#include "AccessibleControls.h"
 #include "ControlTable.h"
 #include "ZoomLayout.h"
 
@@ -68,6 +70,7 @@ void applyColours(const ControlRow& row, QWidget* widget) {
         if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
             edit->setFrame(false);
             edit->setFocusPolicy(Qt::NoFocus);
+            AccessibleControls::presentAs(edit, QAccessible::StaticText);
         }
     } else if (row.backColour) {
         const QColor back = QColor::fromRgb(*row.backColour);
@@ -120,6 +123,9 @@ QWidget* ControlFactory::create(const ControlRow& row, QWidget* parent) {
         widget->setFont(font);
     }
     place(widget, row, 1.0, QPoint());
+    if (row.kind == ControlKind::OptionButton) {
+        AccessibleControls::orderForReading(parent);
+    }
     widget->setAccessibleName(QString::fromUtf8(row.accessibleName));
     widget->setAccessibleDescription(QString::fromUtf8(row.accessibleDescription));
     widget->setVisible(false);

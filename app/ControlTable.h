@@ -28,7 +28,8 @@ struct ControlRow {
     std::optional<ControlFont> font = std::nullopt;
     int tabIndex;
     bool shown = false; // visible when the window is first shown
-    // What a screen reader says of the control; empty for hidden controls.
+    // What a screen reader says of the control, empty for hidden controls. A name names: the
+    // checked state and the scroll bar's value are spoken from the control itself.
     const char* accessibleName = "";
     const char* accessibleDescription = "";
 };

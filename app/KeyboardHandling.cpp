@@ -1,7 +1,6 @@
-// An event filter on the controls that need it.
+// An event filter on the controls that need it, and the option buttons' tab stops.
 #include "KeyboardHandling.h"
 
-#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QRadioButton>
@@ -9,6 +8,25 @@
 
 void KeyboardHandling::watch(QWidget* control) {
     control->installEventFilter(this);
+    if (auto* option = qobject_cast<QRadioButton*>(control)) {
+        connect(option, &QAbstractButton::toggled, this, [option](bool checked) {
+            if (checked) {
+                makeTabStop(option);
+            }
+        });
+    }
+}
+
+void KeyboardHandling::makeTabStop(QAbstractButton* checked) {
+    // Tab goes straight to the frame's checked button, so that entering the frame is one focus
+    // change on the current choice; the others take the focus by click or by the arrow keys,
+    // which Qt moves among the buttons of a frame whatever their tab stops.
+    for (auto* button : checked->parentWidget()->findChildren<QRadioButton*>(
+             QString(), Qt::FindDirectChildrenOnly)) {
+        const Qt::FocusPolicy policy = button->focusPolicy();
+        button->setFocusPolicy(button == checked ? Qt::FocusPolicy(policy | Qt::TabFocus)
+                                                 : Qt::FocusPolicy(policy & ~Qt::TabFocus));
+    }
 }
 
 bool KeyboardHandling::eventFilter(QObject* watched, QEvent* event) {
@@ -28,21 +46,6 @@ bool KeyboardHandling::eventFilter(QObject* watched, QEvent* event) {
                 bar->triggerAction(up ? QAbstractSlider::SliderSingleStepAdd
                                       : QAbstractSlider::SliderSingleStepSub);
                 return true;
-            }
-        }
-    }
-    // Tab into a frame lands on its checked option button, so that the frame is one tab stop
-    // showing the current choice; the arrow keys then move within it.
-    auto* option = qobject_cast<QRadioButton*>(watched);
-    if (event->type() == QEvent::FocusIn && option != nullptr && !option->isChecked()) {
-        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-        if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason) {
-            for (auto* sibling : option->parentWidget()->findChildren<QRadioButton*>(
-                     QString(), Qt::FindDirectChildrenOnly)) {
-                if (sibling->isChecked()) {
-                    sibling->setFocus(reason);
-                    return true;
-                }
             }
         }
     }

@@ -4,6 +4,7 @@
 
 #include <QObject>
 
+class QAbstractButton;
 class QWidget;
 
 class KeyboardHandling : public QObject {
@@ -11,9 +12,12 @@ class KeyboardHandling : public QObject {
 public:
     explicit KeyboardHandling(QObject* parent) : QObject(parent) {}
 
-    // Watches the control's key and focus events.
+    // Watches the control's key events; an option button also keeps its frame's tab stop.
     void watch(QWidget* control);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    static void makeTabStop(QAbstractButton* checked);
 };

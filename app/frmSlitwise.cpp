@@ -3,12 +3,14 @@
 // may be paused and stepped photon by photon; its outcome stays the same.
 #include "frmSlitwise.h"
 
+#include "AccessibleControls.h"
 #include "ControlFactory.h"
 #include "ControlTable.h"
 #include "Conversion.h"
 #include "KeyboardHandling.h"
 #include "PhotonRun.h"
 #include "PictureActions.h"
+#include "RunStatus.h"
 #include "SettingError.h"
 #include "SettingReader.h"
 #include "WindowActions.h"
@@ -44,8 +46,11 @@ frmSlitwise::frmSlitwise(std::optional<std::uint64_t> seed)
     : keyboard_(new KeyboardHandling(this)), style_(new ZoomStyle),
       pictureActions_(new PictureActions(*this)), picture_(1.0, devicePixelRatioF()),
       random_(makeGenerator(seed)), pacer_(this) {
+    AccessibleControls::install(this);
     setObjectName(QStringLiteral("frmSlitwise"));
     setWindowTitle(QStringLiteral("Slitwise - ") + QStringLiteral(SLITWISE_HOMEPAGE));
+    // Spoken on every activation; the address stays in the title bar.
+    setAccessibleName(QStringLiteral("Slitwise"));
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, QColor::fromRgb(Colour::lightGrey().rgb));
     setPalette(palette);
@@ -57,14 +62,15 @@ frmSlitwise::frmSlitwise(std::optional<std::uint64_t> seed)
 
     createControls();
     // The style goes after the controls among the window's children, so that it outlives the
-    // option buttons drawn with it.
+    // option buttons and the scroll bar drawn with it.
     style_->setParent(this);
+    status_ = new RunStatus(this);
     connectHandlers();
     connectPicture();
-    connect(&pacer_, &RunPacer::finished, this, &frmSlitwise::runEnded);
+    connect(&pacer_, &RunPacer::finished, this, [this] { runEnded(); });
     connect(&pacer_, &RunPacer::failed, this, [this](const QString& message) {
         showMessage(QStringLiteral("settingMessage"), message);
-        runEnded();
+        runEnded(QStringLiteral("Run failed: ") + message);
     });
     windowActions_ = new WindowActions(*this);
     Form_Load();
@@ -72,7 +78,6 @@ frmSlitwise::frmSlitwise(std::optional<std::uint64_t> seed)
     // The keyboard starts on Start, the first control in the tab order, so that Space or Enter
     // straight after opening starts a run.
     controls_.value(QStringLiteral("cmdStart"))->setFocus();
-    updateAccessibleNames();
 }
 
 frmSlitwise::~frmSlitwise() {
@@ -83,7 +88,8 @@ void frmSlitwise::createControls() {
     controls_ = ControlFactory::createAll(this);
     for (QWidget* widget : std::as_const(controls_)) {
         keyboard_->watch(widget);
-        if (qobject_cast<QRadioButton*>(widget) != nullptr) {
+        if (qobject_cast<QRadioButton*>(widget) != nullptr ||
+            qobject_cast<QScrollBar*>(widget) != nullptr) {
             widget->setStyle(style_);
         }
     }
@@ -106,7 +112,6 @@ void frmSlitwise::connectHandlers() {
     for (const auto& [name, handler] : options) {
         auto* button = qobject_cast<QAbstractButton*>(controls_.value(QString::fromUtf8(name)));
         connect(button, &QAbstractButton::toggled, this, [this, handler = handler](bool checked) {
-            updateAccessibleNames();
             if (checked) {
                 dispatch(handler);
             }
@@ -114,7 +119,6 @@ void frmSlitwise::connectHandlers() {
     }
     auto* bar = qobject_cast<QScrollBar*>(controls_.value(QStringLiteral("HScroll1")));
     connect(bar, &QScrollBar::valueChanged, this, [this](int value) {
-        updateAccessibleNames();
         if (isRunning()) {
             // Held with the value the user saw at this move, not the one the bar shows later.
             held_.hold([this, value] { HScroll1_Change(value); }, false);
@@ -255,6 +259,7 @@ void frmSlitwise::cmdStart_Click() {
         SettingReader(*this).checkAll();
     } catch (const SettingError& error) {
         showMessage(QStringLiteral("settingMessage"), error.message());
+        setRunState(QStringLiteral("Run failed: ") + error.message());
         return;
     }
     picture_.runStarting(random_, *this);
@@ -321,20 +326,22 @@ void frmSlitwise::finishRun() {
     }
     picture_.finishRedraw();
     pacer_.stop();
+    QString state = QStringLiteral("Run finished");
     try {
         run_->advance(std::numeric_limits<long long>::max());
     } catch (const SettingError& error) {
         showMessage(QStringLiteral("settingMessage"), error.message());
+        state = QStringLiteral("Run failed: ") + error.message();
     }
     update(picture_.takeDirtyRegion(origin()));
-    runEnded();
+    runEnded(state);
 }
 
-void frmSlitwise::runEnded() {
+void frmSlitwise::runEnded(const QString& state) {
     picture_.setLiveRun(nullptr);
     run_.reset();
     pausedCaption_->hide();
-    setRunState(QStringLiteral("Run finished"));
+    setRunState(state);
     emit runFinished();
     // The held clicks, in order, up to a held Start, which begins the next run; the clicks after
     // it wait for that run to end.
@@ -344,7 +351,7 @@ void frmSlitwise::runEnded() {
 }
 
 void frmSlitwise::setRunState(const QString& state) {
-    setAccessibleDescription(state);
+    status_->set(state);
     windowActions_->refresh();
 }
 
@@ -359,21 +366,6 @@ void frmSlitwise::showMessage(const QString& objectName, const QString& message)
     message_->setAttribute(Qt::WA_DeleteOnClose);
     message_->setWindowModality(Qt::WindowModal);
     message_->open();
-}
-
-void frmSlitwise::updateAccessibleNames() {
-    // What a screen reader says changes with the choice: "Photons per dot, 50, selected",
-    // "Slowdown, 1 of 3".
-    for (const ControlRow& row : ControlTable::controls()) {
-        QWidget* widget = controls_.value(QString::fromUtf8(row.name));
-        QString name = QString::fromUtf8(row.accessibleName);
-        if (auto* button = qobject_cast<QRadioButton*>(widget); button && button->isChecked()) {
-            name += QStringLiteral(", selected");
-        } else if (auto* bar = qobject_cast<QScrollBar*>(widget)) {
-            name += QStringLiteral(", %1 of %2").arg(bar->value()).arg(bar->maximum());
-        }
-        widget->setAccessibleName(name);
-    }
 }
 
 QString frmSlitwise::text(SettingField which) const {

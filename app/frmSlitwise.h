@@ -21,6 +21,7 @@
 
 class KeyboardHandling;
 class PictureActions;
+class RunStatus;
 class PhotonRun;
 class QLabel;
 class QLineEdit;
@@ -107,17 +108,19 @@ private:
     void applyZoom(double zoom);
     // Runs the handler now, or after the run when one is in progress.
     void dispatch(Handler handler);
-    void runEnded();
+    void runEnded(const QString& state = QStringLiteral("Run finished"));
+    // The run's state, for the window's description and for screen readers, wherever the
+    // focus is: "Run in progress", "Run paused", "Run finished" or why it failed.
     void setRunState(const QString& state);
-    void updateAccessibleNames();
     QLineEdit* field(const QString& name) const;
     QLineEdit* field(SettingField which) const { return field(FormFields::name(which)); }
 
     QHash<QString, QWidget*> controls_;
     KeyboardHandling* keyboard_;
-    ZoomStyle* style_; // the option buttons' look at the zoom
+    ZoomStyle* style_; // the option buttons' look at the zoom, the scroll bar's focus frame
     PictureActions* pictureActions_;
     WindowActions* windowActions_ = nullptr;
+    RunStatus* status_ = nullptr; // the run's state, for screen readers
     QLabel* pausedCaption_ = nullptr;
     bool expectedShown_ = false;
     double zoom_ = 1.0;

@@ -1,0 +1,215 @@
+// What a screen reader is given, as Qt hands it to the desktop: roles and names, the photons
+// frame as one group read in order and entered with one focus change, the run's state as a
+// notification wherever the focus is, and a focus frame that shows on the scroll bar at any zoom.
+#include "WindowControls.h"
+#include "ZoomStyle.h"
+#include "frmSlitwise.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTest>
+
+namespace {
+
+QAccessibleInterface* spoken(QObject* object) {
+    return QAccessible::queryAccessibleInterface(object);
+}
+
+// Counts the times a widget is shown, each of which a screen reader hears.
+struct ShowCounter : QObject {
+    int shown = 0;
+    bool eventFilter(QObject*, QEvent* event) override {
+        shown += event->type() == QEvent::Show;
+        return false;
+    }
+};
+
+} // namespace
+
+class tst_Accessibility : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void rolesAndNames_data();
+    void rolesAndNames();
+    void photonsFrameIsOneGroupInReadingOrder();
+    void enteringTheFrameIsOneFocusChange_data();
+    void enteringTheFrameIsOneFocusChange();
+    void runStateIsSpokenWhereverTheFocusIs_data();
+    void runStateIsSpokenWhereverTheFocusIs();
+    void scrollBarShowsKeyboardFocus_data();
+    void scrollBarShowsKeyboardFocus();
+
+private:
+    std::unique_ptr<frmSlitwise> window_;
+};
+
+void tst_Accessibility::init() {
+    window_ = std::make_unique<frmSlitwise>(7);
+    window_->show();
+    QApplication::setActiveWindow(window_.get());
+    QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+}
+
+void tst_Accessibility::rolesAndNames_data() {
+    QTest::addColumn<QString>("object");
+    QTest::addColumn<QAccessible::Role>("role");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("window: a frame, named without the address")
+        << "frmSlitwise" << QAccessible::Window << "Slitwise";
+    QTest::newRow("title: static text") << "nTitul" << QAccessible::StaticText << "Slitwise";
+    QTest::newRow("caption: static text")
+        << "nPravděpodobnost" << QAccessible::StaticText << "Interference pattern (probability)";
+    QTest::newRow("checked option: no state in its name")
+        << "op50" << QAccessible::RadioButton << "50 photons per dot";
+    QTest::newRow("one photon: singular")
+        << "opFot1" << QAccessible::RadioButton << "1 photon per dot";
+    QTest::newRow("hidden checked option: its caption")
+        << "opRychlá" << QAccessible::RadioButton << "Rychlá";
+    QTest::newRow("scroll bar: no value in its name")
+        << "HScroll1" << QAccessible::ScrollBar << "Slowdown";
+    QTest::newRow("setting field: still a field")
+        << "nPocetFotonu" << QAccessible::EditableText << "";
+}
+
+void tst_Accessibility::rolesAndNames() {
+    QFETCH(QString, object);
+    QFETCH(QAccessible::Role, role);
+    QFETCH(QString, name);
+    QObject* found = object == QStringLiteral("frmSlitwise")
+                         ? static_cast<QObject*>(window_.get())
+                         : control(*window_, object.toUtf8().constData());
+    QAccessibleInterface* face = spoken(found);
+    QCOMPARE(face->role(), role);
+    QCOMPARE(face->text(QAccessible::Name), name);
+    if (role == QAccessible::StaticText) {
+        // Read as text, while the field keeps its text for the program.
+        QVERIFY(!face->state().editable && !face->state().focusable);
+        QVERIFY(face->editableTextInterface() == nullptr);
+        QCOMPARE(qobject_cast<QLineEdit*>(found)->text(), name);
+    }
+    QVERIFY(window_->windowTitle().startsWith(QStringLiteral("Slitwise - https://")));
+}
+
+void tst_Accessibility::photonsFrameIsOneGroupInReadingOrder() {
+    QAccessibleInterface* group = spoken(control(*window_, "frmPočetFotonů"));
+    QStringList read;
+    for (int i = 0; i < group->childCount(); ++i) {
+        read << group->child(i)->text(QAccessible::Name);
+        const auto labels = group->child(i)->relations(QAccessible::Label);
+        QVERIFY(labels.size() == 1 && labels.first().first == group);
+    }
+    QCOMPARE(read,
+             QStringList({"1 photon per dot", "5 photons per dot", "10 photons per dot",
+                          "50 photons per dot", "100 photons per dot", "500 photons per dot"}));
+    QCOMPARE(group->indexOfChild(spoken(control(*window_, "op50"))), 3); // "4 of 6"
+}
+
+void tst_Accessibility::enteringTheFrameIsOneFocusChange_data() {
+    QTest::addColumn<QString>("chosen");
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<bool>("back");
+    QTest::newRow("Tab from Exit") << "op50"
+                                   << "cmdUnload" << false;
+    QTest::newRow("Shift+Tab from the scroll bar") << "op50"
+                                                   << "HScroll1" << true;
+    QTest::newRow("Tab after choosing 100") << "opFot100"
+                                            << "cmdUnload" << false;
+    QTest::newRow("Shift+Tab after choosing 5") << "opFot5"
+                                                << "HScroll1" << true;
+}
+
+void tst_Accessibility::enteringTheFrameIsOneFocusChange() {
+    QFETCH(QString, chosen);
+    QFETCH(QString, from);
+    QFETCH(bool, back);
+    // Checked without taking the focus, as the load handler and held clicks check them.
+    control<QRadioButton>(*window_, chosen.toUtf8().constData())->setChecked(true);
+    control(*window_, from.toUtf8().constData())->setFocus(Qt::TabFocusReason);
+    QSignalSpy moves(qApp, &QApplication::focusChanged);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab,
+                    back ? Qt::ShiftModifier : Qt::NoModifier);
+    QCOMPARE(moves.size(), 1);
+    QCOMPARE(QApplication::focusWidget()->objectName(), chosen);
+    // The arrows still move within the frame and check as they go.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+    QVERIFY(QApplication::focusWidget()->objectName() != chosen);
+    QVERIFY(qobject_cast<QRadioButton*>(QApplication::focusWidget())->isChecked());
+}
+
+void tst_Accessibility::runStateIsSpokenWhereverTheFocusIs_data() {
+    QTest::addColumn<QString>("focused");
+    QTest::addColumn<QString>("spoil"); // a setting made unreadable during the run
+    QTest::newRow("on Start") << "cmdStart"
+                              << "";
+    QTest::newRow("on the scroll bar") << "HScroll1"
+                                       << "";
+    QTest::newRow("failed run, on an option") << "op50"
+                                              << "nSpomaleni";
+}
+
+void tst_Accessibility::runStateIsSpokenWhereverTheFocusIs() {
+    QFETCH(QString, focused);
+    QFETCH(QString, spoil);
+    QWidget* focus = control(*window_, focused.toUtf8().constData());
+    focus->setFocus(Qt::TabFocusReason);
+    QWidget* notice = window_->findChild<QWidget*>(QStringLiteral("runStatus"));
+    QVERIFY(notice != nullptr && !notice->isVisible());
+    QCOMPARE(spoken(notice)->role(), QAccessible::Notification);
+    // Readers speak a notification as it is shown: each state shows it anew.
+    ShowCounter counter;
+    notice->installEventFilter(&counter);
+    window_->cmdStart_Click();
+    QCOMPARE(spoken(notice)->text(QAccessible::Name), QStringLiteral("Run in progress"));
+    if (!spoil.isEmpty()) {
+        control<QLineEdit>(*window_, spoil.toUtf8().constData())->setText(QStringLiteral("x"));
+    }
+    window_->finishRun();
+    const QString state = spoken(notice)->text(QAccessible::Name);
+    if (spoil.isEmpty()) {
+        QCOMPARE(state, QStringLiteral("Run finished"));
+    } else {
+        QVERIFY2(state.startsWith(QStringLiteral("Run failed: nSpomaleni holds \"x\"")),
+                 qPrintable(state));
+    }
+    QCOMPARE(counter.shown, 2);
+    QVERIFY(notice->isVisible() && notice->size().isEmpty()); // heard, not seen
+    QCOMPARE(window_->accessibleDescription(), state);
+    QCOMPARE(QApplication::focusWidget(), focus);
+}
+
+void tst_Accessibility::scrollBarShowsKeyboardFocus_data() {
+    QTest::addColumn<double>("zoom");
+    QTest::newRow("half size") << 0.5;
+    QTest::newRow("design size") << 1.0;
+    QTest::newRow("projector, 2.5 times") << 2.5;
+}
+
+void tst_Accessibility::scrollBarShowsKeyboardFocus() {
+    QFETCH(double, zoom);
+    window_->zoomTo(zoom);
+    QWidget* bar = control(*window_, "HScroll1");
+    const QImage before = bar->grab().toImage();
+    control(*window_, "op50")->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), bar);
+    const QImage after = bar->grab().toImage();
+    // A frame of the selection colour all round, as wide as the zoom makes it.
+    const QRgb frame = bar->palette().color(QPalette::Highlight).rgb();
+    const int width = ZoomStyle::focusFrameWidth(zoom);
+    QCOMPARE(width, std::max(1, qRound(2 * zoom)));
+    const int w = after.width();
+    const int h = after.height();
+    for (const QPoint& at : {QPoint(w / 2, 0), QPoint(w / 2, h - width), QPoint(0, h / 2),
+                             QPoint(w - width, h / 2), QPoint(w / 3, width - 1)}) {
+        QCOMPARE(after.pixel(at), frame);
+        QVERIFY(before.pixel(at) != frame);
+    }
+    QVERIFY(after.pixel(w / 2, width) != frame); // only the frame, not the whole bar
+}
+
+QTEST_MAIN(tst_Accessibility)
+#include "tst_Accessibility.moc"
