@@ -29,36 +29,38 @@ const QStringList flagOptions = {QStringLiteral("--expected"), QStringLiteral("-
 
 struct Described {
     QCommandLineOption seed{QStringLiteral("seed"),
-                            QStringLiteral("Seed the random numbers (0 to 18446744073709551615), "
-                                           "so that a run can be repeated exactly; without it "
-                                           "they are seeded from the clock."),
+                            CommandLine::tr("Seed the random numbers (0 to 18446744073709551615), "
+                                            "so that a run can be repeated exactly; without it "
+                                            "they are seeded from the clock."),
                             QStringLiteral("N")};
     QCommandLineOption render{QStringLiteral("render"),
-                              QStringLiteral("Make one whole run at full speed without a window "
-                                             "and write the 801 x 581 drawing area to FILE as a "
-                                             "PNG."),
+                              CommandLine::tr("Make one whole run at full speed without a window "
+                                              "and write the 801 x 581 drawing area to FILE as a "
+                                              "PNG."),
                               QStringLiteral("FILE")};
     QCommandLineOption data{QStringLiteral("data"),
-                            QStringLiteral("Make one whole run at full speed without a window "
-                                           "and write its 520 detector points to FILE as CSV;\n"
-                                           "alone or with --render."),
+                            CommandLine::tr("Make one whole run at full speed without a window "
+                                            "and write its 520 detector points to FILE as CSV;\n"
+                                            "alone or with --render."),
                             QStringLiteral("FILE")};
-    QCommandLineOption photons{QStringLiteral("photons"),
-                               QStringLiteral("With --render: photons per detector point,\n"
-                                              "one of %1 (default %2).")
-                                   .arg(Scene::offeredPhotons())
-                                   .arg(FormFields::startUpValue(SettingField::PocetFotonu)),
-                               QStringLiteral("N")};
-    QCommandLineOption slowdown{QStringLiteral("slowdown"),
-                                QStringLiteral("With --render: slowdown, 1 to 3 (default 1)."),
-                                QStringLiteral("S")};
+    QCommandLineOption photons{
+        QStringLiteral("photons"),
+        CommandLine::tr("With --render or --data: photons per detector point,\n"
+                        "one of %1 (default %2).")
+            .arg(Scene::offeredPhotons())
+            .arg(FormFields::startUpValue(SettingField::PocetFotonu)),
+        QStringLiteral("N")};
+    QCommandLineOption slowdown{
+        QStringLiteral("slowdown"),
+        CommandLine::tr("With --render or --data: slowdown, 1 to 3 (default 1)."),
+        QStringLiteral("S")};
     QCommandLineOption scale{QStringLiteral("scale"),
-                             QStringLiteral("With --render: draw the picture Z times as large,\n"
-                                            "from 0.5 to 4 (default 1): 801·Z x 581·Z pixels."),
+                             CommandLine::tr("With --render: draw the picture Z times as large,\n"
+                                             "from 0.5 to 4 (default 1): 801·Z x 581·Z pixels."),
                              QStringLiteral("Z")};
     QCommandLineOption expected{QStringLiteral("expected"),
-                                QStringLiteral("With --render: draw the expected pattern over "
-                                               "the picture, in red.")};
+                                CommandLine::tr("With --render: draw the expected pattern over "
+                                                "the picture, in red.")};
     // Qt's own -h/--help (with --help-all) and -v/--version, listed after the options above.
     QCommandLineOption help;
     QCommandLineOption version;
@@ -68,33 +70,35 @@ struct Described {
 
 private:
     QCommandLineOption addOptions(QCommandLineParser& parser) const {
-        parser.setApplicationDescription(
-            QStringLiteral("Shows the double-slit experiment with single photons as phase arrows.\n"
-                           "Press Start to build the interference pattern bar by bar."));
+        parser.setApplicationDescription(CommandLine::tr(
+            "Shows the double-slit experiment with single photons as phase arrows.\n"
+            "Press Start to build the interference pattern bar by bar."));
         parser.addOptions({seed, render, data, photons, slowdown, scale, expected});
         return parser.addHelpOption();
     }
 };
 
-const char* const epilogue =
-    "\n"
-    "Keys in the window:\n"
-    "  Space, Enter     press the button that has the focus\n"
-    "  F5               start a run\n"
-    "  P                pause the run, or resume it\n"
-    "  N                while paused: the next photon\n"
-    "  E                show or hide the expected pattern\n"
-    "  F11, Esc         full screen, and back\n"
-    "  Ctrl+S           save the picture as a PNG\n"
-    "  Ctrl+C           copy the picture\n"
-    "  Ctrl+E           export the last finished run's points as CSV\n"
-    "  F1               what each part of the picture is\n"
-    "  Menu key         all of these in a menu, as a right click gives\n"
-    "\n"
-    "The standard Qt options are accepted as well, among them -platform NAME, -style NAME and\n"
-    "-reverse; --help-all lists them all.\n"
-    "\n"
-    "Bad arguments print one line on standard error and exit with status 2.\n";
+QString epilogue() {
+    return CommandLine::tr(
+        "\n"
+        "Keys in the window:\n"
+        "  Space, Enter     press the button that has the focus\n"
+        "  F5               start a run\n"
+        "  P                pause the run, or resume it\n"
+        "  N                while paused: the next photon\n"
+        "  E                show or hide the expected pattern\n"
+        "  F11, Esc         full screen, and back\n"
+        "  Ctrl+S           save the picture as a PNG\n"
+        "  Ctrl+C           copy the picture\n"
+        "  Ctrl+E           export the last finished run's points as CSV\n"
+        "  F1               what each part of the picture is\n"
+        "  Menu key         all of these in a menu, as a right click gives\n"
+        "\n"
+        "The standard Qt options are accepted as well, among them -platform NAME, -style NAME\n"
+        "and -reverse; --help-all lists them all.\n"
+        "\n"
+        "Bad arguments print one line on standard error and exit with status 2.\n");
+}
 
 // The argument as typed that Qt's parser found unknown under `name` (given without dashes).
 QString typedOption(const QStringList& arguments, const QString& name) {
@@ -116,11 +120,11 @@ QString refusal(const QStringList& arguments, const QCommandLineParser& parser) 
     for (const QString& argument : arguments) {
         const QString option = argument.section(QLatin1Char('='), 0, 0);
         if (argument.contains(QLatin1Char('=')) && flagOptions.contains(option)) {
-            return QStringLiteral("%1 takes no value").arg(option);
+            return CommandLine::tr("%1 takes no value").arg(option);
         }
     }
     if (!arguments.isEmpty() && valueOptions.contains(arguments.last())) {
-        return QStringLiteral("%1 needs a value").arg(arguments.last());
+        return CommandLine::tr("%1 needs a value").arg(arguments.last());
     }
     return parser.errorText();
 }
@@ -150,17 +154,18 @@ CommandLine CommandLine::parse(const QStringList& arguments) {
     const Described options(parser);
     if (!parser.parse(QStringList(QStringLiteral("slitwise")) + arguments)) {
         if (!parser.unknownOptionNames().isEmpty()) {
-            return fail(QStringLiteral("unknown option %1 (see --help)")
+            return fail(CommandLine::tr("unknown option %1 (see --help)")
                             .arg(quoted(typedOption(arguments, parser.unknownOptionNames()[0]))));
         }
         return fail(refusal(arguments, parser));
     }
     if (!parser.positionalArguments().isEmpty()) {
-        return fail(QStringLiteral("unexpected argument %1 (see --help)")
+        return fail(CommandLine::tr("unexpected argument %1 (see --help)")
                         .arg(quoted(parser.positionalArguments().first())));
     }
     if (hasStrayDoubleDash(arguments)) {
-        return fail(QStringLiteral("unexpected argument '--' (see --help)"));
+        return fail(CommandLine::tr("unexpected argument %1 (see --help)")
+                        .arg(quoted(QStringLiteral("--"))));
     }
 
     for (const QString& value : parser.values(options.seed)) {
@@ -169,7 +174,7 @@ CommandLine CommandLine::parse(const QStringList& arguments) {
                                                   [](QChar c) { return c >= u'0' && c <= u'9'; });
         const qulonglong seed = ok ? value.toULongLong(&ok) : 0;
         if (!ok) {
-            return fail(QStringLiteral("--seed %1 is not a whole number from 0 to %2")
+            return fail(CommandLine::tr("--seed %1 is not a whole number from 0 to %2")
                             .arg(quoted(value))
                             .arg(std::numeric_limits<std::uint64_t>::max()));
         }
@@ -179,7 +184,7 @@ CommandLine CommandLine::parse(const QStringList& arguments) {
          {std::pair(&options.render, &line.renderPath), std::pair(&options.data, &line.dataPath)}) {
         for (const QString& value : parser.values(*option)) {
             if (value.isEmpty()) {
-                return fail(QStringLiteral("--%1 needs a file name").arg(option->names().first()));
+                return fail(CommandLine::tr("--%1 needs a file name").arg(option->names().first()));
             }
             *path = value;
             line.mode = Mode::Render;
@@ -192,7 +197,7 @@ CommandLine CommandLine::parse(const QStringList& arguments) {
             std::begin(Scene::photonsRows), std::end(Scene::photonsRows),
             [&line](const Scene::PhotonsRow& row) { return row.photons == line.photons; });
         if (!ok || !offered) {
-            return fail(QStringLiteral("--photons %1 is not one of %2")
+            return fail(CommandLine::tr("--photons %1 is not one of %2")
                             .arg(quoted(value), Scene::offeredPhotons()));
         }
     }
@@ -200,7 +205,7 @@ CommandLine CommandLine::parse(const QStringList& arguments) {
         bool ok = false;
         line.slowdown = value.toInt(&ok);
         if (!ok || line.slowdown < 1 || line.slowdown > 3) {
-            return fail(QStringLiteral("--slowdown %1 is not one of 1, 2, 3").arg(quoted(value)));
+            return fail(CommandLine::tr("--slowdown %1 is not one of 1, 2, 3").arg(quoted(value)));
         }
     }
     for (const QString& value : parser.values(options.scale)) {
@@ -209,14 +214,14 @@ CommandLine CommandLine::parse(const QStringList& arguments) {
         // Written as "ok and in range" so that NaN fails too.
         if (!(ok && line.scale >= 0.5 && line.scale <= 4)) {
             return fail(
-                QStringLiteral("--scale %1 is not a number from 0.5 to 4").arg(quoted(value)));
+                CommandLine::tr("--scale %1 is not a number from 0.5 to 4").arg(quoted(value)));
         }
     }
     line.expected = parser.isSet(options.expected);
     for (const QCommandLineOption* renderOnly :
          {&options.photons, &options.slowdown, &options.scale, &options.expected}) {
         if (line.mode == Mode::Window && parser.isSet(*renderOnly)) {
-            return fail(QStringLiteral("--%1 goes only with --render or --data")
+            return fail(CommandLine::tr("--%1 goes only with --render or --data")
                             .arg(renderOnly->names().first()));
         }
     }
@@ -241,11 +246,11 @@ QString CommandLine::helpText() {
     QCommandLineParser parser;
     const Described options(parser);
     // Qt's usage line names the program by the path it was started with; these name it plainly.
-    const QString usage = QStringLiteral(
+    const QString usage = CommandLine::tr(
         "Usage: slitwise [options]\n"
         "       slitwise [--render FILE.png] [--data FILE.csv] [--photons N] [--slowdown S]\n"
         "                [--scale Z] [--expected] [--seed N]\n");
-    return usage + parser.helpText().section(QLatin1Char('\n'), 1) + QString::fromLatin1(epilogue);
+    return usage + parser.helpText().section(QLatin1Char('\n'), 1) + epilogue();
 }
 
 void CommandLine::showHelpAll() {

@@ -5,6 +5,7 @@
 
 #include "FormFields.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -12,6 +13,8 @@
 #include <optional>
 
 class CommandLine {
+    Q_DECLARE_TR_FUNCTIONS(CommandLine)
+
 public:
     enum class Mode { Window, Render, Help, HelpAll, Version };
 

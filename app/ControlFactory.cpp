@@ -6,24 +6,83 @@
 
 #include "AccessibleControls.h"
 #include "ControlTable.h"
+#include "Scene.h"
 #include "ZoomLayout.h"
 
+#include <QCoreApplication>
 #include <QFont>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPalette>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionButton>
 
 #include <algorithm>
 #include <vector>
 
 namespace {
 
+// A row's caption, spoken name and description in the user's language. A photons-per-dot
+// button's come from its number, written as the user's locale writes numbers.
+struct RowTexts {
+    QString text;
+    QString name;
+    QString description;
+};
+
+RowTexts textsOf(const ControlRow& row) {
+    if (row.photonsRow < 0) {
+        const auto translated = [](const char* text) {
+            return QCoreApplication::translate("ControlTable", text);
+        };
+        return {translated(row.text), translated(row.accessibleName),
+                translated(row.accessibleDescription)};
+    }
+    const int photons = Scene::photonsRows[row.photonsRow].photons;
+    const QString number = QLocale().toString(photons);
+    if (photons == 1) {
+        return {number, ControlFactory::tr("1 photon per dot"),
+                ControlFactory::tr("Sends 1 photon to each detector point")};
+    }
+    return {number, ControlFactory::tr("%1 photons per dot").arg(number),
+            ControlFactory::tr("Sends %1 photons to each detector point").arg(number)};
+}
+
+// The width, in pixels, that shows the whole of a control's caption in its font: what the style
+// leaves around the text, as at its present width, plus the text.
+int widthForText(const QWidget* widget) {
+    const QFontMetrics metrics(widget->font());
+    const auto around = [widget](QStyle::SubElement element, const QStyleOption& option) {
+        return widget->width() - widget->style()->subElementRect(element, &option, widget).width();
+    };
+    if (const auto* button = qobject_cast<const QPushButton*>(widget)) {
+        QStyleOptionButton option;
+        option.initFrom(button);
+        return metrics.horizontalAdvance(button->text()) +
+               around(QStyle::SE_PushButtonContents, option);
+    }
+    if (const auto* frame = qobject_cast<const QGroupBox*>(widget)) {
+        // The title stands in from both edges by the frame's rounding.
+        return metrics.horizontalAdvance(frame->title()) + 2 * metrics.averageCharWidth();
+    }
+    if (const auto* label = qobject_cast<const QLabel*>(widget)) {
+        return metrics.horizontalAdvance(label->text());
+    }
+    if (const auto* edit = qobject_cast<const QLineEdit*>(widget)) {
+        // A line edit keeps 2 pixels on each side of its text.
+        return metrics.horizontalAdvance(edit->text()) + 4;
+    }
+    return 0;
+}
+
 QWidget* makeWidget(const ControlRow& row, QWidget* parent) {
-    const QString text = QString::fromUtf8(row.text);
+    const QString text = textsOf(row).text;
     switch (row.kind) {
     case ControlKind::ScrollBar: {
         auto* bar = new QScrollBar(Qt::Horizontal, parent);
@@ -126,8 +185,9 @@ QWidget* ControlFactory::create(const ControlRow& row, QWidget* parent) {
     if (row.kind == ControlKind::OptionButton) {
         AccessibleControls::orderForReading(parent);
     }
-    widget->setAccessibleName(QString::fromUtf8(row.accessibleName));
-    widget->setAccessibleDescription(QString::fromUtf8(row.accessibleDescription));
+    const RowTexts texts = textsOf(row);
+    widget->setAccessibleName(texts.name);
+    widget->setAccessibleDescription(texts.description);
     widget->setVisible(false);
     return widget;
 }
@@ -139,5 +199,10 @@ void ControlFactory::place(QWidget* widget, const ControlRow& row, double zoom, 
         QFont font = widget->font();
         font.setPixelSize(ZoomLayout::fontPixels(row.font->points, zoom));
         widget->setFont(font);
+    }
+    // A translated caption that the design's box would cut grows the box to the right, just
+    // enough; the English texts fit their boxes as designed.
+    if (textsOf(row).text != QString::fromUtf8(row.text)) {
+        widget->resize(std::max(widget->width(), widthForText(widget)), widget->height());
     }
 }

@@ -2,6 +2,7 @@
 // kind, with the row's text, geometry, colours, font and visibility.
 #pragma once
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QPoint>
 #include <QString>
@@ -10,6 +11,8 @@ class QWidget;
 struct ControlRow;
 
 class ControlFactory {
+    Q_DECLARE_TR_FUNCTIONS(ControlFactory)
+
 public:
     // The widget, a child of parent, not yet shown (the window shows what the table says).
     static QWidget* create(const ControlRow& row, QWidget* parent);

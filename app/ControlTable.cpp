@@ -2,6 +2,9 @@
 // character set, which Qt's Unicode text needs no setting for.
 #include "ControlTable.h"
 
+#include "Scene.h"
+
+#include <QCoreApplication>
 #include <QString>
 
 namespace {
@@ -15,6 +18,9 @@ constexpr ControlFont captionFont{"Times New Roman", "Liberation Serif", 12, tru
 constexpr ControlFont titleFont{"Times New Roman", "Liberation Serif", 15.75, true};
 constexpr ControlFont buttonFont{"Times New Roman", "Liberation Serif", 14.25, true};
 constexpr ControlFont photonFont{"MS Sans Serif", "Liberation Sans", 9.75, false};
+// What a screen reader says of each caption of the drawing.
+constexpr const char* shownCaption =
+    QT_TRANSLATE_NOOP("ControlTable", "Caption of the drawing, shown once a run has ended");
 
 const ControlRow table[] = {
     {.name = "HScroll1",
@@ -22,9 +28,10 @@ const ControlRow table[] = {
      .geometry = {216, 24, 161, 17},
      .tabIndex = 26,
      .shown = true,
-     .accessibleName = "Slowdown",
-     .accessibleDescription =
-         "How many times each photon's animation is repeated in the next run, 1 to 3"},
+     .accessibleName = QT_TRANSLATE_NOOP("ControlTable", "Slowdown"),
+     .accessibleDescription = QT_TRANSLATE_NOOP(
+         "ControlTable",
+         "How many times each photon's animation is repeated in the next run, 1 to 3")},
     {.name = "frmAnimace",
      .kind = K::Frame,
      .text = "Animace",
@@ -60,49 +67,49 @@ const ControlRow table[] = {
      .tabIndex = 21},
     {.name = "nPravděpodobnost",
      .kind = K::TextField,
-     .text = "Interference pattern (probability)",
+     .text = QT_TRANSLATE_NOOP("ControlTable", "Interference pattern (probability)"),
      .geometry = {528, 40, 233, 19},
      .backColour = grey,
      .font = captionFont,
      .tabIndex = 20,
-     .accessibleName = "Interference pattern (probability)",
-     .accessibleDescription = "Caption of the drawing, shown once a run has ended"},
+     .accessibleName = QT_TRANSLATE_NOOP("ControlTable", "Interference pattern (probability)"),
+     .accessibleDescription = shownCaption},
     {.name = "nSoučet",
      .kind = K::TextField,
-     .text = "Vector sum",
+     .text = QT_TRANSLATE_NOOP("ControlTable", "Vector sum"),
      .geometry = {400, 40, 113, 17},
      .backColour = grey,
      .font = captionFont,
      .tabIndex = 19,
-     .accessibleName = "Vector sum",
-     .accessibleDescription = "Caption of the drawing, shown once a run has ended"},
+     .accessibleName = QT_TRANSLATE_NOOP("ControlTable", "Vector sum"),
+     .accessibleDescription = shownCaption},
     {.name = "nDetektor",
      .kind = K::TextField,
-     .text = "detector",
+     .text = QT_TRANSLATE_NOOP("ControlTable", "detector"),
      .geometry = {288, 40, 89, 25},
      .backColour = grey,
      .font = captionFont,
      .tabIndex = 18,
-     .accessibleName = "detector",
-     .accessibleDescription = "Caption of the drawing, shown once a run has ended"},
+     .accessibleName = QT_TRANSLATE_NOOP("ControlTable", "detector"),
+     .accessibleDescription = shownCaption},
     {.name = "nClona",
      .kind = K::TextField,
-     .text = "Shield with double slit",
+     .text = QT_TRANSLATE_NOOP("ControlTable", "Shield with double slit"),
      .geometry = {72, 40, 161, 25},
      .backColour = grey,
      .font = captionFont,
      .tabIndex = 17,
-     .accessibleName = "Shield with double slit",
-     .accessibleDescription = "Caption of the drawing, shown once a run has ended"},
+     .accessibleName = QT_TRANSLATE_NOOP("ControlTable", "Shield with double slit"),
+     .accessibleDescription = shownCaption},
     {.name = "nZdroj",
      .kind = K::TextField,
-     .text = "Source",
+     .text = QT_TRANSLATE_NOOP("ControlTable", "Source"),
      .geometry = {40, 312, 57, 19},
      .backColour = grey,
      .font = captionFont,
      .tabIndex = 16,
-     .accessibleName = "Source",
-     .accessibleDescription = "Caption of the drawing, shown once a run has ended"},
+     .accessibleName = QT_TRANSLATE_NOOP("ControlTable", "Source"),
+     .accessibleDescription = shownCaption},
     {.name = "nTitul",
      .kind = K::TextField,
      .text = "Slitwise",
@@ -112,84 +119,74 @@ const ControlRow table[] = {
      .tabIndex = 15,
      .shown = true,
      .accessibleName = "Slitwise",
-     .accessibleDescription =
-         "The double-slit experiment with single photons, shown with phase arrows"},
+     .accessibleDescription = QT_TRANSLATE_NOOP(
+         "ControlTable",
+         "The double-slit experiment with single photons, shown with phase arrows")},
     {.name = "frmPočetFotonů",
      .kind = K::Frame,
-     .text = "Photons per dot",
+     .text = QT_TRANSLATE_NOOP("ControlTable", "Photons per dot"),
      .geometry = {16, 72, 121, 121},
      .backColour = grey,
      .font = frameFont,
      .tabIndex = 8,
      .shown = true,
-     .accessibleName = "Photons per dot",
-     .accessibleDescription = "How many photons are sent to each detector point"},
+     .accessibleName = QT_TRANSLATE_NOOP("ControlTable", "Photons per dot"),
+     .accessibleDescription =
+         QT_TRANSLATE_NOOP("ControlTable", "How many photons are sent to each detector point")},
     {.name = "opFot100",
      .kind = K::OptionButton,
      .parent = "frmPočetFotonů",
-     .text = "100",
+     .photonsRow = 4, // 100
      .geometry = {56, 80, 49, 13},
      .backColour = grey,
      .font = photonFont,
      .tabIndex = 14,
-     .shown = true,
-     .accessibleName = "100 photons per dot",
-     .accessibleDescription = "Sends 100 photons to each detector point"},
+     .shown = true},
     {.name = "opfot500",
      .kind = K::OptionButton,
      .parent = "frmPočetFotonů",
-     .text = "500",
+     .photonsRow = 5, // 500
      .geometry = {72, 96, 41, 17},
      .backColour = grey,
      .font = photonFont,
      .tabIndex = 13,
-     .shown = true,
-     .accessibleName = "500 photons per dot",
-     .accessibleDescription = "Sends 500 photons to each detector point"},
+     .shown = true},
     {.name = "op50",
      .kind = K::OptionButton,
      .parent = "frmPočetFotonů",
-     .text = "50",
+     .photonsRow = 3, // 50
      .geometry = {40, 64, 41, 13},
      .backColour = grey,
      .font = photonFont,
      .tabIndex = 12,
-     .shown = true,
-     .accessibleName = "50 photons per dot",
-     .accessibleDescription = "Sends 50 photons to each detector point"},
+     .shown = true},
     {.name = "opFot10",
      .kind = K::OptionButton,
      .parent = "frmPočetFotonů",
-     .text = "10",
+     .photonsRow = 2, // 10
      .geometry = {32, 48, 41, 17},
      .backColour = grey,
      .font = photonFont,
      .tabIndex = 11,
-     .shown = true,
-     .accessibleName = "10 photons per dot",
-     .accessibleDescription = "Sends 10 photons to each detector point"},
+     .shown = true},
     {.name = "opFot5",
      .kind = K::OptionButton,
      .parent = "frmPočetFotonů",
-     .text = "5",
+     .photonsRow = 1, // 5
      .geometry = {16, 32, 57, 13},
      .backColour = grey,
      .font = photonFont,
      .tabIndex = 10,
-     .shown = true,
-     .accessibleName = "5 photons per dot",
-     .accessibleDescription = "Sends 5 photons to each detector point"},
+     .shown = true},
     {.name = "opFot1",
      .kind = K::OptionButton,
      .parent = "frmPočetFotonů",
-     .text = "1",
+     .photonsRow = 0, // 1
      .geometry = {8, 16, 33, 17},
      .backColour = grey,
      .font = photonFont,
      .tabIndex = 9,
-     .shown = true,
-     .accessibleName = "1 photon per dot",
-     .accessibleDescription = "Sends 1 photon to each detector point"},
+     .shown = true},
     {.name = "nRozptyl",
      .kind = K::TextField,
      .text = "RozptylFaze",
@@ -198,25 +195,27 @@ const ControlRow table[] = {
      .tabIndex = 6},
     {.name = "cmdUnload",
      .kind = K::PushButton,
-     .text = "Exit",
+     .text = QT_TRANSLATE_NOOP("ControlTable", "Exit"),
      .geometry = {688, 8, 81, 25},
      .backColour = grey,
      .font = buttonFont,
      .tabIndex = 5,
      .shown = true,
-     .accessibleName = "Exit",
-     .accessibleDescription = "Closes the window and ends the program"},
+     .accessibleName = QT_TRANSLATE_NOOP("ControlTable", "Exit"),
+     .accessibleDescription =
+         QT_TRANSLATE_NOOP("ControlTable", "Closes the window and ends the program")},
     {.name = "cmdStart",
      .kind = K::PushButton,
-     .text = "Start",
+     .text = QT_TRANSLATE_NOOP("ControlTable", "Start"),
      .geometry = {584, 8, 73, 25},
      .backColour = grey,
      .font = buttonFont,
      .tabIndex = 4,
      .shown = true,
-     .accessibleName = "Start",
-     .accessibleDescription =
-         "Draws the apparatus and builds the interference pattern photon by photon"},
+     .accessibleName = QT_TRANSLATE_NOOP("ControlTable", "Start"),
+     .accessibleDescription = QT_TRANSLATE_NOOP(
+         "ControlTable",
+         "Draws the apparatus and builds the interference pattern photon by photon")},
     {.name = "nVzdalenost",
      .kind = K::TextField,
      .text = "nVzdalenost",
@@ -243,25 +242,26 @@ const ControlRow table[] = {
      .tabIndex = 0},
     {.name = "labKlepnete",
      .kind = K::Label,
-     .text = "Please press button Start",
+     .text = QT_TRANSLATE_NOOP("ControlTable", "Please press button Start"),
      .geometry = {192, 312, 385, 41},
      .backColour = grey,
      .font = titleFont,
      .tabIndex = 7,
      .shown = true,
-     .accessibleName = "Please press button Start",
-     .accessibleDescription = "What to do first"},
+     .accessibleName = QT_TRANSLATE_NOOP("ControlTable", "Please press button Start"),
+     .accessibleDescription = QT_TRANSLATE_NOOP("ControlTable", "What to do first")},
 };
 
 const ControlRow paused{.name = "pausedCaption",
                         .kind = K::Label,
-                        .text = "Paused",
-                        .geometry = {500, 8, 80, 25},
+                        .text = QT_TRANSLATE_NOOP("ControlTable", "Paused"),
+                        .geometry = {490, 8, 86, 25},
                         .backColour = grey,
                         .font = captionFont,
                         .tabIndex = 27, // after the design's controls; a label takes no focus
-                        .accessibleName = "Paused",
-                        .accessibleDescription = "The run waits; P resumes it, N does one photon"};
+                        .accessibleName = QT_TRANSLATE_NOOP("ControlTable", "Paused"),
+                        .accessibleDescription = QT_TRANSLATE_NOOP(
+                            "ControlTable", "The run waits; P resumes it, N does one photon")};
 
 } // namespace
 
@@ -271,6 +271,19 @@ std::span<const ControlRow> ControlTable::controls() {
 
 const ControlRow& ControlTable::pausedCaption() {
     return paused;
+}
+
+int ControlTable::photonsOf(const char* buttonName) {
+    return Scene::photonsRows[find(QString::fromUtf8(buttonName))->photonsRow].photons;
+}
+
+const char* ControlTable::buttonFor(int photons) {
+    for (const ControlRow& row : table) {
+        if (row.photonsRow >= 0 && Scene::photonsRows[row.photonsRow].photons == photons) {
+            return row.name;
+        }
+    }
+    return nullptr;
 }
 
 const ControlRow* ControlTable::find(const QString& name) {

@@ -1,5 +1,6 @@
 // The window's 27 controls as data: kind, parent, text, geometry, colours, font, tab order and
-// visibility, in the order the window creates them.
+// visibility, in the order the window creates them. Texts a user reads are in English, marked
+// for translation in the context "ControlTable".
 #pragma once
 
 #include <QRect>
@@ -22,8 +23,11 @@ struct ControlRow {
     const char* name; // the object name, UTF-8
     ControlKind kind;
     const char* parent = nullptr; // the frame it stands in, or nullptr for the window
-    const char* text = "";        // caption or design text, UTF-8
-    QRect geometry;               // pixels, relative to the parent
+    const char* text = "";        // caption or design text, UTF-8, in English where it is read
+    // A photons-per-dot button's row of the scales table, whose number is its caption and what
+    // it chooses; -1 for any other control.
+    int photonsRow = -1;
+    QRect geometry; // pixels, relative to the parent
     std::optional<QRgb> backColour = std::nullopt;
     std::optional<ControlFont> font = std::nullopt;
     int tabIndex;
@@ -41,4 +45,7 @@ public:
     // controls, and hidden until a run is paused.
     static const ControlRow& pausedCaption();
     static const ControlRow* find(const QString& name);
+    // The photons per dot a photons-per-dot button chooses, and the button that chooses a value.
+    static int photonsOf(const char* buttonName);
+    static const char* buttonFor(int photons);
 };

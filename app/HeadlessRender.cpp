@@ -3,6 +3,7 @@
 #include "HeadlessRender.h"
 
 #include "CommandLine.h"
+#include "ControlTable.h"
 #include "PictureActions.h"
 #include "PictureExport.h"
 #include "StartupMessages.h"
@@ -17,7 +18,8 @@ namespace {
 
 int refuse(const QString& path, const QString& why) {
     StartupMessages::discard();
-    std::fprintf(stderr, "slitwise: cannot write '%s': %s\n", qPrintable(path), qPrintable(why));
+    std::fprintf(stderr, "%s\n",
+                 qPrintable(HeadlessRender::tr("slitwise: cannot write '%1': %2").arg(path, why)));
     return 2;
 }
 
@@ -35,13 +37,8 @@ int HeadlessRender::run(const CommandLine& line) {
     frmSlitwise window(line.seed);
     window.zoomTo(line.scale);
     window.setExpectedShown(line.expected);
-    // The photons-per-dot button is the one captioned with the number.
-    const auto* frame = window.findChild<QWidget*>(QString::fromUtf8("frmPočetFotonů"));
-    for (QAbstractButton* button : frame->findChildren<QAbstractButton*>()) {
-        if (button->text() == QString::number(line.photons)) {
-            button->click();
-        }
-    }
+    window.findChild<QAbstractButton*>(QString::fromUtf8(ControlTable::buttonFor(line.photons)))
+        ->click();
     window.findChild<QScrollBar*>(QStringLiteral("HScroll1"))->setValue(line.slowdown);
     window.cmdStart_Click();
     window.finishRun();

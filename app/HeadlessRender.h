@@ -2,9 +2,13 @@
 // with its captions, as CSV data of its detector points, or both.
 #pragma once
 
+#include <QCoreApplication>
+
 class CommandLine;
 
 class HeadlessRender {
+    Q_DECLARE_TR_FUNCTIONS(HeadlessRender)
+
 public:
     // Needs a QApplication (on any platform, the offscreen one will do). Returns the exit
     // status: 0 when the file was written, 2 with one line on stderr when it could not be, any

@@ -34,8 +34,8 @@ void PictureActions::askWhereToSave(const QString& objectName, const QString& ti
 
 void PictureActions::requestSave() {
     const QImage picture = window_.composedPicture();
-    askWhereToSave(QStringLiteral("saveDialog"), QStringLiteral("Save picture"),
-                   suggestedFileName(), QStringLiteral("PNG images (*.png)"),
+    askWhereToSave(QStringLiteral("saveDialog"), tr("Save picture"), suggestedFileName(),
+                   tr("PNG images (*.png)"),
                    [this, picture](const QString& path) { savePicture(picture, path); });
 }
 
@@ -43,9 +43,8 @@ void PictureActions::requestExport() {
     if (!hasData()) {
         return;
     }
-    askWhereToSave(QStringLiteral("exportDialog"), QStringLiteral("Export data"),
-                   suggestedDataName(), QStringLiteral("CSV files (*.csv)"),
-                   [this](const QString& path) { exportData(path); });
+    askWhereToSave(QStringLiteral("exportDialog"), tr("Export data"), suggestedDataName(),
+                   tr("CSV files (*.csv)"), [this](const QString& path) { exportData(path); });
 }
 
 bool PictureActions::savePicture(const QImage& picture, const QString& path) {
@@ -53,7 +52,7 @@ bool PictureActions::savePicture(const QImage& picture, const QString& path) {
     if (PictureExport::save(picture, path, &why)) {
         return true;
     }
-    reportFailure(QStringLiteral("picture"), path, why);
+    reportFailure(tr("The picture could not be saved to \"%1\": %2.").arg(path, why));
     return false;
 }
 
@@ -71,14 +70,12 @@ bool PictureActions::exportData(const QString& path) {
     if (PictureExport::write(dataCsv(), path, &why)) {
         return true;
     }
-    reportFailure(QStringLiteral("data"), path, why);
+    reportFailure(tr("The data could not be saved to \"%1\": %2.").arg(path, why));
     return false;
 }
 
-void PictureActions::reportFailure(const QString& what, const QString& path, const QString& why) {
-    window_.showMessage(
-        QStringLiteral("saveMessage"),
-        QStringLiteral("The %1 could not be saved to \"%2\": %3.").arg(what, path, why));
+void PictureActions::reportFailure(const QString& message) {
+    window_.showMessage(QStringLiteral("saveMessage"), message);
 }
 
 void PictureActions::copyPicture() {

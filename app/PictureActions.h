@@ -38,7 +38,7 @@ private:
     // A dialog that asks for a file name to save under, and calls `save` with it.
     void askWhereToSave(const QString& objectName, const QString& title, const QString& suggestion,
                         const QString& filter, const std::function<void(const QString&)>& save);
-    void reportFailure(const QString& what, const QString& path, const QString& why);
+    void reportFailure(const QString& message);
 
     frmSlitwise& window_;
     QString photons_;

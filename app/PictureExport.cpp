@@ -20,20 +20,20 @@ QString PictureExport::refusal(const QString& path) {
     const QFileInfo target(path);
     const QFileInfo folder(target.absolutePath());
     if (!folder.isDir()) {
-        return QStringLiteral("the folder does not exist");
+        return tr("the folder does not exist");
     }
     // Also on the permission bits: a process run as root passes the access check of any folder.
     const QFileDevice::Permissions anyWrite =
         QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
     if (!folder.isWritable() || !(folder.permissions() & anyWrite)) {
-        return QStringLiteral("the folder is not writable");
+        return tr("the folder is not writable");
     }
     if (target.isDir()) {
-        return QStringLiteral("it is a folder");
+        return tr("it is a folder");
     }
     // Checked on the permission bits, because a process run as root may write anything.
     if (target.exists() && !(target.permissions() & QFileDevice::WriteOwner)) {
-        return QStringLiteral("the file is read-only");
+        return tr("the file is read-only");
     }
     return {};
 }
@@ -49,7 +49,7 @@ bool PictureExport::save(const QImage& picture, const QString& path, QString* wh
     QBuffer buffer(&encoded);
     buffer.open(QIODevice::WriteOnly);
     if (!picture.save(&buffer, "PNG")) {
-        *why = QStringLiteral("the picture could not be encoded");
+        *why = tr("the picture could not be encoded");
         return false;
     }
     return write(encoded, path, why);

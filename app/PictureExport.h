@@ -2,12 +2,15 @@
 // for handouts and for repeating a run.
 #pragma once
 
+#include <QCoreApplication>
 #include <QImage>
 #include <QString>
 
 #include <cstdint>
 
 class PictureExport {
+    Q_DECLARE_TR_FUNCTIONS(PictureExport)
+
 public:
     // For example slitwise-50-photons-seed-1234.png.
     static QString suggestedName(const QString& photonsPerDot, std::uint64_t seed);

@@ -16,31 +16,28 @@
 WindowActions::WindowActions(frmSlitwise& window)
     : QObject(&window), window_(window), menu_(new QMenu(&window)) {
     menu_->setObjectName(QStringLiteral("contextMenu"));
-    connect(add("startAction", QStringLiteral("Start"), QKeySequence(Qt::Key_F5)),
-            &QAction::triggered, this,
+    connect(add("startAction", tr("Start"), QKeySequence(Qt::Key_F5)), &QAction::triggered, this,
             [this] { window_.findChild<QAbstractButton*>(QStringLiteral("cmdStart"))->click(); });
-    pause_ = add("pauseAction", QStringLiteral("Pause"), QKeySequence(Qt::Key_P));
+    pause_ = add("pauseAction", tr("Pause"), QKeySequence(Qt::Key_P));
     connect(pause_, &QAction::triggered, &window_, &frmSlitwise::togglePause);
-    next_ = add("nextPhotonAction", QStringLiteral("Next photon"), QKeySequence(Qt::Key_N));
+    next_ = add("nextPhotonAction", tr("Next photon"), QKeySequence(Qt::Key_N));
     connect(next_, &QAction::triggered, &window_, &frmSlitwise::nextPhoton);
-    expected_ =
-        add("expectedAction", QStringLiteral("Show expected pattern"), QKeySequence(Qt::Key_E));
+    expected_ = add("expectedAction", tr("Show expected pattern"), QKeySequence(Qt::Key_E));
     expected_->setCheckable(true);
     connect(expected_, &QAction::toggled, &window_, &frmSlitwise::setExpectedShown);
-    fullScreen_ = add("fullScreenAction", QStringLiteral("Full screen"), QKeySequence(Qt::Key_F11));
+    fullScreen_ = add("fullScreenAction", tr("Full screen"), QKeySequence(Qt::Key_F11));
     fullScreen_->setCheckable(true);
     connect(fullScreen_, &QAction::triggered, &window_, &frmSlitwise::toggleFullScreen);
     menu_->addSeparator();
-    connect(add("saveAction", QStringLiteral("Save picture…"), QKeySequence::Save),
-            &QAction::triggered, &window_.pictureActions(), &PictureActions::requestSave);
-    connect(add("copyAction", QStringLiteral("Copy picture"), QKeySequence::Copy),
-            &QAction::triggered, &window_.pictureActions(), &PictureActions::copyPicture);
-    export_ =
-        add("exportAction", QStringLiteral("Export data…"), QKeySequence(Qt::CTRL | Qt::Key_E));
+    connect(add("saveAction", tr("Save picture…"), QKeySequence::Save), &QAction::triggered,
+            &window_.pictureActions(), &PictureActions::requestSave);
+    connect(add("copyAction", tr("Copy picture"), QKeySequence::Copy), &QAction::triggered,
+            &window_.pictureActions(), &PictureActions::copyPicture);
+    export_ = add("exportAction", tr("Export data…"), QKeySequence(Qt::CTRL | Qt::Key_E));
     connect(export_, &QAction::triggered, &window_.pictureActions(),
             &PictureActions::requestExport);
     menu_->addSeparator();
-    connect(add("aboutAction", QStringLiteral("About this picture"), QKeySequence::HelpContents),
+    connect(add("aboutAction", tr("About this picture"), QKeySequence::HelpContents),
             &QAction::triggered, this, &WindowActions::showAbout);
     // Esc leaves full screen; it is no entry of the menu.
     auto* leave = new QAction(&window_);
@@ -74,7 +71,7 @@ QMenu& WindowActions::menu() {
 
 void WindowActions::refresh() {
     pause_->setEnabled(window_.isRunning());
-    pause_->setText(window_.isPaused() ? QStringLiteral("Resume") : QStringLiteral("Pause"));
+    pause_->setText(window_.isPaused() ? tr("Resume") : tr("Pause"));
     next_->setEnabled(window_.isPaused());
     export_->setEnabled(window_.pictureActions().hasData());
     // Set without a signal: the window is already as the check says.
@@ -87,7 +84,7 @@ void WindowActions::showAbout() {
     if (!about_) {
         auto* dialog = new QDialog(&window_);
         dialog->setObjectName(QStringLiteral("aboutWindow"));
-        dialog->setWindowTitle(QStringLiteral("About this picture"));
+        dialog->setWindowTitle(tr("About this picture"));
         dialog->setAttribute(Qt::WA_DeleteOnClose);
         auto* text = new QTextBrowser(dialog);
         text->setOpenExternalLinks(true);

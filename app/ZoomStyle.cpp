@@ -17,8 +17,11 @@ int ZoomStyle::pixelMetric(PixelMetric metric, const QStyleOption* option,
     switch (metric) {
     case PM_ExclusiveIndicatorWidth:
     case PM_ExclusiveIndicatorHeight:
-    case PM_RadioButtonLabelSpacing:
         return static_cast<int>(std::lround(size * zoom_));
+    case PM_RadioButtonLabelSpacing:
+        // One pixel less than the desktop's: the photons-per-dot boxes were sized for a narrower
+        // face than the one that stands in for it, and "500" would lose its last pixel.
+        return std::max(1, static_cast<int>(std::floor((size - 1) * zoom_)));
     default:
         return size;
     }

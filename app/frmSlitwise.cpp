@@ -24,14 +24,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QMessageBox>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollBar>
 
-#include <algorithm>
 #include <limits>
 
 namespace {
@@ -45,7 +43,7 @@ RandomGenerator makeGenerator(std::optional<std::uint64_t> seed) {
 frmSlitwise::frmSlitwise(std::optional<std::uint64_t> seed)
     : keyboard_(new KeyboardHandling(this)), style_(new ZoomStyle),
       pictureActions_(new PictureActions(*this)), picture_(1.0, devicePixelRatioF()),
-      random_(makeGenerator(seed)), pacer_(this) {
+      random_(makeGenerator(seed)), pacer_(this), message_(this) {
     AccessibleControls::install(this);
     setObjectName(QStringLiteral("frmSlitwise"));
     setWindowTitle(QStringLiteral("Slitwise - ") + QStringLiteral(SLITWISE_HOMEPAGE));
@@ -67,10 +65,10 @@ frmSlitwise::frmSlitwise(std::optional<std::uint64_t> seed)
     status_ = new RunStatus(this);
     connectHandlers();
     connectPicture();
-    connect(&pacer_, &RunPacer::finished, this, [this] { runEnded(); });
+    connect(&pacer_, &RunPacer::finished, this, [this] { runEnded(tr("Run finished")); });
     connect(&pacer_, &RunPacer::failed, this, [this](const QString& message) {
         showMessage(QStringLiteral("settingMessage"), message);
-        runEnded(QStringLiteral("Run failed: ") + message);
+        runEnded(tr("Run failed: %1").arg(message));
     });
     windowActions_ = new WindowActions(*this);
     Form_Load();
@@ -192,7 +190,7 @@ void frmSlitwise::togglePause() {
         pacer_.release(RunPacer::Hold::User);
     }
     pausedCaption_->setVisible(pausing);
-    setRunState(pausing ? QStringLiteral("Run paused") : QStringLiteral("Run in progress"));
+    setRunState(pausing ? tr("Run paused") : tr("Run in progress"));
 }
 
 bool frmSlitwise::isPaused() const {
@@ -215,7 +213,7 @@ void frmSlitwise::nextPhoton() {
     update(picture_.takeDirtyRegion(origin()));
     if (over) {
         pacer_.stop();
-        runEnded();
+        runEnded(tr("Run finished"));
     }
 }
 
@@ -259,7 +257,7 @@ void frmSlitwise::cmdStart_Click() {
         SettingReader(*this).checkAll();
     } catch (const SettingError& error) {
         showMessage(QStringLiteral("settingMessage"), error.message());
-        setRunState(QStringLiteral("Run failed: ") + error.message());
+        setRunState(tr("Run failed: %1").arg(error.message()));
         return;
     }
     picture_.runStarting(random_, *this);
@@ -267,7 +265,7 @@ void frmSlitwise::cmdStart_Click() {
     run_->start();
     picture_.setLiveRun(run_.get());
     pictureActions_->setPhotons(text(SettingField::PocetFotonu));
-    setRunState(QStringLiteral("Run in progress"));
+    setRunState(tr("Run in progress"));
     update(picture_.takeDirtyRegion(origin()));
     if (QScreen* screen = this->screen()) {
         pacer_.setFrameRate(screen->refreshRate());
@@ -280,22 +278,22 @@ void frmSlitwise::cmdUnload_Click() {
 }
 
 void frmSlitwise::opFot1_Click() {
-    setText(SettingField::PocetFotonu, Conversion::toText(1));
+    setText(SettingField::PocetFotonu, Conversion::toText(ControlTable::photonsOf("opFot1")));
 }
 void frmSlitwise::opFot5_Click() {
-    setText(SettingField::PocetFotonu, Conversion::toText(5));
+    setText(SettingField::PocetFotonu, Conversion::toText(ControlTable::photonsOf("opFot5")));
 }
 void frmSlitwise::opFot10_Click() {
-    setText(SettingField::PocetFotonu, Conversion::toText(10));
+    setText(SettingField::PocetFotonu, Conversion::toText(ControlTable::photonsOf("opFot10")));
 }
 void frmSlitwise::op50_Click() {
-    setText(SettingField::PocetFotonu, Conversion::toText(50));
+    setText(SettingField::PocetFotonu, Conversion::toText(ControlTable::photonsOf("op50")));
 }
 void frmSlitwise::opFot100_Click() {
-    setText(SettingField::PocetFotonu, Conversion::toText(100));
+    setText(SettingField::PocetFotonu, Conversion::toText(ControlTable::photonsOf("opFot100")));
 }
 void frmSlitwise::opfot500_Click() {
-    setText(SettingField::PocetFotonu, Conversion::toText(500));
+    setText(SettingField::PocetFotonu, Conversion::toText(ControlTable::photonsOf("opfot500")));
 }
 void frmSlitwise::opRychlá_Click() {
     setText(SettingField::Spomaleni, Conversion::toText(1));
@@ -326,12 +324,12 @@ void frmSlitwise::finishRun() {
     }
     picture_.finishRedraw();
     pacer_.stop();
-    QString state = QStringLiteral("Run finished");
+    QString state = tr("Run finished");
     try {
         run_->advance(std::numeric_limits<long long>::max());
     } catch (const SettingError& error) {
         showMessage(QStringLiteral("settingMessage"), error.message());
-        state = QStringLiteral("Run failed: ") + error.message();
+        state = tr("Run failed: %1").arg(error.message());
     }
     update(picture_.takeDirtyRegion(origin()));
     runEnded(state);
@@ -356,16 +354,7 @@ void frmSlitwise::setRunState(const QString& state) {
 }
 
 void frmSlitwise::showMessage(const QString& objectName, const QString& message) {
-    // Not modal to the application, so that nothing waits on it and the window stays usable.
-    if (message_) {
-        message_->close();
-    }
-    message_ = new QMessageBox(QMessageBox::Warning, QStringLiteral("Slitwise"), message,
-                               QMessageBox::Ok, this);
-    message_->setObjectName(objectName);
-    message_->setAttribute(Qt::WA_DeleteOnClose);
-    message_->setWindowModality(Qt::WindowModal);
-    message_->open();
+    message_.show(objectName, message);
 }
 
 QString frmSlitwise::text(SettingField which) const {
@@ -405,8 +394,6 @@ void frmSlitwise::closeEvent(QCloseEvent* event) {
     held_.clear();
     picture_.setLiveRun(nullptr);
     run_.reset();
-    if (message_) {
-        message_->close();
-    }
+    message_.close();
     event->accept();
 }

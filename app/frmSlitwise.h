@@ -9,9 +9,9 @@
 #include "PictureView.h"
 #include "RandomGenerator.h"
 #include "RunPacer.h"
+#include "WindowMessage.h"
 
 #include <QHash>
-#include <QPointer>
 #include <QWidget>
 
 #include <cstdint>
@@ -25,7 +25,6 @@ class RunStatus;
 class PhotonRun;
 class QLabel;
 class QLineEdit;
-class QMessageBox;
 class WindowActions;
 class ZoomStyle;
 
@@ -108,7 +107,7 @@ private:
     void applyZoom(double zoom);
     // Runs the handler now, or after the run when one is in progress.
     void dispatch(Handler handler);
-    void runEnded(const QString& state = QStringLiteral("Run finished"));
+    void runEnded(const QString& state);
     // The run's state, for the window's description and for screen readers, wherever the
     // focus is: "Run in progress", "Run paused", "Run finished" or why it failed.
     void setRunState(const QString& state);
@@ -129,5 +128,5 @@ private:
     std::unique_ptr<PhotonRun> run_;
     RunPacer pacer_;
     HeldClicks held_;
-    QPointer<QMessageBox> message_;
+    WindowMessage message_;
 };

@@ -4,6 +4,7 @@
 #include "CommandLine.h"
 #include "HeadlessRender.h"
 #include "StartupMessages.h"
+#include "Translations.h"
 #include "frmSlitwise.h"
 
 #include <QApplication>
@@ -44,6 +45,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("slitwise"));
     QCoreApplication::setApplicationVersion(QStringLiteral(SLITWISE_VERSION));
+    Translations::install();
 
     const CommandLine line = CommandLine::parse(QCoreApplication::arguments().mid(1));
     if (!line.error.isEmpty()) {
@@ -71,9 +73,11 @@ int main(int argc, char** argv) {
     }
     if (!canShow) {
         StartupMessages::discard();
-        std::fputs("slitwise: no display to show the window on (DISPLAY and WAYLAND_DISPLAY are "
-                   "unset); --render FILE.png makes a picture without one\n",
-                   stderr);
+        std::fprintf(stderr, "%s\n",
+                     qPrintable(QCoreApplication::translate(
+                         "main", "slitwise: no display to show the window on (DISPLAY and "
+                                 "WAYLAND_DISPLAY are unset); --render FILE.png makes a picture "
+                                 "without one")));
         return 1;
     }
     StartupMessages::release();

@@ -3,16 +3,17 @@
 
 #include "SettingReader.h"
 
+#include <QLocale>
+
 namespace {
 
 QString describe(SettingField field, const QString& text, SettingError::Reason reason) {
-    const QString quoted =
-        FormFields::name(field) + QStringLiteral(" holds \"") + text + QStringLiteral("\", which ");
     if (reason == SettingError::Reason::NotANumber) {
-        return quoted + QStringLiteral("is not a number.");
+        return SettingError::tr("%1 holds \"%2\", which is not a number.")
+            .arg(FormFields::name(field), text);
     }
-    return quoted + QStringLiteral("is out of range (at most %1 either side of 0).")
-                        .arg(SettingReader::largestMagnitude);
+    return SettingError::tr("%1 holds \"%2\", which is out of range (at most %3 either side of 0).")
+        .arg(FormFields::name(field), text, QLocale().toString(SettingReader::largestMagnitude));
 }
 
 } // namespace

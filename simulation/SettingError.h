@@ -4,9 +4,13 @@
 
 #include "FormFields.h"
 
+#include <QCoreApplication>
+
 #include <stdexcept>
 
 class SettingError : public std::runtime_error {
+    Q_DECLARE_TR_FUNCTIONS(SettingError)
+
 public:
     enum class Reason { NotANumber, OutOfRange };
 

@@ -28,11 +28,17 @@ struct Outcome {
 // Runs the program as on a machine without a display. With a runtime folder of its own Qt has
 // nothing to warn about; without one it warns, which must not reach a refusal's one line.
 Outcome runProgram(const QStringList& arguments, const QString& runtimeDir,
-                   const std::function<void()>& inChild = {}) {
+                   const std::function<void()>& inChild = {}, const QStringList& locale = {}) {
     QProcess child;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY", "XDG_RUNTIME_DIR"}) {
+    for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY", "XDG_RUNTIME_DIR",
+                             "LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"}) {
         environment.remove(QString::fromLatin1(name));
+    }
+    // The locale's variables as NAME=value; none gives the C locale, in English.
+    for (const QString& variable : locale) {
+        environment.insert(variable.section(QLatin1Char('='), 0, 0),
+                           variable.section(QLatin1Char('='), 1));
     }
     if (!runtimeDir.isEmpty()) {
         environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtimeDir);
@@ -122,6 +128,8 @@ private slots:
     void renderFollowsSeedAndSlowdown();
     void renderAtScaleTwoIsTwiceAsLarge();
     void renderCarriesCaptionsAndDataMatchesIt();
+    void languageFollowsTheEnvironment_data();
+    void languageFollowsTheEnvironment();
     void qtOptionsAreAccepted_data();
     void qtOptionsAreAccepted();
     void renderOntoAFullDiskFailsAndKeepsTheOldFile_data();
@@ -361,6 +369,33 @@ void tst_BadArguments::renderCarriesCaptionsAndDataMatchesIt() {
             qPrintable(
                 QStringLiteral("row %1: %2 black, bar %3").arg(y).arg(black).arg(row.value())));
     }
+}
+
+void tst_BadArguments::languageFollowsTheEnvironment_data() {
+    QTest::addColumn<QStringList>("locale");
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("said"); // what the output or the one error line starts with
+    const QStringList bogus = {"--bogus"};
+    QTest::newRow("LANGUAGE=cs") << QStringList{"LANGUAGE=cs"} << bogus
+                                 << "slitwise: neznámá volba '--bogus'";
+    QTest::newRow("LC_ALL in Czech")
+        << QStringList{"LC_ALL=cs_CZ.UTF-8"} << bogus << "slitwise: neznámá volba '--bogus'";
+    QTest::newRow("LANG in Czech, help")
+        << QStringList{"LANG=cs_CZ.UTF-8"} << QStringList{"--help"} << "Použití: slitwise";
+    QTest::newRow("LANGUAGE=de, no catalogue")
+        << QStringList{"LANGUAGE=de"} << bogus << "slitwise: unknown option '--bogus'";
+    QTest::newRow("no locale at all")
+        << QStringList{} << bogus << "slitwise: unknown option '--bogus'";
+}
+
+void tst_BadArguments::languageFollowsTheEnvironment() {
+    QFETCH(QStringList, locale);
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, said);
+    const Outcome outcome = runProgram(arguments, runtime_->path(), {}, locale);
+    const QString first = outcome.errorLines.isEmpty() ? QString::fromUtf8(outcome.output)
+                                                       : outcome.errorLines.first();
+    QVERIFY2(first.startsWith(said), qPrintable(first));
 }
 
 void tst_BadArguments::qtOptionsAreAccepted_data() {

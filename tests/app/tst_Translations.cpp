@@ -1,0 +1,146 @@
+// The window, its messages and the command line's help follow the language: Czech for Czech,
+// English for English or a language without a catalogue. Every Czech caption stands whole in its
+// box, in the box's font, at any zoom.
+#include "CommandLine.h"
+#include "Translations.h"
+#include "WindowActions.h"
+#include "WindowControls.h"
+#include "frmSlitwise.h"
+
+#include <QAction>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyleOption>
+#include <QTest>
+
+namespace {
+
+// The controls that show a text, and the paused caption.
+const char* const withText[] = {"nZdroj",           "nClona",         "nDetektor",   "nSoučet",
+                                "nPravděpodobnost", "nTitul",         "labKlepnete", "cmdStart",
+                                "cmdUnload",        "frmPočetFotonů", "opFot1",      "opfot500",
+                                "pausedCaption"};
+
+// The width a control leaves for its text, as Qt lays it out, and the text.
+std::pair<int, QString> roomAndText(QWidget* widget) {
+    QStyle* style = widget->style();
+    if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+        return {edit->width() - 4, edit->text()}; // a line edit keeps 2 pixels each side
+    }
+    if (auto* label = qobject_cast<QLabel*>(widget)) {
+        return {label->contentsRect().width(), label->text()};
+    }
+    if (auto* button = qobject_cast<QPushButton*>(widget)) {
+        QStyleOptionButton option;
+        option.initFrom(button);
+        return {style->subElementRect(QStyle::SE_PushButtonContents, &option, button).width(),
+                button->text()};
+    }
+    if (auto* option = qobject_cast<QRadioButton*>(widget)) {
+        QStyleOptionButton styleOption;
+        styleOption.initFrom(option);
+        return {style->subElementRect(QStyle::SE_RadioButtonContents, &styleOption, option).width(),
+                option->text()};
+    }
+    auto* frame = qobject_cast<QGroupBox*>(widget);
+    QStyleOptionGroupBox option;
+    option.initFrom(frame);
+    option.text = frame->title();
+    option.subControls = QStyle::SC_GroupBoxLabel;
+    const QRect label =
+        style->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, frame);
+    return {std::min(label.right(), frame->width() - 1) - label.left() + 1, frame->title()};
+}
+
+} // namespace
+
+class tst_Translations : public QObject {
+    Q_OBJECT
+private slots:
+    void cleanup();
+    void textsFollowTheLanguage_data();
+    void textsFollowTheLanguage();
+    void czechTextsFitTheirBoxes_data();
+    void czechTextsFitTheirBoxes();
+};
+
+void tst_Translations::cleanup() {
+    Translations::install(QLocale(QLocale::English));
+}
+
+void tst_Translations::textsFollowTheLanguage_data() {
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<bool>("catalogue");
+    QTest::addColumn<QStringList>("texts"); // Start, prompt, a name, a menu entry, a state
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("help");
+    const QStringList english = {"Start", "Please press button Start", "50 photons per dot",
+                                 "Next photon", "Run finished"};
+    const QString englishMessage = "nVzdalenost holds \"abc\", which is not a number.";
+    QTest::newRow("Czech") << "cs" << true
+                           << QStringList{"Spustit", "Stiskněte tlačítko Spustit",
+                                          "50 fotonů na bod", "Další foton", "Běh skončil"}
+                           << "nVzdalenost obsahuje „abc“, což není číslo."
+                           << "Použití: slitwise [volby]";
+    QTest::newRow("English") << "en_GB" << false << english << englishMessage
+                             << "Usage: slitwise [options]";
+    QTest::newRow("a language without a catalogue")
+        << "fr" << false << english << englishMessage << "Usage: slitwise [options]";
+}
+
+void tst_Translations::textsFollowTheLanguage() {
+    QFETCH(QString, language);
+    QFETCH(bool, catalogue);
+    QFETCH(QStringList, texts);
+    QFETCH(QString, message);
+    QFETCH(QString, help);
+    QCOMPARE(Translations::install(QLocale(language)), catalogue);
+    frmSlitwise window(1);
+    window.cmdStart_Click();
+    window.finishRun();
+    QString nextPhoton;
+    for (const QAction* entry : window.windowActions().menu().actions()) {
+        if (entry->objectName() == QStringLiteral("nextPhotonAction")) {
+            nextPhoton = entry->text();
+        }
+    }
+    QCOMPARE(QStringList({control<QPushButton>(window, "cmdStart")->text(),
+                          control<QLabel>(window, "labKlepnete")->text(),
+                          control(window, "op50")->accessibleName(), nextPhoton,
+                          window.accessibleDescription()}),
+             texts);
+    control<QLineEdit>(window, "nVzdalenost")->setText(QStringLiteral("abc"));
+    window.cmdStart_Click();
+    QCOMPARE(window.findChild<QMessageBox*>(QStringLiteral("settingMessage"))->text(), message);
+    QVERIFY(CommandLine::helpText().startsWith(help));
+}
+
+void tst_Translations::czechTextsFitTheirBoxes_data() {
+    QTest::addColumn<double>("zoom");
+    QTest::newRow("design size") << 1.0;
+    QTest::newRow("half size") << 0.5;
+    QTest::newRow("projector") << 1.86;
+}
+
+void tst_Translations::czechTextsFitTheirBoxes() {
+    QFETCH(double, zoom);
+    QVERIFY(Translations::install(QLocale(QStringLiteral("cs"))));
+    frmSlitwise window(1);
+    window.zoomTo(zoom);
+    for (const char* name : withText) {
+        QWidget* widget = control(window, name);
+        const auto [room, text] = roomAndText(widget);
+        const int needed = QFontMetrics(widget->font()).horizontalAdvance(text);
+        QVERIFY2(needed <= room, qPrintable(QStringLiteral("%1 \"%2\" needs %3 pixels, has %4")
+                                                .arg(QString::fromUtf8(name), text)
+                                                .arg(needed)
+                                                .arg(room)));
+    }
+}
+
+QTEST_MAIN(tst_Translations)
+#include "tst_Translations.moc"

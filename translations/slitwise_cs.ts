@@ -1,0 +1,487 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="cs_CZ">
+<context>
+    <name>AboutText</name>
+    <message>
+        <source>P</source>
+        <translation>P</translation>
+    </message>
+    <message>
+        <source>pause or resume the run</source>
+        <translation>pozastavit běh, nebo v něm pokračovat</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>while paused: the next photon</source>
+        <translation>během pozastavení: další foton</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <translation>E</translation>
+    </message>
+    <message>
+        <source>show or hide the expected pattern</source>
+        <translation>zobrazit nebo skrýt očekávaný obrazec</translation>
+    </message>
+    <message>
+        <source>F11, Esc</source>
+        <translation>F11, Esc</translation>
+    </message>
+    <message>
+        <source>full screen, and back</source>
+        <translation>celá obrazovka a zpět</translation>
+    </message>
+    <message>
+        <source>Ctrl+S</source>
+        <translation>Ctrl+S</translation>
+    </message>
+    <message>
+        <source>save the picture as a PNG</source>
+        <translation>uložit obrázek jako PNG</translation>
+    </message>
+    <message>
+        <source>Ctrl+C</source>
+        <translation>Ctrl+C</translation>
+    </message>
+    <message>
+        <source>copy the picture</source>
+        <translation>kopírovat obrázek</translation>
+    </message>
+    <message>
+        <source>Ctrl+E</source>
+        <translation>Ctrl+E</translation>
+    </message>
+    <message>
+        <source>export the last finished run as CSV data</source>
+        <translation>exportovat poslední dokončený běh jako data CSV</translation>
+    </message>
+    <message>
+        <source>F1</source>
+        <translation>F1</translation>
+    </message>
+    <message>
+        <source>this explanation</source>
+        <translation>toto vysvětlení</translation>
+    </message>
+    <message>
+        <source>Menu, right click</source>
+        <translation>Menu, pravé tlačítko myši</translation>
+    </message>
+    <message>
+        <source>all of the above</source>
+        <translation>vše výše uvedené</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;The source&lt;/b&gt;, the small circle on the left, sends one photon at a time. Its arrow turns as each photon leaves: the photon&apos;s phase, where its arrow starts.</source>
+        <translation>&lt;b&gt;Zdroj&lt;/b&gt;, malý kroužek vlevo, vysílá fotony jeden po druhém. Jeho šipka se natočí, když foton vyletí: je to fáze fotonu, odkud jeho šipka začíná.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;The shield with its double slit&lt;/b&gt; is the thick vertical line. Each photon goes through one of the two slits, chosen at random. The arrows piled up at the upper slit are black, those at the lower slit white.</source>
+        <translation>&lt;b&gt;Clona s dvojštěrbinou&lt;/b&gt; je silná svislá čára. Každý foton projde jednou ze dvou štěrbin, zvolenou náhodně. Šipky nakupené u horní štěrbiny jsou černé, u dolní štěrbiny bílé.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;The detector&lt;/b&gt; is the next vertical line. Each photon arrives at one detector point, and its arrow has turned by the length of its path: one turn per pixel of path.</source>
+        <translation>&lt;b&gt;Detektor&lt;/b&gt; je další svislá čára. Každý foton dopadne do jednoho bodu detektoru a jeho šipka se mezitím otočila podle délky jeho dráhy: o jedno otočení na každý pixel dráhy.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;The vector sum&lt;/b&gt;: the arrows of all the photons sent to one detector point are added head to tail. At some points the sum is drawn in green, starting on the third vertical line; it is mirrored top to bottom.</source>
+        <translation>&lt;b&gt;Součet vektorů&lt;/b&gt;: šipky všech fotonů poslaných do jednoho bodu detektoru se sčítají jedna za druhou. V některých bodech je součet nakreslen zeleně, od třetí svislé čáry; je převrácený shora dolů.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;The interference pattern&lt;/b&gt;: for each detector point a black bar on the right, as long as the squared length of its sum, which is the probability of finding a photon there. Long bars are where photons are likely to land.</source>
+        <translation>&lt;b&gt;Interferenční obrazec&lt;/b&gt;: pro každý bod detektoru černý pruh vpravo, dlouhý jako druhá mocnina délky jeho součtu, tedy pravděpodobnost, že tam foton najdeme. Dlouhé pruhy jsou tam, kam fotony pravděpodobně dopadnou.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;The expected pattern&lt;/b&gt;, shown with &lt;b&gt;E&lt;/b&gt;, is a red line through the bar length each point would have on average over many runs.</source>
+        <translation>&lt;b&gt;Očekávaný obrazec&lt;/b&gt;, zobrazený klávesou &lt;b&gt;E&lt;/b&gt;, je červená čára vedená délkou pruhu, jakou by měl každý bod v průměru přes mnoho běhů.</translation>
+    </message>
+    <message>
+        <source>About this picture</source>
+        <translation>O tomto obrázku</translation>
+    </message>
+    <message>
+        <source>Controls and keys</source>
+        <translation>Ovládání a klávesy</translation>
+    </message>
+    <message>
+        <source>The buttons on the left choose the photons per detector point; the scroll bar at the top chooses the slowdown, how many times each photon&apos;s animation is repeated. &lt;b&gt;Start&lt;/b&gt; (F5) builds the pattern; clicks made during a run are applied when it ends. &lt;b&gt;Exit&lt;/b&gt; closes the window.</source>
+        <translation>Tlačítka vlevo volí počet fotonů na bod detektoru; posuvník nahoře volí zpomalení, tedy kolikrát se animace každého fotonu opakuje. &lt;b&gt;Spustit&lt;/b&gt; (F5) sestaví obrazec; kliknutí během běhu se použijí, až běh skončí. &lt;b&gt;Konec&lt;/b&gt; zavře okno.</translation>
+    </message>
+    <message>
+        <source>Slitwise %1, free software under the MIT licence. &lt;a href=&quot;%2&quot;&gt;%2&lt;/a&gt;</source>
+        <translation>Slitwise %1, svobodný software pod licencí MIT. &lt;a href=&quot;%2&quot;&gt;%2&lt;/a&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Seed the random numbers (0 to 18446744073709551615), so that a run can be repeated exactly; without it they are seeded from the clock.</source>
+        <translation>Nastaví počáteční hodnotu náhodných čísel (0 až 18446744073709551615), aby šel běh přesně zopakovat; bez ní se nastaví podle hodin.</translation>
+    </message>
+    <message>
+        <source>Make one whole run at full speed without a window and write the 801 x 581 drawing area to FILE as a PNG.</source>
+        <translation>Provede celý běh plnou rychlostí bez okna a zapíše kreslicí plochu 801 x 581 do souboru FILE jako PNG.</translation>
+    </message>
+    <message>
+        <source>Make one whole run at full speed without a window and write its 520 detector points to FILE as CSV;
+alone or with --render.</source>
+        <translation>Provede celý běh plnou rychlostí bez okna a zapíše jeho 520 bodů detektoru do souboru FILE jako CSV;
+samostatně nebo s --render.</translation>
+    </message>
+    <message>
+        <source>With --render or --data: photons per detector point,
+one of %1 (default %2).</source>
+        <translation>S --render nebo --data: počet fotonů na bod detektoru,
+jedna z hodnot %1 (výchozí %2).</translation>
+    </message>
+    <message>
+        <source>With --render or --data: slowdown, 1 to 3 (default 1).</source>
+        <translation>S --render nebo --data: zpomalení, 1 až 3 (výchozí 1).</translation>
+    </message>
+    <message>
+        <source>With --render: draw the picture Z times as large,
+from 0.5 to 4 (default 1): 801·Z x 581·Z pixels.</source>
+        <translation>S --render: nakreslí obrázek Z-krát větší,
+od 0.5 do 4 (výchozí 1): 801·Z x 581·Z pixelů.</translation>
+    </message>
+    <message>
+        <source>With --render: draw the expected pattern over the picture, in red.</source>
+        <translation>S --render: nakreslí přes obrázek očekávaný obrazec, červeně.</translation>
+    </message>
+    <message>
+        <source>Shows the double-slit experiment with single photons as phase arrows.
+Press Start to build the interference pattern bar by bar.</source>
+        <translation>Ukazuje dvojštěrbinový pokus s jednotlivými fotony jako fázové šipky.
+Stiskněte Spustit a interferenční obrazec se sestaví pruh po pruhu.</translation>
+    </message>
+    <message>
+        <source>
+Keys in the window:
+  Space, Enter     press the button that has the focus
+  F5               start a run
+  P                pause the run, or resume it
+  N                while paused: the next photon
+  E                show or hide the expected pattern
+  F11, Esc         full screen, and back
+  Ctrl+S           save the picture as a PNG
+  Ctrl+C           copy the picture
+  Ctrl+E           export the last finished run&apos;s points as CSV
+  F1               what each part of the picture is
+  Menu key         all of these in a menu, as a right click gives
+
+The standard Qt options are accepted as well, among them -platform NAME, -style NAME
+and -reverse; --help-all lists them all.
+
+Bad arguments print one line on standard error and exit with status 2.
+</source>
+        <translation>
+Klávesy v okně:
+  Mezerník, Enter  stiskne tlačítko, které má fokus
+  F5               spustí běh
+  P                pozastaví běh, nebo v něm pokračuje
+  N                během pozastavení: další foton
+  E                zobrazí nebo skryje očekávaný obrazec
+  F11, Esc         celá obrazovka a zpět
+  Ctrl+S           uloží obrázek jako PNG
+  Ctrl+C           zkopíruje obrázek
+  Ctrl+E           exportuje body posledního dokončeného běhu jako CSV
+  F1               co je která část obrázku
+  Klávesa Menu     vše z toho v nabídce, jako pravé tlačítko myši
+
+Přijímají se i standardní volby Qt, mezi nimi -platform NÁZEV, -style NÁZEV
+a -reverse; --help-all je vypíše všechny.
+
+Špatné argumenty vypíší jeden řádek na standardní chybový výstup a skončí se stavem 2.
+</translation>
+    </message>
+    <message>
+        <source>%1 takes no value</source>
+        <translation>%1 nebere žádnou hodnotu</translation>
+    </message>
+    <message>
+        <source>%1 needs a value</source>
+        <translation>%1 potřebuje hodnotu</translation>
+    </message>
+    <message>
+        <source>unknown option %1 (see --help)</source>
+        <translation>neznámá volba %1 (viz --help)</translation>
+    </message>
+    <message>
+        <source>unexpected argument %1 (see --help)</source>
+        <translation>nečekaný argument %1 (viz --help)</translation>
+    </message>
+    <message>
+        <source>--seed %1 is not a whole number from 0 to %2</source>
+        <translation>--seed %1 není celé číslo od 0 do %2</translation>
+    </message>
+    <message>
+        <source>--%1 needs a file name</source>
+        <translation>--%1 potřebuje název souboru</translation>
+    </message>
+    <message>
+        <source>--photons %1 is not one of %2</source>
+        <translation>--photons %1 není jedna z hodnot %2</translation>
+    </message>
+    <message>
+        <source>--slowdown %1 is not one of 1, 2, 3</source>
+        <translation>--slowdown %1 není jedna z hodnot 1, 2, 3</translation>
+    </message>
+    <message>
+        <source>--scale %1 is not a number from 0.5 to 4</source>
+        <translation>--scale %1 není číslo od 0.5 do 4</translation>
+    </message>
+    <message>
+        <source>--%1 goes only with --render or --data</source>
+        <translation>--%1 patří jen k --render nebo --data</translation>
+    </message>
+    <message>
+        <source>Usage: slitwise [options]
+       slitwise [--render FILE.png] [--data FILE.csv] [--photons N] [--slowdown S]
+                [--scale Z] [--expected] [--seed N]
+</source>
+        <translation>Použití: slitwise [volby]
+         slitwise [--render FILE.png] [--data FILE.csv] [--photons N] [--slowdown S]
+                  [--scale Z] [--expected] [--seed N]
+</translation>
+    </message>
+</context>
+<context>
+    <name>ControlFactory</name>
+    <message>
+        <source>1 photon per dot</source>
+        <translation>1 foton na bod</translation>
+    </message>
+    <message>
+        <source>Sends 1 photon to each detector point</source>
+        <translation>Pošle 1 foton do každého bodu detektoru</translation>
+    </message>
+    <message>
+        <source>%1 photons per dot</source>
+        <translation>%1 fotonů na bod</translation>
+    </message>
+    <message>
+        <source>Sends %1 photons to each detector point</source>
+        <translation>Pošle %1 fotonů do každého bodu detektoru</translation>
+    </message>
+</context>
+<context>
+    <name>ControlTable</name>
+    <message>
+        <source>Caption of the drawing, shown once a run has ended</source>
+        <translation>Popisek obrázku, zobrazí se po skončení běhu</translation>
+    </message>
+    <message>
+        <source>Slowdown</source>
+        <translation>Zpomalení</translation>
+    </message>
+    <message>
+        <source>How many times each photon&apos;s animation is repeated in the next run, 1 to 3</source>
+        <translation>Kolikrát se v příštím běhu opakuje animace každého fotonu, 1 až 3</translation>
+    </message>
+    <message>
+        <source>Interference pattern (probability)</source>
+        <translation>Interference (pravděpodobnost)</translation>
+    </message>
+    <message>
+        <source>Vector sum</source>
+        <translation>Součet vektorů</translation>
+    </message>
+    <message>
+        <source>detector</source>
+        <translation>detektor</translation>
+    </message>
+    <message>
+        <source>Shield with double slit</source>
+        <translation>Clona s dvojštěrbinou</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Zdroj</translation>
+    </message>
+    <message>
+        <source>The double-slit experiment with single photons, shown with phase arrows</source>
+        <translation>Dvojštěrbinový pokus s jednotlivými fotony, znázorněný fázovými šipkami</translation>
+    </message>
+    <message>
+        <source>Photons per dot</source>
+        <translation>Fotonů na bod</translation>
+    </message>
+    <message>
+        <source>How many photons are sent to each detector point</source>
+        <translation>Kolik fotonů se pošle do každého bodu detektoru</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Konec</translation>
+    </message>
+    <message>
+        <source>Closes the window and ends the program</source>
+        <translation>Zavře okno a ukončí program</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Spustit</translation>
+    </message>
+    <message>
+        <source>Draws the apparatus and builds the interference pattern photon by photon</source>
+        <translation>Nakreslí aparaturu a foton po fotonu sestaví interferenční obrazec</translation>
+    </message>
+    <message>
+        <source>Please press button Start</source>
+        <translation>Stiskněte tlačítko Spustit</translation>
+    </message>
+    <message>
+        <source>What to do first</source>
+        <translation>Co udělat nejdřív</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>Pozastaveno</translation>
+    </message>
+    <message>
+        <source>The run waits; P resumes it, N does one photon</source>
+        <translation>Běh čeká; P v něm pokračuje, N provede jeden foton</translation>
+    </message>
+</context>
+<context>
+    <name>HeadlessRender</name>
+    <message>
+        <source>slitwise: cannot write &apos;%1&apos;: %2</source>
+        <translation>slitwise: nelze zapsat &apos;%1&apos;: %2</translation>
+    </message>
+</context>
+<context>
+    <name>PictureActions</name>
+    <message>
+        <source>Save picture</source>
+        <translation>Uložit obrázek</translation>
+    </message>
+    <message>
+        <source>PNG images (*.png)</source>
+        <translation>Obrázky PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>Export data</source>
+        <translation>Exportovat data</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Soubory CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>The picture could not be saved to &quot;%1&quot;: %2.</source>
+        <translation>Obrázek se nepodařilo uložit do „%1“: %2.</translation>
+    </message>
+    <message>
+        <source>The data could not be saved to &quot;%1&quot;: %2.</source>
+        <translation>Data se nepodařilo uložit do „%1“: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>PictureExport</name>
+    <message>
+        <source>the folder does not exist</source>
+        <translation>složka neexistuje</translation>
+    </message>
+    <message>
+        <source>the folder is not writable</source>
+        <translation>do složky nelze zapisovat</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>je to složka</translation>
+    </message>
+    <message>
+        <source>the file is read-only</source>
+        <translation>soubor je jen pro čtení</translation>
+    </message>
+    <message>
+        <source>the picture could not be encoded</source>
+        <translation>obrázek se nepodařilo zakódovat</translation>
+    </message>
+</context>
+<context>
+    <name>SettingError</name>
+    <message>
+        <source>%1 holds &quot;%2&quot;, which is not a number.</source>
+        <translation>%1 obsahuje „%2“, což není číslo.</translation>
+    </message>
+    <message>
+        <source>%1 holds &quot;%2&quot;, which is out of range (at most %3 either side of 0).</source>
+        <translation>%1 obsahuje „%2“, což je mimo rozsah (nejvýše %3 na obě strany od 0).</translation>
+    </message>
+</context>
+<context>
+    <name>WindowActions</name>
+    <message>
+        <source>Start</source>
+        <translation>Spustit</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pozastavit</translation>
+    </message>
+    <message>
+        <source>Next photon</source>
+        <translation>Další foton</translation>
+    </message>
+    <message>
+        <source>Show expected pattern</source>
+        <translation>Zobrazit očekávaný obrazec</translation>
+    </message>
+    <message>
+        <source>Full screen</source>
+        <translation>Celá obrazovka</translation>
+    </message>
+    <message>
+        <source>Save picture…</source>
+        <translation>Uložit obrázek…</translation>
+    </message>
+    <message>
+        <source>Copy picture</source>
+        <translation>Kopírovat obrázek</translation>
+    </message>
+    <message>
+        <source>Export data…</source>
+        <translation>Exportovat data…</translation>
+    </message>
+    <message>
+        <source>About this picture</source>
+        <translation>O tomto obrázku</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Pokračovat</translation>
+    </message>
+</context>
+<context>
+    <name>frmSlitwise</name>
+    <message>
+        <source>Run finished</source>
+        <translation>Běh skončil</translation>
+    </message>
+    <message>
+        <source>Run failed: %1</source>
+        <translation>Běh selhal: %1</translation>
+    </message>
+    <message>
+        <source>Run paused</source>
+        <translation>Běh pozastaven</translation>
+    </message>
+    <message>
+        <source>Run in progress</source>
+        <translation>Běh probíhá</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>slitwise: no display to show the window on (DISPLAY and WAYLAND_DISPLAY are unset); --render FILE.png makes a picture without one</source>
+        <translation>slitwise: není displej, na kterém by se okno ukázalo (DISPLAY ani WAYLAND_DISPLAY nejsou nastaveny); --render FILE.png vytvoří obrázek i bez něj</translation>
+    </message>
+</context>
+</TS>
