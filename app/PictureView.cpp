@@ -45,6 +45,14 @@ void PictureView::runStarting(const RandomGenerator& random, const FormFields& f
     }
     record_.emplace(Record{random, FieldSnapshot(fields)});
     expected_ = ExpectedPattern::forSettings(fields);
+    // The curve through the expected bar ends, worked out once for the run rather than at every
+    // paint: a point for each whole pixel of height the detector points can take, cut off at the
+    // right edge of the drawing area as the bars are.
+    expectedCurve_.clear();
+    for (int y = ExpectedPattern::highestY; expected_ && y <= ExpectedPattern::lowestY; ++y) {
+        expectedCurve_ << QPointF(
+            std::min(Scene::patternAxisX + expected_->barLength(y), Scene::areaWidth), y);
+    }
     finalSteps_ = 0;
 }
 
@@ -174,15 +182,13 @@ QImage PictureView::composed(const QList<QWidget*>& captions, QPoint origin, boo
 }
 
 void PictureView::paintExpected(QPainter& painter, QPointF origin, double zoom) const {
-    if (!expected_) {
+    if (expectedCurve_.isEmpty()) {
         return;
     }
-    // A point for each whole pixel of height the detector points can take, cut off at the
-    // right edge of the drawing area as the bars are.
     QPolygonF curve;
-    for (int y = ExpectedPattern::highestY; y <= ExpectedPattern::lowestY; ++y) {
-        const double x = std::min(Scene::patternAxisX + expected_->barLength(y), Scene::areaWidth);
-        curve << origin + QPointF(x, y) * zoom;
+    curve.reserve(expectedCurve_.size());
+    for (const QPointF& point : std::as_const(expectedCurve_)) {
+        curve << origin + point * zoom;
     }
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);

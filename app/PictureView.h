@@ -11,6 +11,7 @@
 #include "RandomGenerator.h"
 
 #include <QObject>
+#include <QPolygonF>
 #include <QTimer>
 
 #include <memory>
@@ -43,8 +44,6 @@ public:
     // Makes the picture at the wanted size now, in one go.
     void finishRedraw();
 
-    // The expected pattern of the run on the picture, when there is one and its settings give it.
-    const std::optional<ExpectedPattern>& expected() const { return expected_; }
     // Draws the expected pattern over the picture, whose top-left stands at `origin`, at the
     // zoom: a red line through the expected bar length at each height.
     void paintExpected(QPainter& painter, QPointF origin, double zoom) const;
@@ -91,6 +90,7 @@ private:
     };
     std::optional<Record> record_;
     std::optional<ExpectedPattern> expected_;
+    QPolygonF expectedCurve_; // in design pixels; empty when there is no expected pattern
     FinishedRun lastFinished_;
     const PhotonRun* liveRun_ = nullptr;
     long long finalSteps_ = 0;

@@ -23,7 +23,6 @@ public:
     // Starts stepping the run, which must have been started and outlive the stepping.
     void start(PhotonRun& run);
     void stop();
-    bool isRunning() const { return run_ != nullptr; }
     // Stops and resumes the stepping of the run in progress; it goes on when no reason holds it.
     // Time spent held is not made up for.
     void hold(Hold reason);

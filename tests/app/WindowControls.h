@@ -3,7 +3,11 @@
 
 #include "frmSlitwise.h"
 
+#include <QApplication>
 #include <QLineEdit>
+#include <QTest>
+
+#include <memory>
 
 template <typename T = QWidget> T* control(const frmSlitwise& window, const char* name) {
     T* found = window.findChild<T*>(QString::fromUtf8(name));
@@ -11,6 +15,17 @@ template <typename T = QWidget> T* control(const frmSlitwise& window, const char
         qFatal("no control %s", name);
     }
     return found;
+}
+
+// A window shown and active, so that it takes keys, as the tests of keyboard use need.
+inline std::unique_ptr<frmSlitwise> activeWindow(std::uint64_t seed) {
+    auto window = std::make_unique<frmSlitwise>(seed);
+    window->show();
+    QApplication::setActiveWindow(window.get());
+    if (!QTest::qWaitForWindowActive(window.get())) {
+        qFatal("window not active");
+    }
+    return window;
 }
 
 inline QString text(const frmSlitwise& window, const char* name) {

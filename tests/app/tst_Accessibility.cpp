@@ -48,10 +48,7 @@ private:
 };
 
 void tst_Accessibility::init() {
-    window_ = std::make_unique<frmSlitwise>(7);
-    window_->show();
-    QApplication::setActiveWindow(window_.get());
-    QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+    window_ = activeWindow(7);
 }
 
 void tst_Accessibility::rolesAndNames_data() {

@@ -42,10 +42,7 @@ private:
 };
 
 void tst_Desktop::init() {
-    window_ = std::make_unique<frmSlitwise>(1234);
-    window_->show();
-    QApplication::setActiveWindow(window_.get());
-    QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+    window_ = activeWindow(1234);
 }
 
 void tst_Desktop::keyboardStartsOnStart() {

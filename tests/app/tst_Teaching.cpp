@@ -56,10 +56,7 @@ private:
 };
 
 void tst_Teaching::init() {
-    window_ = std::make_unique<frmSlitwise>(seed);
-    window_->show();
-    QApplication::setActiveWindow(window_.get());
-    QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+    window_ = activeWindow(seed);
 }
 
 void tst_Teaching::pausedAndSteppedRunEndsAsAnUndisturbedOne() {
