@@ -14,7 +14,7 @@ for catalogue in "$@"; do
     copy="$work/$(basename "$catalogue")"
     cp "$catalogue" "$copy"
     # The same sources and options as the build's update_translations target.
-    "$lupdate" "$sources"/app/*.cpp "$sources"/simulation/*.cpp -ts "$copy" \
+    "$lupdate" "$sources"/app/*/*.cpp "$sources"/simulation/*.cpp -ts "$copy" \
         -no-obsolete -locations none >/dev/null
     if ! diff -u "$catalogue" "$copy"; then
         echo "FAIL: $catalogue is out of date; run: cmake --build --preset default --target update_translations" >&2
