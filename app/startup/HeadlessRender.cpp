@@ -1,13 +1,14 @@
 // The run goes through the window's own code, from the state after its load handler, with the
-// settings clicked in as a user would.
+// settings clicked in as a user would. Start is clicked too, and the
+// run finished at once.
 #include "HeadlessRender.h"
 
 #include "CommandLine.h"
 #include "ControlTable.h"
-#include "PictureActions.h"
+#include "DataExport.h"
 #include "PictureExport.h"
+#include "RunSession.h"
 #include "StartupMessages.h"
-#include "frmSlitwise.h"
 
 #include <QAbstractButton>
 #include <QScrollBar>
@@ -25,7 +26,8 @@ int refuse(const QString& path, const QString& why) {
 
 } // namespace
 
-int HeadlessRender::run(const CommandLine& line) {
+int HeadlessRender::run(const CommandLine& line, QWidget& window, RunSession& session,
+                        const std::function<QImage()>& picture) {
     // Refused before the run, so that a bad target costs no time.
     for (const QString& path : {line.renderPath, line.dataPath}) {
         const QString why = path.isEmpty() ? QString() : PictureExport::refusal(path);
@@ -34,22 +36,21 @@ int HeadlessRender::run(const CommandLine& line) {
         }
     }
 
-    frmSlitwise window(line.seed);
-    window.zoomTo(line.scale);
-    window.setExpectedShown(line.expected);
+    session.setExpectedShown(line.expected);
     window.findChild<QAbstractButton*>(QString::fromUtf8(ControlTable::buttonFor(line.photons)))
         ->click();
     window.findChild<QScrollBar*>(QStringLiteral("HScroll1"))->setValue(line.slowdown);
-    window.cmdStart_Click();
-    window.finishRun();
+    window.findChild<QAbstractButton*>(QStringLiteral("cmdStart"))->click();
+    session.finish();
 
     QString why;
-    if (!line.renderPath.isEmpty() &&
-        !PictureExport::save(window.composedPicture(), line.renderPath, &why)) {
+    if (!line.renderPath.isEmpty() && !PictureExport::save(picture(), line.renderPath, &why)) {
         return refuse(line.renderPath, why);
     }
     if (!line.dataPath.isEmpty() &&
-        !PictureExport::write(window.pictureActions().dataCsv(), line.dataPath, &why)) {
+        !PictureExport::write(
+            DataExport::csv(session.lastFinished().dots, session.lastFinished().expected),
+            line.dataPath, &why)) {
         return refuse(line.dataPath, why);
     }
     StartupMessages::release();

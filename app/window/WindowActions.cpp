@@ -3,8 +3,9 @@
 #include "WindowActions.h"
 
 #include "AboutText.h"
+#include "CommandList.h"
 #include "PictureActions.h"
-#include "frmSlitwise.h"
+#include "RunSession.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -13,55 +14,40 @@
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
-WindowActions::WindowActions(frmSlitwise& window)
-    : QObject(&window), window_(window), menu_(new QMenu(&window)) {
+WindowActions::WindowActions(QWidget& window, RunSession& session, PictureActions& picture,
+                             QAbstractButton& start)
+    : QObject(&window), window_(window), session_(session), picture_(picture), start_(start),
+      menu_(new QMenu(&window)) {
     menu_->setObjectName(QStringLiteral("contextMenu"));
-    connect(add("startAction", tr("Start"), QKeySequence(Qt::Key_F5)), &QAction::triggered, this,
-            [this] { window_.findChild<QAbstractButton*>(QStringLiteral("cmdStart"))->click(); });
-    pause_ = add("pauseAction", tr("Pause"), QKeySequence(Qt::Key_P));
-    connect(pause_, &QAction::triggered, &window_, &frmSlitwise::togglePause);
-    next_ = add("nextPhotonAction", tr("Next photon"), QKeySequence(Qt::Key_N));
-    connect(next_, &QAction::triggered, &window_, &frmSlitwise::nextPhoton);
-    expected_ = add("expectedAction", tr("Show expected pattern"), QKeySequence(Qt::Key_E));
-    expected_->setCheckable(true);
-    connect(expected_, &QAction::toggled, &window_, &frmSlitwise::setExpectedShown);
-    fullScreen_ = add("fullScreenAction", tr("Full screen"), QKeySequence(Qt::Key_F11));
-    fullScreen_->setCheckable(true);
-    connect(fullScreen_, &QAction::triggered, &window_, &frmSlitwise::toggleFullScreen);
-    menu_->addSeparator();
-    connect(add("saveAction", tr("Save picture…"), QKeySequence::Save), &QAction::triggered,
-            &window_.pictureActions(), &PictureActions::requestSave);
-    connect(add("copyAction", tr("Copy picture"), QKeySequence::Copy), &QAction::triggered,
-            &window_.pictureActions(), &PictureActions::copyPicture);
-    export_ = add("exportAction", tr("Export data…"), QKeySequence(Qt::CTRL | Qt::Key_E));
-    connect(export_, &QAction::triggered, &window_.pictureActions(),
-            &PictureActions::requestExport);
-    menu_->addSeparator();
-    connect(add("aboutAction", tr("About this picture"), QKeySequence::HelpContents),
-            &QAction::triggered, this, &WindowActions::showAbout);
-    // Esc leaves full screen; it is no entry of the menu.
-    auto* leave = new QAction(&window_);
-    leave->setObjectName(QStringLiteral("leaveFullScreenAction"));
-    leave->setShortcut(QKeySequence(Qt::Key_Escape));
-    leave->setShortcutContext(Qt::WindowShortcut);
-    window_.addAction(leave);
-    connect(leave, &QAction::triggered, this, [this] {
-        if (window_.isFullScreen()) {
-            window_.toggleFullScreen();
-        }
-    });
+    createActions();
+    QMetaObject::connectSlotsByName(this);
     connect(menu_, &QMenu::aboutToShow, this, &WindowActions::refresh);
     refresh();
 }
 
-QAction* WindowActions::add(const char* objectName, const QString& text, const QKeySequence& key) {
-    auto* action = new QAction(text, &window_);
-    action->setObjectName(QString::fromLatin1(objectName));
-    action->setShortcut(key);
-    action->setShortcutContext(Qt::WindowShortcut);
-    window_.addAction(action);
-    menu_->addAction(action);
-    return action;
+void WindowActions::createActions() {
+    for (const Command& command : CommandList::all()) {
+        if (command.name == nullptr) {
+            continue;
+        }
+        auto* action = new QAction(CommandList::text(command), this);
+        action->setObjectName(QString::fromLatin1(command.name));
+        action->setShortcut(
+            QKeySequence::fromString(QString::fromLatin1(command.key), QKeySequence::PortableText));
+        action->setShortcutContext(Qt::WindowShortcut);
+        action->setCheckable(command.checkable);
+        window_.addAction(action);
+        if (command.text != nullptr) {
+            if (command.startsGroup) {
+                menu_->addSeparator();
+            }
+            menu_->addAction(action);
+        }
+    }
+}
+
+QAction* WindowActions::action(const char* name) const {
+    return findChild<QAction*>(QString::fromLatin1(name), Qt::FindDirectChildrenOnly);
 }
 
 QMenu& WindowActions::menu() {
@@ -70,17 +56,61 @@ QMenu& WindowActions::menu() {
 }
 
 void WindowActions::refresh() {
-    pause_->setEnabled(window_.isRunning());
-    pause_->setText(window_.isPaused() ? tr("Resume") : tr("Pause"));
-    next_->setEnabled(window_.isPaused());
-    export_->setEnabled(window_.pictureActions().hasData());
+    QAction* pause = action("pauseAction");
+    pause->setEnabled(session_.isRunning());
+    pause->setText(session_.isPaused() ? tr("Resume") : tr("Pause"));
+    action("nextPhotonAction")->setEnabled(session_.isPaused());
+    action("exportAction")->setEnabled(picture_.hasData());
     // Set without a signal: the window is already as the check says.
-    const QSignalBlocker blockExpected(expected_);
-    expected_->setChecked(window_.isExpectedShown());
-    fullScreen_->setChecked(window_.isFullScreen());
+    QAction* expected = action("expectedAction");
+    const QSignalBlocker blockExpected(expected);
+    expected->setChecked(session_.isExpectedShown());
+    action("fullScreenAction")->setChecked(window_.isFullScreen());
 }
 
-void WindowActions::showAbout() {
+void WindowActions::toggleFullScreen() {
+    window_.setWindowState(window_.windowState() ^ Qt::WindowFullScreen);
+}
+
+void WindowActions::on_startAction_triggered() {
+    start_.click();
+}
+
+void WindowActions::on_pauseAction_triggered() {
+    session_.togglePause();
+}
+
+void WindowActions::on_nextPhotonAction_triggered() {
+    session_.nextPhoton();
+}
+
+void WindowActions::on_expectedAction_toggled(bool shown) {
+    session_.setExpectedShown(shown);
+}
+
+void WindowActions::on_fullScreenAction_triggered() {
+    toggleFullScreen();
+}
+
+void WindowActions::on_leaveFullScreenAction_triggered() {
+    if (window_.isFullScreen()) {
+        toggleFullScreen();
+    }
+}
+
+void WindowActions::on_saveAction_triggered() {
+    picture_.requestSave();
+}
+
+void WindowActions::on_copyAction_triggered() {
+    picture_.copyPicture();
+}
+
+void WindowActions::on_exportAction_triggered() {
+    picture_.requestExport();
+}
+
+void WindowActions::on_aboutAction_triggered() {
     if (!about_) {
         auto* dialog = new QDialog(&window_);
         dialog->setObjectName(QStringLiteral("aboutWindow"));

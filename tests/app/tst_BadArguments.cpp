@@ -76,8 +76,9 @@ QImage windowPicture(const char* photonsButton, int slowdown, std::uint64_t seed
     QTest::mouseClick(control(window, photonsButton), Qt::LeftButton);
     control<QScrollBar>(window, "HScroll1")->setValue(slowdown);
     window.cmdStart_Click();
-    window.finishRun();
-    return captions == Captions::On ? window.composedPicture() : window.surface().snapshot();
+    window.session().finish();
+    return captions == Captions::On ? window.composedPicture()
+                                    : window.session().surface().snapshot();
 }
 
 QImage readPng(const QString& path) {
@@ -460,7 +461,7 @@ void tst_BadArguments::defaultRunDrawsAsItAlwaysHas() {
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QTest::mouseClick(control(window, "cmdStart"), Qt::LeftButton);
-    window.finishRun();
+    window.session().finish();
     const QImage shown = window.grab().toImage().convertToFormat(QImage::Format_RGB32);
     QCOMPARE(shown.size(), QSize(801, 581));
     QCryptographicHash pixels(QCryptographicHash::Sha256);

@@ -28,7 +28,7 @@ void tst_HighDensity::pictureIsMadeAtTheScreensRatio() {
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QCOMPARE(window.devicePixelRatioF(), 2.0);
     window.cmdStart_Click();
-    const QImage picture = window.surface().snapshot();
+    const QImage picture = window.session().surface().snapshot();
     QCOMPARE(picture.devicePixelRatio(), 2.0);
     QCOMPARE(picture.size(), QSize(1602, 1162));
     QCOMPARE(picture.deviceIndependentSize(), QSizeF(801, 581));
@@ -39,7 +39,7 @@ void tst_HighDensity::pictureIsMadeAtTheScreensRatio() {
         const QRgb pixel = picture.pixel(x, 400);
         QVERIFY(pixel == 0xFF000000 || pixel == 0xFFC0C0C0);
     }
-    window.finishRun();
+    window.session().finish();
 }
 
 QTEST_MAIN(tst_HighDensity)

@@ -25,8 +25,8 @@ constexpr std::uint64_t seed = 5;
 QImage undisturbedPicture() {
     frmSlitwise window(seed);
     window.cmdStart_Click();
-    window.finishRun();
-    return window.surface().snapshot();
+    window.session().finish();
+    return window.session().surface().snapshot();
 }
 
 QAction* action(frmSlitwise& window, const QString& name) {
@@ -60,43 +60,43 @@ void tst_Teaching::init() {
 }
 
 void tst_Teaching::pausedAndSteppedRunEndsAsAnUndisturbedOne() {
-    window_->pacer().setPace(20000);
+    window_->session().pacer().setPace(20000);
     QTest::keyClick(window_.get(), Qt::Key_F5);
     QTest::qWait(100);
     QTest::keyClick(window_.get(), Qt::Key_P);
-    QVERIFY(window_->isPaused());
+    QVERIFY(window_->session().isPaused());
     QCOMPARE(window_->accessibleDescription(), QStringLiteral("Run paused"));
     QVERIFY(control<QLabel>(*window_, "pausedCaption")->isVisible());
     // Paused, nothing moves.
-    const QImage held = window_->surface().snapshot();
+    const QImage held = window_->session().surface().snapshot();
     QTest::qWait(100);
-    QCOMPARE(window_->surface().snapshot(), held);
+    QCOMPARE(window_->session().surface().snapshot(), held);
     // Sixty photons by N cross from one dot into the next.
     for (int i = 0; i < 60; ++i) {
         QTest::keyClick(window_.get(), Qt::Key_N);
     }
-    QVERIFY(window_->isPaused());
-    QVERIFY(window_->surface().snapshot() != held);
+    QVERIFY(window_->session().isPaused());
+    QVERIFY(window_->session().surface().snapshot() != held);
     QTest::keyClick(window_.get(), Qt::Key_P);
-    QVERIFY(!window_->isPaused());
+    QVERIFY(!window_->session().isPaused());
     QCOMPARE(window_->accessibleDescription(), QStringLiteral("Run in progress"));
     QVERIFY(!control(*window_, "pausedCaption")->isVisible());
-    window_->finishRun();
-    QCOMPARE(window_->surface().snapshot(), undisturbedPicture());
+    window_->session().finish();
+    QCOMPARE(window_->session().surface().snapshot(), undisturbedPicture());
 }
 
 void tst_Teaching::clicksWhilePausedAreHeld() {
     window_->cmdStart_Click();
-    window_->togglePause();
+    window_->session().togglePause();
     QTest::mouseClick(control(*window_, "opFot5"), Qt::LeftButton);
     QTest::mouseClick(control(*window_, "cmdStart"), Qt::LeftButton);
     QCOMPARE(text(*window_, "nPocetFotonu"), QStringLiteral("50"));
-    QVERIFY(window_->isPaused());
-    window_->finishRun();
+    QVERIFY(window_->session().isPaused());
+    window_->session().finish();
     // The held choice, then the held Start with it.
     QCOMPARE(text(*window_, "nPocetFotonu"), QStringLiteral("5"));
-    QVERIFY(window_->isRunning() && !window_->isPaused());
-    window_->finishRun();
+    QVERIFY(window_->session().isRunning() && !window_->session().isPaused());
+    window_->session().finish();
 }
 
 void tst_Teaching::expectedPatternIsDrawnOverThePicture() {
@@ -111,18 +111,18 @@ void tst_Teaching::expectedPatternIsDrawnOverThePicture() {
         return false;
     };
     window_->cmdStart_Click();
-    window_->finishRun();
-    QVERIFY(!window_->isExpectedShown());
+    window_->session().finish();
+    QVERIFY(!window_->session().isExpectedShown());
     QTest::keyClick(window_.get(), Qt::Key_E);
-    QVERIFY(window_->isExpectedShown());
+    QVERIFY(window_->session().isExpectedShown());
     // Over the picture in the window and in what is taken away, never into the kept picture.
     QVERIFY(redIn(window_->grab().toImage()));
     QVERIFY(redIn(window_->composedPicture()));
-    QVERIFY(!redIn(window_->surface().snapshot()));
+    QVERIFY(!redIn(window_->session().surface().snapshot()));
     // The choice lasts across runs.
     window_->cmdStart_Click();
-    window_->finishRun();
-    QVERIFY(window_->isExpectedShown());
+    window_->session().finish();
+    QVERIFY(window_->session().isExpectedShown());
     QTest::keyClick(window_.get(), Qt::Key_E);
     QVERIFY(!redIn(window_->grab().toImage()));
 }
@@ -177,8 +177,8 @@ void tst_Teaching::keysTriggerTheirCommands() {
     about->close();
 
     QTest::keyClick(window_.get(), Qt::Key_F5);
-    QVERIFY(window_->isRunning());
-    window_->finishRun();
+    QVERIFY(window_->session().isRunning());
+    window_->session().finish();
     action(*window_, QStringLiteral("exportAction"))->trigger();
     QTRY_VERIFY(window_->findChild<QFileDialog*>(QStringLiteral("exportDialog")) != nullptr);
     window_->findChild<QFileDialog*>(QStringLiteral("exportDialog"))->reject();
@@ -190,7 +190,7 @@ void tst_Teaching::keysTriggerTheirCommands() {
 void tst_Teaching::exportedDataIsTheFinishedRun() {
     QVERIFY(!window_->pictureActions().hasData());
     window_->cmdStart_Click();
-    window_->finishRun();
+    window_->session().finish();
     QTemporaryDir folder;
     const QString path = folder.filePath(window_->pictureActions().suggestedDataName());
     QCOMPARE(QFileInfo(path).fileName(), QStringLiteral("slitwise-50-photons-seed-5.csv"));
@@ -217,7 +217,7 @@ void tst_Teaching::exportedDataIsTheFinishedRun() {
     // A failed export says so and leaves the file there as it was.
     QFile::setPermissions(path, QFileDevice::ReadOwner);
     window_->cmdStart_Click();
-    window_->finishRun();
+    window_->session().finish();
     QVERIFY(!window_->pictureActions().exportData(path));
     QVERIFY(window_->findChild<QMessageBox*>(QStringLiteral("saveMessage")) != nullptr);
     QVERIFY(file.open(QIODevice::ReadOnly));

@@ -197,7 +197,7 @@ void tst_Window::stateAfterLoad() {
     checked.sort();
     QCOMPARE(checked, QStringList({"op50", QString::fromUtf8("opRychlá")}));
     QCOMPARE(control<QScrollBar>(window, "HScroll1")->value(), 1);
-    QVERIFY(!window.isRunning());
+    QVERIFY(!window.session().isRunning());
 }
 
 void tst_Window::photonButtonsWriteTheirNumber_data() {
@@ -266,8 +266,8 @@ void tst_Window::startDrawsTheApparatus() {
     frmSlitwise window(1);
     window.show();
     QTest::mouseClick(control(window, "cmdStart"), Qt::LeftButton);
-    QVERIFY(window.isRunning());
-    const QImage picture = window.surface().snapshot();
+    QVERIFY(window.session().isRunning());
+    const QImage picture = window.session().surface().snapshot();
     QCOMPARE(picture.pixel(150, 200), black);
     QCOMPARE(picture.pixel(300, 100), black);
     QCOMPARE(picture.pixel(600, 340), black);
@@ -278,23 +278,23 @@ void tst_Window::windowShowsTheKeptPicture() {
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     window.cmdStart_Click();
-    window.finishRun();
+    window.session().finish();
     // What the window paints, with its controls hidden, is the kept picture.
     for (QWidget* child : window.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
         child->hide();
     }
     const QImage painted =
         window.grab(QRect(0, 0, 801, 581)).toImage().convertToFormat(QImage::Format_RGB32);
-    QCOMPARE(painted, window.surface().snapshot());
+    QCOMPARE(painted, window.session().surface().snapshot());
 }
 
 void tst_Window::timerDrivenRunMatchesOneWithoutAWindow() {
     frmSlitwise window(77);
-    window.pacer().setPace(200000);
+    window.session().pacer().setPace(200000);
     QTest::mouseClick(control(window, "opFot1"), Qt::LeftButton);
     window.show();
     QTest::mouseClick(control(window, "cmdStart"), Qt::LeftButton);
-    QTRY_VERIFY_WITH_TIMEOUT(!window.isRunning(), 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(!window.session().isRunning(), 10000);
     QVERIFY(allCaptionsShown(window));
 
     ImageSurface surface;
@@ -304,14 +304,14 @@ void tst_Window::timerDrivenRunMatchesOneWithoutAWindow() {
     PhotonRun run(surface, random, fields);
     run.start();
     run.advance(std::numeric_limits<long long>::max());
-    QCOMPARE(window.surface().snapshot(), surface.snapshot());
+    QCOMPARE(window.session().surface().snapshot(), surface.snapshot());
 }
 
 void tst_Window::clicksDuringARunApplyAfterIt() {
     frmSlitwise window(1);
     window.show();
     QTest::mouseClick(control(window, "cmdStart"), Qt::LeftButton);
-    QVERIFY(window.isRunning());
+    QVERIFY(window.session().isRunning());
     QTest::mouseClick(control(window, "opfot500"), Qt::LeftButton);
     control<QScrollBar>(window, "HScroll1")->triggerAction(QAbstractSlider::SliderSingleStepAdd);
     QTest::mouseClick(control(window, "opFot10"), Qt::LeftButton);
@@ -320,11 +320,11 @@ void tst_Window::clicksDuringARunApplyAfterIt() {
     QCOMPARE(control<QScrollBar>(window, "HScroll1")->value(), 2);
     QCOMPARE(text(window, "nPocetFotonu"), QStringLiteral("50"));
     QCOMPARE(text(window, "nSpomaleni"), QStringLiteral("1"));
-    window.finishRun();
+    window.session().finish();
     // Applied in the order made: 500, then the slowdown, then 10.
     QCOMPARE(text(window, "nPocetFotonu"), QStringLiteral("10"));
     QCOMPARE(text(window, "nSpomaleni"), QStringLiteral("2"));
-    QVERIFY(!window.isRunning());
+    QVERIFY(!window.session().isRunning());
 }
 
 void tst_Window::startAfterAHeldChoiceRunsWithIt() {
@@ -340,11 +340,11 @@ void tst_Window::startAfterAHeldChoiceRunsWithIt() {
     start();
     start();
     for (int run = 0; run < 3; ++run) {
-        QVERIFY(window.isRunning());
+        QVERIFY(window.session().isRunning());
         runs << QStringLiteral("run ") + text(window, "nPocetFotonu");
-        window.finishRun();
+        window.session().finish();
     }
-    QVERIFY(!window.isRunning());
+    QVERIFY(!window.session().isRunning());
     QCOMPARE(runs, QStringList({"run 50", "run 50", "set 5", "run 5"}));
 }
 
@@ -359,17 +359,17 @@ void tst_Window::heldScrollMovesWriteTheValuesSeen() {
     bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
     bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
     QVERIFY(written.isEmpty());
-    window.finishRun();
+    window.session().finish();
     QCOMPARE(written, QStringList({"2", "3"}));
 }
 
 void tst_Window::captionsAppearWhenTheFirstRunEnds() {
     frmSlitwise window(1);
-    window.pacer().setPace(100000);
+    window.session().pacer().setPace(100000);
     window.show();
     QTest::mouseClick(control(window, "cmdStart"), Qt::LeftButton);
     int ticksSeen = 0;
-    while (window.isRunning()) {
+    while (window.session().isRunning()) {
         for (const char* caption : captionNames) {
             QVERIFY2(!control(window, caption)->isVisible(), caption);
         }
@@ -384,15 +384,15 @@ void tst_Window::secondStartPaintsOverAndKeepsCaptions() {
     frmSlitwise window(3);
     window.show();
     window.cmdStart_Click();
-    const QImage apparatusOnly = window.surface().snapshot();
-    window.finishRun();
-    QVERIFY(window.surface().snapshot() != apparatusOnly);
+    const QImage apparatusOnly = window.session().surface().snapshot();
+    window.session().finish();
+    QVERIFY(window.session().surface().snapshot() != apparatusOnly);
     window.cmdStart_Click();
     // Only the first photon's arrows stand over the fresh apparatus.
-    QCOMPARE(window.surface().snapshot(), apparatusOnly);
+    QCOMPARE(window.session().surface().snapshot(), apparatusOnly);
     QVERIFY(control(window, "nZdroj")->isVisible());
     QVERIFY(control(window, "labKlepnete")->isVisible());
-    window.finishRun();
+    window.session().finish();
 }
 
 void tst_Window::badSettingTextIsReportedAndNothingRuns_data() {
@@ -419,21 +419,21 @@ void tst_Window::badSettingTextIsReportedAndNothingRuns() {
     QFETCH(QString, message);
     frmSlitwise window(1);
     window.show();
-    const QImage before = window.surface().snapshot();
+    const QImage before = window.session().surface().snapshot();
     window.findChild<QLineEdit*>(field)->setText(bad);
     QTest::mouseClick(control(window, "cmdStart"), Qt::LeftButton);
     auto* box = window.findChild<QMessageBox*>(QStringLiteral("settingMessage"));
     QVERIFY(box != nullptr);
     QTRY_VERIFY(box->isVisible());
     QCOMPARE(box->text(), message);
-    QVERIFY(!window.isRunning());
-    QCOMPARE(window.surface().snapshot(), before);
+    QVERIFY(!window.session().isRunning());
+    QCOMPARE(window.session().surface().snapshot(), before);
     // The window stays usable: with the text mended, Start runs.
     box->accept();
     window.findChild<QLineEdit*>(field)->setText(QStringLiteral("40"));
     QTest::mouseClick(control(window, "cmdStart"), Qt::LeftButton);
-    QVERIFY(window.isRunning());
-    window.finishRun();
+    QVERIFY(window.session().isRunning());
+    window.session().finish();
 }
 
 void tst_Window::exitDuringARunClosesAtOnce() {
@@ -444,7 +444,7 @@ void tst_Window::exitDuringARunClosesAtOnce() {
     QTest::mouseClick(control(window, "opFot1"), Qt::LeftButton);
     QTest::mouseClick(control(window, "cmdUnload"), Qt::LeftButton);
     QVERIFY(!window.isVisible());
-    QVERIFY(!window.isRunning());
+    QVERIFY(!window.session().isRunning());
     QTest::qWait(50);
     // The click held during the run never ran.
     QCOMPARE(text(window, "nPocetFotonu"), QStringLiteral("50"));
