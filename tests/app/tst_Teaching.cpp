@@ -1,6 +1,10 @@
 // What a teacher does with a run: pause it, step it photon by photon and resume it without
 // changing its outcome, the expected pattern, the explanation window, the context menu and its
-// keys, and the pattern exported as data.
+// keys, named alike in the menu, F1, --help, the manual page and the README, and the pattern
+// exported as data.
+#include "AboutText.h"
+#include "CommandLine.h"
+#include "CommandList.h"
 #include "PictureActions.h"
 #include "WindowActions.h"
 #include "WindowControls.h"
@@ -15,6 +19,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -46,8 +51,7 @@ private slots:
     void pausedAndSteppedRunEndsAsAnUndisturbedOne();
     void clicksWhilePausedAreHeld();
     void expectedPatternIsDrawnOverThePicture();
-    void menuListsEveryCommandWithItsKey_data();
-    void menuListsEveryCommandWithItsKey();
+    void everyKeyIsNamedAlikeEverywhere();
     void keysTriggerTheirCommands();
     void exportedDataIsTheFinishedRun();
 
@@ -127,39 +131,54 @@ void tst_Teaching::expectedPatternIsDrawnOverThePicture() {
     QVERIFY(!redIn(window_->grab().toImage()));
 }
 
-void tst_Teaching::menuListsEveryCommandWithItsKey_data() {
-    QTest::addColumn<QString>("entry");
-    QTest::addColumn<QString>("key");
-    QTest::newRow("Start") << "Start"
-                           << "F5";
-    QTest::newRow("Pause") << "Pause"
-                           << "P";
-    QTest::newRow("Next photon") << "Next photon"
-                                 << "N";
-    QTest::newRow("expected pattern") << "Show expected pattern"
-                                      << "E";
-    QTest::newRow("full screen") << "Full screen"
-                                 << "F11";
-    QTest::newRow("save") << "Save picture…"
-                          << "Ctrl+S";
-    QTest::newRow("copy") << "Copy picture"
-                          << "Ctrl+C";
-    QTest::newRow("export") << "Export data…"
-                            << "Ctrl+E";
-    QTest::newRow("about") << "About this picture"
-                           << "F1";
-}
-
-void tst_Teaching::menuListsEveryCommandWithItsKey() {
-    QFETCH(QString, entry);
-    QFETCH(QString, key);
-    QStringList found;
-    for (const QAction* item : window_->windowActions().menu().actions()) {
-        if (item->text() == entry) {
-            found << item->shortcut().toString(QKeySequence::PortableText);
+void tst_Teaching::everyKeyIsNamedAlikeEverywhere() {
+    // The part of the file from the line `from` up to the first line that starts with `to`.
+    const auto read = [](const char* path, const QString& from, const QString& to) {
+        QFile file(QStringLiteral(SLITWISE_SOURCE_DIR "/") + QString::fromLatin1(path));
+        const QString text =
+            file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+        const qsizetype start = text.indexOf(from);
+        return start < 0 ? QString() : text.mid(start, text.indexOf(to, start + 1) - start);
+    };
+    const QString manual =
+        read("packaging/slitwise.1", QStringLiteral(".SH KEYS\n"), QStringLiteral("\n.SH "));
+    const QString readme =
+        read("README.md", QStringLiteral("| Key | Does |\n"), QStringLiteral("\n\n"));
+    const QString about = AboutText::html();
+    const QString help = CommandLine::helpText();
+    QVERIFY(!manual.isEmpty() && !readme.isEmpty());
+    const QList<QAction*> entries = window_->windowActions().menu().actions();
+    qsizetype inMenu = 0;
+    for (const Command& command : CommandList::all()) {
+        const QString key = QString::fromUtf8(command.key);
+        if (command.name != nullptr) {
+            QAction* item = action(*window_, QString::fromLatin1(command.name));
+            QCOMPARE(item->shortcut().toString(QKeySequence::PortableText), key);
+            QCOMPARE(entries.contains(item), command.text != nullptr);
+            inMenu += command.text != nullptr ? 1 : 0;
+        }
+        QVERIFY2(about.contains(QStringLiteral("<b>%1</b></td><td>%2").arg(key, command.help)),
+                 command.key);
+        QVERIFY2(help.contains(QRegularExpression(
+                     QStringLiteral("\\n  %1 +%2\\n")
+                         .arg(QRegularExpression::escape(key),
+                              QRegularExpression::escape(QString::fromUtf8(command.help))))),
+                 command.key);
+        // Each key on its own: the manual page gives it an entry, the README a row of its table.
+        for (const QString& one : key.split(QStringLiteral(", "))) {
+            const QString word = QStringLiteral("\\b%1\\b").arg(QRegularExpression::escape(one));
+            QVERIFY2(manual.contains(QRegularExpression(QStringLiteral("^\\.BR? .*") + word,
+                                                        QRegularExpression::MultilineOption)),
+                     qPrintable(QStringLiteral("the manual page misses ") + one));
+            QVERIFY2(readme.contains(QRegularExpression(QStringLiteral("^\\| [^|]*") + word +
+                                                            QStringLiteral("[^|]*\\|"),
+                                                        QRegularExpression::MultilineOption)),
+                     qPrintable(QStringLiteral("the README misses ") + one));
         }
     }
-    QCOMPARE(found, QStringList(key));
+    QCOMPARE(std::count_if(entries.begin(), entries.end(),
+                           [](const QAction* entry) { return !entry->isSeparator(); }),
+             inMenu);
 }
 
 void tst_Teaching::keysTriggerTheirCommands() {
