@@ -20,16 +20,6 @@ namespace {
 
 constexpr std::uint64_t seed = 9;
 
-// The picture of `runs` runs from a fresh window with the test's seed, made without a timer.
-QImage undisturbedPicture(int runs) {
-    frmSlitwise window(seed);
-    for (int i = 0; i < runs; ++i) {
-        window.cmdStart_Click();
-        window.session().finish();
-    }
-    return window.session().surface().snapshot();
-}
-
 using Disturbance = std::function<void(frmSlitwise&)>;
 
 } // namespace
@@ -72,7 +62,7 @@ void tst_Faults::twentyStartsDuringARunStartOneMore() {
     QVERIFY(!window.session().isRunning());
     QTest::qWait(20);
     QVERIFY(!window.session().isRunning());
-    QCOMPARE(window.session().surface().snapshot(), undisturbedPicture(2));
+    QCOMPARE(window.session().surface().snapshot(), undisturbedPicture(seed, 2));
 }
 
 void tst_Faults::disturbanceLeavesTheRunsPicture_data() {
@@ -128,7 +118,7 @@ void tst_Faults::disturbanceLeavesTheRunsPicture() {
     // At the window's own pace the run lasts seconds, so all of the above happened during it.
     QVERIFY(window.session().isRunning());
     window.session().finish();
-    QCOMPARE(window.session().surface().snapshot(), undisturbedPicture(1));
+    QCOMPARE(window.session().surface().snapshot(), undisturbedPicture(seed));
     QCOMPARE(text(window, "nSpomaleni"), QStringLiteral("1"));
     QVERIFY(allCaptionsShown(window));
 }

@@ -27,13 +27,6 @@ namespace {
 
 constexpr std::uint64_t seed = 5;
 
-QImage undisturbedPicture() {
-    frmSlitwise window(seed);
-    window.cmdStart_Click();
-    window.session().finish();
-    return window.session().surface().snapshot();
-}
-
 QAction* action(frmSlitwise& window, const QString& name) {
     QAction* found = window.findChild<QAction*>(name);
     if (found == nullptr) {
@@ -49,7 +42,6 @@ class tst_Teaching : public QObject {
 private slots:
     void init();
     void pausedAndSteppedRunEndsAsAnUndisturbedOne();
-    void clicksWhilePausedAreHeld();
     void expectedPatternIsDrawnOverThePicture();
     void everyKeyIsNamedAlikeEverywhere();
     void keysTriggerTheirCommands();
@@ -86,21 +78,7 @@ void tst_Teaching::pausedAndSteppedRunEndsAsAnUndisturbedOne() {
     QCOMPARE(window_->accessibleDescription(), QStringLiteral("Run in progress"));
     QVERIFY(!control(*window_, "pausedCaption")->isVisible());
     window_->session().finish();
-    QCOMPARE(window_->session().surface().snapshot(), undisturbedPicture());
-}
-
-void tst_Teaching::clicksWhilePausedAreHeld() {
-    window_->cmdStart_Click();
-    window_->session().togglePause();
-    QTest::mouseClick(control(*window_, "opFot5"), Qt::LeftButton);
-    QTest::mouseClick(control(*window_, "cmdStart"), Qt::LeftButton);
-    QCOMPARE(text(*window_, "nPocetFotonu"), QStringLiteral("50"));
-    QVERIFY(window_->session().isPaused());
-    window_->session().finish();
-    // The held choice, then the held Start with it.
-    QCOMPARE(text(*window_, "nPocetFotonu"), QStringLiteral("5"));
-    QVERIFY(window_->session().isRunning() && !window_->session().isPaused());
-    window_->session().finish();
+    QCOMPARE(window_->session().surface().snapshot(), undisturbedPicture(seed));
 }
 
 void tst_Teaching::expectedPatternIsDrawnOverThePicture() {

@@ -16,6 +16,8 @@
 #include <QScrollBar>
 #include <QTest>
 
+#include <functional>
+
 namespace {
 
 const QRgb black = 0xFF000000;
@@ -38,7 +40,19 @@ bool isOfKind(QWidget* widget, ControlKind kind) {
     return false;
 }
 
+void click(frmSlitwise& window, const char* name) {
+    QTest::mouseClick(control(window, name), Qt::LeftButton);
+}
+
+void slower(frmSlitwise& window) {
+    control<QScrollBar>(window, "HScroll1")->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+}
+
+using Clicks = std::function<void(frmSlitwise&)>;
+
 } // namespace
+
+Q_DECLARE_METATYPE(Clicks)
 
 class tst_Window : public QObject {
     Q_OBJECT
@@ -56,9 +70,8 @@ private slots:
     void startDrawsTheApparatus();
     void windowShowsTheKeptPicture();
     void timerDrivenRunMatchesOneWithoutAWindow();
-    void clicksDuringARunApplyAfterIt();
-    void startAfterAHeldChoiceRunsWithIt();
-    void heldScrollMovesWriteTheValuesSeen();
+    void clicksDuringARunAreHeldUntilItEnds_data();
+    void clicksDuringARunAreHeldUntilItEnds();
     void captionsAppearWhenTheFirstRunEnds();
     void secondStartPaintsOverAndKeepsCaptions();
     void badSettingTextIsReportedAndNothingRuns_data();
@@ -307,60 +320,61 @@ void tst_Window::timerDrivenRunMatchesOneWithoutAWindow() {
     QCOMPARE(window.session().surface().snapshot(), surface.snapshot());
 }
 
-void tst_Window::clicksDuringARunApplyAfterIt() {
-    frmSlitwise window(1);
-    window.show();
-    QTest::mouseClick(control(window, "cmdStart"), Qt::LeftButton);
-    QVERIFY(window.session().isRunning());
-    QTest::mouseClick(control(window, "opfot500"), Qt::LeftButton);
-    control<QScrollBar>(window, "HScroll1")->triggerAction(QAbstractSlider::SliderSingleStepAdd);
-    QTest::mouseClick(control(window, "opFot10"), Qt::LeftButton);
-    // The buttons show the clicks, but the run goes on with the settings it started with.
-    QVERIFY(control<QRadioButton>(window, "opFot10")->isChecked());
-    QCOMPARE(control<QScrollBar>(window, "HScroll1")->value(), 2);
-    QCOMPARE(text(window, "nPocetFotonu"), QStringLiteral("50"));
-    QCOMPARE(text(window, "nSpomaleni"), QStringLiteral("1"));
-    window.session().finish();
-    // Applied in the order made: 500, then the slowdown, then 10.
-    QCOMPARE(text(window, "nPocetFotonu"), QStringLiteral("10"));
-    QCOMPARE(text(window, "nSpomaleni"), QStringLiteral("2"));
-    QVERIFY(!window.session().isRunning());
+void tst_Window::clicksDuringARunAreHeldUntilItEnds_data() {
+    QTest::addColumn<Clicks>("clicks");   // made during a run with 50 photons and slowdown 1
+    QTest::addColumn<QStringList>("log"); // each run with its settings, each setting written
+    QTest::newRow("choices apply after the run, in the order made")
+        << Clicks([](frmSlitwise& window) {
+               click(window, "opfot500");
+               slower(window);
+               click(window, "opFot10");
+               // The controls show the clicks at once; the run goes on with what it started with.
+               QVERIFY(control<QRadioButton>(window, "opFot10")->isChecked());
+               QCOMPARE(control<QScrollBar>(window, "HScroll1")->value(), 2);
+           })
+        << QStringList({"run 50 1", "photons 500", "slowdown 2", "photons 10"});
+    QTest::newRow("a Start after a held choice runs with it; Starts in a row are one")
+        << Clicks([](frmSlitwise& window) {
+               click(window, "cmdStart");
+               click(window, "opFot5");
+               click(window, "cmdStart");
+               click(window, "cmdStart");
+           })
+        << QStringList({"run 50 1", "run 50 1", "photons 5", "run 5 1"});
+    QTest::newRow("scroll moves write the values seen at each move")
+        << Clicks([](frmSlitwise& window) {
+               slower(window);
+               slower(window);
+           })
+        << QStringList({"run 50 1", "slowdown 2", "slowdown 3"});
+    QTest::newRow("a paused run holds them too") << Clicks([](frmSlitwise& window) {
+        window.session().togglePause();
+        click(window, "opFot5");
+        click(window, "cmdStart");
+    }) << QStringList({"run 50 1 paused", "photons 5", "run 5 1"});
 }
 
-void tst_Window::startAfterAHeldChoiceRunsWithIt() {
+void tst_Window::clicksDuringARunAreHeldUntilItEnds() {
+    QFETCH(Clicks, clicks);
+    QFETCH(QStringList, log);
     frmSlitwise window(1);
     window.show();
-    QStringList runs; // the photons per dot of each run, as it starts
-    connect(control<QLineEdit>(window, "nPocetFotonu"), &QLineEdit::textChanged, this,
-            [&runs](const QString& photons) { runs << QStringLiteral("set ") + photons; });
-    const auto start = [&] { QTest::mouseClick(control(window, "cmdStart"), Qt::LeftButton); };
-    start();
-    start();
-    QTest::mouseClick(control(window, "opFot5"), Qt::LeftButton);
-    start();
-    start();
-    for (int run = 0; run < 3; ++run) {
-        QVERIFY(window.session().isRunning());
-        runs << QStringLiteral("run ") + text(window, "nPocetFotonu");
+    QStringList seen;
+    for (const char* name : {"nPocetFotonu", "nSpomaleni"}) {
+        const QString what =
+            name[1] == 'P' ? QStringLiteral("photons ") : QStringLiteral("slowdown ");
+        connect(control<QLineEdit>(window, name), &QLineEdit::textChanged, this,
+                [&seen, what](const QString& text) { seen << what + text; });
+    }
+    click(window, "cmdStart");
+    clicks(window);
+    while (window.session().isRunning()) {
+        seen << QStringLiteral("run %1 %2%3")
+                    .arg(text(window, "nPocetFotonu"), text(window, "nSpomaleni"),
+                         window.session().isPaused() ? QStringLiteral(" paused") : QString());
         window.session().finish();
     }
-    QVERIFY(!window.session().isRunning());
-    QCOMPARE(runs, QStringList({"run 50", "run 50", "set 5", "run 5"}));
-}
-
-void tst_Window::heldScrollMovesWriteTheValuesSeen() {
-    frmSlitwise window(1);
-    window.show();
-    QStringList written;
-    connect(control<QLineEdit>(window, "nSpomaleni"), &QLineEdit::textChanged, this,
-            [&written](const QString& slowdown) { written << slowdown; });
-    window.cmdStart_Click();
-    auto* bar = control<QScrollBar>(window, "HScroll1");
-    bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
-    bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
-    QVERIFY(written.isEmpty());
-    window.session().finish();
-    QCOMPARE(written, QStringList({"2", "3"}));
+    QCOMPARE(seen, log);
 }
 
 void tst_Window::captionsAppearWhenTheFirstRunEnds() {

@@ -23,15 +23,6 @@ std::unique_ptr<frmSlitwise> windowOfSize(QSize size) {
     return window;
 }
 
-// The picture of a whole run drawn at the zoom from the start.
-QImage drawnAtZoom(double zoom) {
-    frmSlitwise window(seed);
-    window.zoomTo(zoom);
-    window.cmdStart_Click();
-    window.session().finish();
-    return window.session().surface().snapshot();
-}
-
 } // namespace
 
 class tst_Zoom : public QObject {
@@ -128,10 +119,10 @@ void tst_Zoom::finishedPictureIsRedrawnAtTheNewZoom() {
     QTRY_VERIFY(!window->session().picture().isRedrawing());
     QCOMPARE(window->session().surface().image().size(), QSize(1202, 872));
     QCOMPARE(window->session().surface().snapshot(),
-             drawnAtZoom(ZoomLayout::zoomFor(QSize(1202, 872))));
+             undisturbedPicture(seed, 1, ZoomLayout::zoomFor(QSize(1202, 872))));
     window->resize(801, 581);
     window->session().picture().finishRedraw();
-    QCOMPARE(window->session().surface().snapshot(), drawnAtZoom(1.0));
+    QCOMPARE(window->session().surface().snapshot(), undisturbedPicture(seed, 1, 1.0));
 }
 
 void tst_Zoom::resizesDuringARunLoseNothing() {
@@ -148,7 +139,7 @@ void tst_Zoom::resizesDuringARunLoseNothing() {
     QTRY_VERIFY(!window->session().picture().isRedrawing());
     QVERIFY(window->session().isRunning());
     window->session().finish();
-    QCOMPARE(window->session().surface().snapshot(), drawnAtZoom(2.0));
+    QCOMPARE(window->session().surface().snapshot(), undisturbedPicture(seed, 1, 2.0));
 }
 
 QTEST_MAIN(tst_Zoom)
