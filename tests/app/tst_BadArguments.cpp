@@ -226,11 +226,7 @@ void tst_BadArguments::badArgumentsAreRefusedInOneLine_data() {
     row("--render empty after =", {"--render="}, "--render");
     row("--render into a missing folder", {"--render", dirMark + "/missing/out.png"},
         dirMark + "/missing/out.png");
-    row("--render onto a folder", {"--render", dirMark + "/folder.png"}, dirMark + "/folder.png");
-    row("--render onto a read-only file", {"--render", dirMark + "/readonly.png"},
-        dirMark + "/readonly.png");
-    row("--render into a read-only folder", {"--render", dirMark + "/locked/out.png"},
-        dirMark + "/locked/out.png");
+    // The other reasons a path is refused are PictureExport's, checked in tst_PictureExport.
     row("--render onto an existing file, bad photons",
         {"--render", dirMark + "/existing.png", "--photons", "3"}, "'3'");
 }
