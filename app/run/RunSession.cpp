@@ -49,14 +49,14 @@ void RunSession::start() {
         SettingReader(fields_).checkAll();
     } catch (const SettingError& error) {
         emit settingRefused(error.message());
-        setState(tr("Run failed: %1").arg(error.message()));
+        emit stateChanged(tr("Run failed: %1").arg(error.message()));
         return;
     }
     picture_.runStarting(random_, fields_);
     run_ = std::make_unique<PhotonRun>(picture_.surface(), random_, fields_);
     run_->start();
     picture_.setLiveRun(run_.get());
-    setState(tr("Run in progress"));
+    emit stateChanged(tr("Run in progress"));
     emit pictureChanged(false);
     pacer_.start(*run_);
 }
@@ -71,7 +71,7 @@ void RunSession::togglePause() {
     } else {
         pacer_.release(RunPacer::Hold::User);
     }
-    setState(pausing ? tr("Run paused") : tr("Run in progress"));
+    emit stateChanged(pausing ? tr("Run paused") : tr("Run in progress"));
 }
 
 bool RunSession::isPaused() const {
@@ -135,15 +135,10 @@ void RunSession::setExpectedShown(bool shown) {
     emit pictureChanged(true);
 }
 
-void RunSession::setState(const QString& state) {
-    state_ = state;
-    emit stateChanged(state);
-}
-
 void RunSession::ended(const QString& state) {
     picture_.setLiveRun(nullptr);
     run_.reset();
-    setState(state);
+    emit stateChanged(state);
     emit finished();
     // The held clicks, in order, up to a held Start, which begins the next run; the clicks after
     // it wait for that run to end.

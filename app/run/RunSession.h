@@ -46,8 +46,6 @@ public:
 
     bool isRunning() const { return run_ != nullptr; }
     bool isPaused() const;
-    // "Run in progress", "Run paused", "Run finished", why a run failed, or empty before any run.
-    QString state() const { return state_; }
 
     // E: the expected pattern over the picture, on or off; the choice lasts across runs.
     void setExpectedShown(bool shown);
@@ -60,6 +58,7 @@ public:
     const PictureView::FinishedRun& lastFinished() const { return picture_.lastFinished(); }
 
 signals:
+    // "Run in progress", "Run paused", "Run finished" or why a run failed.
     void stateChanged(const QString& state);
     // Part of the picture was drawn; `whole` when all of it must be shown again.
     void pictureChanged(bool whole);
@@ -69,12 +68,10 @@ signals:
     void settingRefused(const QString& message);
 
 private:
-    void setState(const QString& state);
     void ended(const QString& state);
 
     FormFields& fields_;
     bool expectedShown_ = false;
-    QString state_;
     PictureView picture_;
     RandomGenerator random_;
     std::unique_ptr<PhotonRun> run_;
