@@ -4,6 +4,7 @@
 
 #include "CommandLine.h"
 #include "ControlTable.h"
+#include "FileOutput.h"
 #include "PictureActions.h"
 #include "PictureExport.h"
 #include "StartupMessages.h"
@@ -13,6 +14,8 @@
 #include <QScrollBar>
 
 #include <cstdio>
+#include <memory>
+#include <vector>
 
 namespace {
 
@@ -28,7 +31,7 @@ int refuse(const QString& path, const QString& why) {
 int HeadlessRender::run(const CommandLine& line) {
     // Refused before the run, so that a bad target costs no time.
     for (const QString& path : {line.renderPath, line.dataPath}) {
-        const QString why = path.isEmpty() ? QString() : PictureExport::refusal(path);
+        const QString why = path.isEmpty() ? QString() : FileOutput::refusal(path);
         if (!why.isEmpty()) {
             return refuse(path, why);
         }
@@ -43,14 +46,34 @@ int HeadlessRender::run(const CommandLine& line) {
     window.cmdStart_Click();
     window.finishRun();
 
-    QString why;
-    if (!line.renderPath.isEmpty() &&
-        !PictureExport::save(window.composedPicture(), line.renderPath, &why)) {
-        return refuse(line.renderPath, why);
+    // Both files are written before either replaces anything, so that when one fails neither
+    // does.
+    struct Output {
+        QString path;
+        QByteArray bytes;
+        std::unique_ptr<FileOutput> file;
+    };
+    std::vector<Output> outputs;
+    if (!line.renderPath.isEmpty()) {
+        const QByteArray png = PictureExport::encoded(window.composedPicture());
+        if (png.isEmpty()) {
+            return refuse(line.renderPath, PictureExport::tr("the picture could not be encoded"));
+        }
+        outputs.push_back({line.renderPath, png, std::make_unique<FileOutput>(line.renderPath)});
     }
-    if (!line.dataPath.isEmpty() &&
-        !PictureExport::write(window.pictureActions().dataCsv(), line.dataPath, &why)) {
-        return refuse(line.dataPath, why);
+    if (!line.dataPath.isEmpty()) {
+        outputs.push_back({line.dataPath, window.pictureActions().dataCsv(),
+                           std::make_unique<FileOutput>(line.dataPath)});
+    }
+    for (const Output& output : outputs) {
+        if (!output.file->write(output.bytes)) {
+            return refuse(output.path, output.file->why());
+        }
+    }
+    for (const Output& output : outputs) {
+        if (!output.file->commit()) {
+            return refuse(output.path, output.file->why());
+        }
     }
     StartupMessages::release();
     return 0;
