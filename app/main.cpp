@@ -4,29 +4,56 @@
 #include "CommandLine.h"
 #include "HeadlessRender.h"
 #include "StartupMessages.h"
+#include "ToolkitStart.h"
 #include "Translations.h"
 #include "frmSlitwise.h"
 
 #include <QApplication>
+#include <QRegularExpression>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
 
+// The one line for a platform the toolkit could not start (a typo after -platform, a bad
+// QT_QPA_PLATFORM, an X display that refuses the connection), made from the toolkit's messages:
+// which platform it tried, and the ones it has. Empty for any other fatal message.
+QString platformRefusal(const QString& messages) {
+    const QString platform = QRegularExpression(QStringLiteral("platform plugin \"([^\"]*)\""))
+                                 .match(messages)
+                                 .captured(1);
+    if (platform.isEmpty()) {
+        return {};
+    }
+    const QString available =
+        QRegularExpression(QStringLiteral("Available platform plugins are: ([^\n]*[^.\n])"))
+            .match(messages)
+            .captured(1);
+    // The application object exists by now, but its translations are not yet installed.
+    Translations::install();
+    return QCoreApplication::translate("main", "slitwise: the platform '%1' could not be started; "
+                                               "available platforms: %2")
+        .arg(platform, available);
+}
+
 // Whether the window could be shown at all: a display to connect to, or a platform chosen by
-// the user.
+// the user (a bare -platform at the end chooses none, and is refused later).
 bool displayReachable(const QStringList& typed) {
     return !qEnvironmentVariableIsEmpty("DISPLAY") ||
            !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
            !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") ||
-           typed.contains(QStringLiteral("-platform")) ||
-           typed.contains(QStringLiteral("--platform"));
+           std::any_of(typed.begin(), typed.end() - std::min<qsizetype>(1, typed.size()),
+                       [](const QString& argument) {
+                           return argument == QStringLiteral("-platform") ||
+                                  argument == QStringLiteral("--platform");
+                       });
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
-    StartupMessages::hold();
+    StartupMessages::hold(platformRefusal);
     QStringList typed;
     for (int i = 1; i < argc; ++i) {
         typed << QString::fromLocal8Bit(argv[i]);
@@ -42,12 +69,16 @@ int main(int argc, char** argv) {
         qunsetenv("QT_SCALE_FACTOR");
         qunsetenv("QT_SCREEN_SCALE_FACTORS");
     }
-    QApplication app(argc, argv);
+    const std::unique_ptr<QApplication> app = ToolkitStart::start(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("slitwise"));
     QCoreApplication::setApplicationVersion(QStringLiteral(SLITWISE_VERSION));
     Translations::install();
 
-    const CommandLine line = CommandLine::parse(QCoreApplication::arguments().mid(1));
+    CommandLine line = CommandLine::parse(QCoreApplication::arguments().mid(1));
+    if (line.error.isEmpty()) {
+        // The toolkit takes its own options silently, even one missing its value.
+        line.error = CommandLine::toolkitRefusal(typed);
+    }
     if (!line.error.isEmpty()) {
         StartupMessages::discard();
         std::fprintf(stderr, "%s\n", qPrintable(line.error));
@@ -89,5 +120,5 @@ int main(int argc, char** argv) {
     QGuiApplication::setDesktopFileName(QStringLiteral(SLITWISE_APP_ID));
     frmSlitwise window(line.seed);
     window.show();
-    return app.exec();
+    return QApplication::exec();
 }

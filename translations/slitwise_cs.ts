@@ -51,16 +51,6 @@
         <translation>Nastaví počáteční hodnotu náhodných čísel (0 až 18446744073709551615), aby šel běh přesně zopakovat; bez ní se nastaví podle hodin.</translation>
     </message>
     <message>
-        <source>Make one whole run at full speed without a window and write the 801 x 581 drawing area to FILE as a PNG.</source>
-        <translation>Provede celý běh plnou rychlostí bez okna a zapíše kreslicí plochu 801 x 581 do souboru FILE jako PNG.</translation>
-    </message>
-    <message>
-        <source>Make one whole run at full speed without a window and write its 520 detector points to FILE as CSV;
-alone or with --render.</source>
-        <translation>Provede celý běh plnou rychlostí bez okna a zapíše jeho 520 bodů detektoru do souboru FILE jako CSV;
-samostatně nebo s --render.</translation>
-    </message>
-    <message>
         <source>With --render or --data: photons per detector point,
 one of %1 (default %2).</source>
         <translation>S --render nebo --data: počet fotonů na bod detektoru,
@@ -157,6 +147,28 @@ a -reverse; --help-all je vypíše všechny.
 
 Špatné argumenty vypíší jeden řádek na standardní chybový výstup a skončí se stavem 2.
 </translation>
+    </message>
+    <message>
+        <source>Make one whole run at full speed without a window and write the 801 x 581 drawing area to FILE as a PNG; - writes it to standard output.</source>
+        <translation>Provede celý běh plnou rychlostí bez okna a zapíše kreslicí plochu 801 x 581 do souboru FILE jako PNG; - ji zapíše na standardní výstup.</translation>
+    </message>
+    <message>
+        <source>Make one whole run at full speed without a window and write its 520 detector points to FILE as CSV;
+alone or with --render; - writes them to standard output.</source>
+        <translation>Provede celý běh plnou rychlostí bez okna a zapíše jeho 520 bodů detektoru do souboru FILE jako CSV;
+samostatně nebo s --render; - je zapíše na standardní výstup.</translation>
+    </message>
+    <message>
+        <source>--%1 is given twice</source>
+        <translation>--%1 je zadána dvakrát</translation>
+    </message>
+    <message>
+        <source>--%1 needs a file name, not %2</source>
+        <translation>--%1 potřebuje název souboru, ne %2</translation>
+    </message>
+    <message>
+        <source>--render and --data cannot both write to standard output</source>
+        <translation>--render a --data nemohou obě zapisovat na standardní výstup</translation>
     </message>
 </context>
 <context>
@@ -349,6 +361,25 @@ a -reverse; --help-all je vypíše všechny.
     </message>
 </context>
 <context>
+    <name>FileOutput</name>
+    <message>
+        <source>the folder does not exist</source>
+        <translation>složka neexistuje</translation>
+    </message>
+    <message>
+        <source>the folder is not writable</source>
+        <translation>do složky nelze zapisovat</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>je to složka</translation>
+    </message>
+    <message>
+        <source>the file is read-only</source>
+        <translation>soubor je jen pro čtení</translation>
+    </message>
+</context>
+<context>
     <name>HeadlessRender</name>
     <message>
         <source>slitwise: cannot write &apos;%1&apos;: %2</source>
@@ -384,22 +415,6 @@ a -reverse; --help-all je vypíše všechny.
 </context>
 <context>
     <name>PictureExport</name>
-    <message>
-        <source>the folder does not exist</source>
-        <translation>složka neexistuje</translation>
-    </message>
-    <message>
-        <source>the folder is not writable</source>
-        <translation>do složky nelze zapisovat</translation>
-    </message>
-    <message>
-        <source>it is a folder</source>
-        <translation>je to složka</translation>
-    </message>
-    <message>
-        <source>the file is read-only</source>
-        <translation>soubor je jen pro čtení</translation>
-    </message>
     <message>
         <source>the picture could not be encoded</source>
         <translation>obrázek se nepodařilo zakódovat</translation>
@@ -455,6 +470,10 @@ a -reverse; --help-all je vypíše všechny.
     <message>
         <source>slitwise: no display to show the window on (DISPLAY and WAYLAND_DISPLAY are unset); --render FILE.png makes a picture without one</source>
         <translation>slitwise: není displej, na kterém by se okno ukázalo (DISPLAY ani WAYLAND_DISPLAY nejsou nastaveny); --render FILE.png vytvoří obrázek i bez něj</translation>
+    </message>
+    <message>
+        <source>slitwise: the platform &apos;%1&apos; could not be started; available platforms: %2</source>
+        <translation>slitwise: platformu &apos;%1&apos; se nepodařilo spustit; dostupné platformy: %2</translation>
     </message>
 </context>
 </TS>

@@ -14,11 +14,11 @@ class PictureExport {
 public:
     // For example slitwise-50-photons-seed-1234.png.
     static QString suggestedName(const QString& photonsPerDot, std::uint64_t seed);
-    // Why the path cannot take the picture, or empty when it looks writable.
-    static QString refusal(const QString& path);
+    // The picture as a PNG file's bytes; empty if it could not be encoded.
+    static QByteArray encoded(const QImage& picture);
     // Writes the picture as a PNG, whatever the file's name, through write().
     static bool save(const QImage& picture, const QString& path, QString* why);
-    // Writes the bytes through a temporary file beside the target, renamed only when complete,
-    // so that a failure leaves any existing file untouched. On failure returns false and says why.
+    // Writes the bytes whole or not at all, as FileOutput does, so that a failure leaves any
+    // existing file untouched. On failure returns false and says why.
     static bool write(const QByteArray& bytes, const QString& path, QString* why);
 };

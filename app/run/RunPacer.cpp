@@ -22,6 +22,8 @@ constexpr long long chunk = 32;
 } // namespace
 
 RunPacer::RunPacer(QObject* parent) : QObject(parent) {
+    wall_.start();
+    clock_ = [this] { return wall_.nsecsElapsed(); };
     timer_.setTimerType(Qt::PreciseTimer);
     setFrameRate(60);
     connect(&timer_, &QTimer::timeout, this, &RunPacer::tick);
@@ -36,8 +38,7 @@ void RunPacer::start(PhotonRun& run) {
     run_ = &run;
     held_ = 0;
     credit_ = 0.0;
-    clock_.start();
-    lastTickNs_ = 0;
+    lastTickNs_ = clock_();
     timer_.start();
 }
 
@@ -50,7 +51,7 @@ void RunPacer::release(Hold reason) {
     held_ &= ~static_cast<int>(reason);
     if (held_ == 0 && run_ != nullptr && !timer_.isActive()) {
         credit_ = 0.0;
-        lastTickNs_ = clock_.nsecsElapsed();
+        lastTickNs_ = clock_();
         timer_.start();
     }
 }
@@ -65,7 +66,7 @@ void RunPacer::tick() {
     if (run_ == nullptr) {
         return;
     }
-    const qint64 nowNs = clock_.nsecsElapsed();
+    const qint64 nowNs = clock_();
     const double seconds = std::min((nowNs - lastTickNs_) / 1e9, longestTickSeconds);
     lastTickNs_ = nowNs;
     credit_ = std::min(credit_ + seconds * pace_, longestTickSeconds * pace_);
@@ -73,7 +74,7 @@ void RunPacer::tick() {
     const qint64 budgetNs = static_cast<qint64>(timer_.interval() * 1e6 * drawingShareOfFrame);
     bool over = false;
     try {
-        while (!over && credit_ >= 1 && clock_.nsecsElapsed() - nowNs < budgetNs) {
+        while (!over && credit_ >= 1 && clock_() - nowNs < budgetNs) {
             const long long steps = std::min(chunk, static_cast<long long>(credit_));
             over = run_->advance(steps);
             credit_ -= static_cast<double>(steps);

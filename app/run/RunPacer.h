@@ -7,6 +7,8 @@
 #include <QObject>
 #include <QTimer>
 
+#include <functional>
+
 class PhotonRun;
 
 class RunPacer : public QObject {
@@ -32,6 +34,11 @@ public:
     void setFrameRate(double hertz);
     // For tests that need whole runs quickly; the window always uses the constant above.
     void setPace(double repetitionsPerSecond) { pace_ = repetitionsPerSecond; }
+    // Where the time is read, in nanoseconds from any fixed moment; the wall clock unless a test
+    // gives one of its own. Set before start().
+    void setClock(std::function<qint64()> clock) { clock_ = std::move(clock); }
+    // One frame's work: the repetitions earned since the last tick. The timer calls it.
+    void tick();
 
 signals:
     // After each tick's work, for the window to repaint what changed.
@@ -41,10 +48,9 @@ signals:
     void failed(const QString& message);
 
 private:
-    void tick();
-
     QTimer timer_;
-    QElapsedTimer clock_;
+    QElapsedTimer wall_;
+    std::function<qint64()> clock_;
     PhotonRun* run_ = nullptr;
     double pace_ = repetitionsPerSecond;
     double credit_ = 0.0; // repetitions due but not yet done

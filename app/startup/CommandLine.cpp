@@ -28,6 +28,15 @@ const QStringList flagOptions = {QStringLiteral("--expected"), QStringLiteral("-
                                  QStringLiteral("--help-all"), QStringLiteral("--version"),
                                  QStringLiteral("-h"),         QStringLiteral("-v")};
 
+// The toolkit's own options that take a value, as "-name"; it also takes them as "--name".
+const QStringList toolkitValueOptions = {
+    QStringLiteral("-platform"),        QStringLiteral("-platformpluginpath"),
+    QStringLiteral("-platformtheme"),   QStringLiteral("-plugin"),
+    QStringLiteral("-qwindowgeometry"), QStringLiteral("-qwindowicon"),
+    QStringLiteral("-qwindowtitle"),    QStringLiteral("-session"),
+    QStringLiteral("-style"),           QStringLiteral("-stylesheet"),
+    QStringLiteral("-display")};
+
 struct Described {
     QCommandLineOption seed{QStringLiteral("seed"),
                             CommandLine::tr("Seed the random numbers (0 to 18446744073709551615), "
@@ -37,12 +46,13 @@ struct Described {
     QCommandLineOption render{QStringLiteral("render"),
                               CommandLine::tr("Make one whole run at full speed without a window "
                                               "and write the 801 x 581 drawing area to FILE as a "
-                                              "PNG."),
+                                              "PNG; - writes it to standard output."),
                               QStringLiteral("FILE")};
     QCommandLineOption data{QStringLiteral("data"),
                             CommandLine::tr("Make one whole run at full speed without a window "
                                             "and write its 520 detector points to FILE as CSV;\n"
-                                            "alone or with --render."),
+                                            "alone or with --render; - writes them to standard "
+                                            "output."),
                             QStringLiteral("FILE")};
     QCommandLineOption photons{
         QStringLiteral("photons"),
@@ -163,6 +173,19 @@ CommandLine CommandLine::parse(const QStringList& arguments) {
                         .arg(quoted(QStringLiteral("--"))));
     }
 
+    // An option given twice would leave one of its values unused without a word.
+    QStringList given;
+    for (const QString& name : parser.optionNames()) {
+        const QString option = (name == QStringLiteral("h") || name == QStringLiteral("?"))
+                                   ? QStringLiteral("help")
+                               : name == QStringLiteral("v") ? QStringLiteral("version")
+                                                             : name;
+        if (given.contains(option)) {
+            return fail(CommandLine::tr("--%1 is given twice").arg(option));
+        }
+        given << option;
+    }
+
     for (const QString& value : parser.values(options.seed)) {
         // Digits only: toULongLong would also take a sign or a 0x prefix.
         bool ok = !value.isEmpty() && std::all_of(value.begin(), value.end(),
@@ -181,9 +204,18 @@ CommandLine CommandLine::parse(const QStringList& arguments) {
             if (value.isEmpty()) {
                 return fail(CommandLine::tr("--%1 needs a file name").arg(option->names().first()));
             }
+            // Most likely the file name was left out: "--render --data x.csv" would otherwise
+            // write a file named "--data". A file whose name begins with a dash is ./-name.
+            if (value.startsWith(QLatin1Char('-')) && value != QStringLiteral("-")) {
+                return fail(CommandLine::tr("--%1 needs a file name, not %2")
+                                .arg(option->names().first(), quoted(value)));
+            }
             *path = value;
             line.mode = Mode::Render;
         }
+    }
+    if (line.renderPath == QStringLiteral("-") && line.dataPath == QStringLiteral("-")) {
+        return fail(CommandLine::tr("--render and --data cannot both write to standard output"));
     }
     for (const QString& value : parser.values(options.photons)) {
         bool ok = false;
@@ -235,6 +267,18 @@ bool CommandLine::asksForNoWindow(const QStringList& arguments) {
         return argument.startsWith(QStringLiteral("--render")) ||
                argument.startsWith(QStringLiteral("--data")) || flagOptions.contains(argument);
     });
+}
+
+QString CommandLine::toolkitRefusal(const QStringList& arguments) {
+    if (arguments.isEmpty()) {
+        return {};
+    }
+    const QString& last = arguments.last();
+    const QString option = last.startsWith(QStringLiteral("--")) ? last.mid(1) : last;
+    if (!toolkitValueOptions.contains(option)) {
+        return {};
+    }
+    return QStringLiteral("slitwise: ") + CommandLine::tr("%1 needs a value").arg(last);
 }
 
 QString CommandLine::helpText() {

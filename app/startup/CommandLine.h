@@ -20,8 +20,8 @@ public:
 
     Mode mode = Mode::Window;
     std::optional<std::uint64_t> seed;
-    QString renderPath; // the PNG to write, or empty
-    QString dataPath;   // the CSV to write, or empty
+    QString renderPath; // the PNG to write, or empty; "-" for standard output
+    QString dataPath;   // the CSV to write, or empty; "-" for standard output
     int photons = FormFields::startUpValue(SettingField::PocetFotonu);
     int slowdown = FormFields::startUpValue(SettingField::Spomaleni);
     double scale = 1.0;    // of the rendered picture, 0.5 to 4
@@ -34,6 +34,10 @@ public:
     // Whether the arguments, as typed and before the toolkit has seen them, ask for something
     // other than the window: a render, help or the version. Those need no display.
     static bool asksForNoWindow(const QStringList& arguments);
+    // The one line refusing the arguments as typed when they end in one of the toolkit's own
+    // options that takes a value (-platform, -style and the like), which the toolkit would
+    // silently drop; empty otherwise.
+    static QString toolkitRefusal(const QStringList& arguments);
     static QString helpText();
     // The help with the toolkit's own options listed as well; prints it and exits. Needs the
     // application object.

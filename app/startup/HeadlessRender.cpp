@@ -6,6 +6,7 @@
 #include "CommandLine.h"
 #include "ControlTable.h"
 #include "DataExport.h"
+#include "FileOutput.h"
 #include "PictureExport.h"
 #include "RunSession.h"
 #include "StartupMessages.h"
@@ -14,6 +15,8 @@
 #include <QScrollBar>
 
 #include <cstdio>
+#include <memory>
+#include <vector>
 
 namespace {
 
@@ -30,7 +33,7 @@ int HeadlessRender::run(const CommandLine& line, QWidget& window, RunSession& se
                         const std::function<QImage()>& picture) {
     // Refused before the run, so that a bad target costs no time.
     for (const QString& path : {line.renderPath, line.dataPath}) {
-        const QString why = path.isEmpty() ? QString() : PictureExport::refusal(path);
+        const QString why = path.isEmpty() ? QString() : FileOutput::refusal(path);
         if (!why.isEmpty()) {
             return refuse(path, why);
         }
@@ -43,15 +46,36 @@ int HeadlessRender::run(const CommandLine& line, QWidget& window, RunSession& se
     window.findChild<QAbstractButton*>(QStringLiteral("cmdStart"))->click();
     session.finish();
 
-    QString why;
-    if (!line.renderPath.isEmpty() && !PictureExport::save(picture(), line.renderPath, &why)) {
-        return refuse(line.renderPath, why);
+    // Both files are written before either replaces anything, so that when one fails neither
+    // does.
+    struct Output {
+        QString path;
+        QByteArray bytes;
+        std::unique_ptr<FileOutput> file;
+    };
+    std::vector<Output> outputs;
+    if (!line.renderPath.isEmpty()) {
+        const QByteArray png = PictureExport::encoded(picture());
+        if (png.isEmpty()) {
+            return refuse(line.renderPath, PictureExport::tr("the picture could not be encoded"));
+        }
+        outputs.push_back({line.renderPath, png, std::make_unique<FileOutput>(line.renderPath)});
     }
-    if (!line.dataPath.isEmpty() &&
-        !PictureExport::write(
-            DataExport::csv(session.lastFinished().dots, session.lastFinished().expected),
-            line.dataPath, &why)) {
-        return refuse(line.dataPath, why);
+    if (!line.dataPath.isEmpty()) {
+        outputs.push_back(
+            {line.dataPath,
+             DataExport::csv(session.lastFinished().dots, session.lastFinished().expected),
+             std::make_unique<FileOutput>(line.dataPath)});
+    }
+    for (const Output& output : outputs) {
+        if (!output.file->write(output.bytes)) {
+            return refuse(output.path, output.file->why());
+        }
+    }
+    for (const Output& output : outputs) {
+        if (!output.file->commit()) {
+            return refuse(output.path, output.file->why());
+        }
     }
     StartupMessages::release();
     return 0;

@@ -1,10 +1,14 @@
 // A message handler that keeps the messages in memory until the command line has been judged.
-// Fatal messages are never held: the program is about to end, and they say why.
+// Fatal messages are never held: the program is about to end, and they, or the line that answers
+// them, say why.
 #include "StartupMessages.h"
 
 #include <QList>
 #include <QString>
 #include <QtGlobal>
+
+#include <cstdio>
+#include <cstdlib>
 
 namespace {
 
@@ -21,6 +25,7 @@ struct Held {
 
 bool holding = false;
 QtMessageHandler previous = nullptr;
+StartupMessages::FatalAnswer fatalAnswer = nullptr;
 QList<Held> held;
 
 void stopHolding() {
@@ -32,14 +37,29 @@ void stopHolding() {
 
 void keep(QtMsgType type, const QMessageLogContext& context, const QString& text) {
     held.append({type, context.file, context.line, context.function, context.category, text});
-    if (type == QtFatalMsg) {
-        StartupMessages::release();
+    if (type != QtFatalMsg) {
+        return;
     }
+    QString messages;
+    for (const Held& message : std::as_const(held)) {
+        messages += message.text + QLatin1Char('\n');
+    }
+    const QString answer = fatalAnswer ? fatalAnswer(messages) : QString();
+    if (answer.isEmpty()) {
+        StartupMessages::release();
+        return;
+    }
+    std::fprintf(stderr, "%s\n", qPrintable(answer));
+    std::fflush(stderr);
+    // Ended here rather than by the toolkit's abort, with no core dump: it is a refusal, not a
+    // crash. Files are replaced whole or not at all, so ending at once leaves none half written.
+    std::_Exit(2);
 }
 
 } // namespace
 
-void StartupMessages::hold() {
+void StartupMessages::hold(FatalAnswer answer) {
+    fatalAnswer = answer;
     if (!holding) {
         previous = qInstallMessageHandler(keep);
         holding = true;

@@ -1,11 +1,13 @@
-// A folder where saving fails for want of room, for checking that a failed save is reported and
-// loses nothing. Either writes past a few KiB fail because the process's file size limit is
-// lowered (needs no privilege), or the folder is a tiny tmpfs filled to the brim (needs root).
+// A folder where saving fails, for checking that a failed save is reported and loses nothing.
+// Either writes past a few KiB fail because the process's file size limit is lowered (needs no
+// privilege), or the folder is a tiny tmpfs filled to the brim, or the file to keep has another
+// mounted over it, so that no rename may replace it (both need root).
 #pragma once
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTemporaryFile>
 
 #include <csignal>
 #include <sys/mount.h>
@@ -14,20 +16,20 @@
 
 class FullDisk {
 public:
-    enum class Kind { SizeLimit, FullTmpfs };
+    enum class Kind { SizeLimit, FullTmpfs, BusyTarget };
 
     // The folder holds `keep`, a file with known content that a failed save must leave alone.
     explicit FullDisk(Kind kind) : kind_(kind) {
-        if (kind_ == Kind::FullTmpfs) {
-            if (geteuid() != 0 || ::mount("tmpfs", QFile::encodeName(folder_.path()).constData(),
-                                          "tmpfs", 0, "size=64k") != 0) {
-                return;
-            }
-            mounted_ = true;
+        if (kind_ == Kind::FullTmpfs && !mountOn(folder_.path(), "tmpfs", "tmpfs", 0, "size=64k")) {
+            return;
         }
         QFile kept(keep());
         ready_ = kept.open(QIODevice::WriteOnly) && kept.write(keptContent) == keptContent.size();
         kept.close();
+        if (kind_ == Kind::BusyTarget) {
+            ready_ = ready_ && cover_.open() && cover_.write(keptContent) == keptContent.size() &&
+                     cover_.flush() && mountOn(keep(), cover_.fileName(), nullptr, MS_BIND);
+        }
         if (kind_ == Kind::FullTmpfs) {
             QFile filler(QDir(folder_.path()).filePath(QStringLiteral("filler")));
             filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
@@ -37,21 +39,28 @@ public:
         }
     }
     ~FullDisk() {
-        if (mounted_) {
-            ::umount2(QFile::encodeName(folder_.path()).constData(), MNT_DETACH);
+        if (!mountPoint_.isEmpty()) {
+            ::umount2(QFile::encodeName(mountPoint_).constData(), MNT_DETACH);
         }
     }
     FullDisk(const FullDisk&) = delete;
     FullDisk& operator=(const FullDisk&) = delete;
 
-    // False when this kind cannot be made here (a tmpfs needs root and the right to mount).
+    // False when this kind cannot be made here (mounting needs root and the right to mount).
     bool ready() const { return ready_; }
     QString keep() const { return QDir(folder_.path()).filePath(QStringLiteral("kept.png")); }
     QString fresh() const { return QDir(folder_.path()).filePath(QStringLiteral("new.png")); }
     // The reason a failed write gives.
     QString reason() const {
-        return kind_ == Kind::SizeLimit ? QStringLiteral("File too large")
-                                        : QStringLiteral("No space left on device");
+        switch (kind_) {
+        case Kind::SizeLimit:
+            return QStringLiteral("File too large");
+        case Kind::FullTmpfs:
+            return QStringLiteral("No space left on device");
+        case Kind::BusyTarget:
+            break;
+        }
+        return QStringLiteral("Device or resource busy");
     }
     // Run in the process that saves, before it writes. Only async-signal-safe calls, so that it
     // may run between fork and exec.
@@ -70,7 +79,7 @@ public:
         const QStringList entries =
             QDir(folder_.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name);
         const QStringList expected =
-            kind_ == Kind::SizeLimit
+            kind_ != Kind::FullTmpfs
                 ? QStringList{QStringLiteral("kept.png")}
                 : QStringList{QStringLiteral("filler"), QStringLiteral("kept.png")};
         return kept.open(QIODevice::ReadOnly) && kept.readAll() == keptContent &&
@@ -80,9 +89,21 @@ public:
     static inline const QByteArray keptContent = "a picture saved earlier";
 
 private:
+    bool mountOn(const QString& point, const QString& source, const char* type, unsigned long flags,
+                 const char* options = nullptr) {
+        if (geteuid() != 0 ||
+            ::mount(QFile::encodeName(source).constData(), QFile::encodeName(point).constData(),
+                    type, flags, options) != 0) {
+            return false;
+        }
+        mountPoint_ = point;
+        return true;
+    }
+
     Kind kind_;
     QTemporaryDir folder_;
-    bool mounted_ = false;
+    QTemporaryFile cover_; // the file mounted over the one to keep, outside its folder
+    QString mountPoint_;   // empty when nothing was mounted
     bool ready_ = false;
 };
 

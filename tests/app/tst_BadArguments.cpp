@@ -1,7 +1,8 @@
 // The real program run with bad command lines: each must exit with status 2 after one line on
 // standard error that names the bad argument, and leave the folder it was pointed at as it was.
 // A good render must write an 801 x 581 PNG and nothing beside it, the same picture the window
-// draws; a render onto a full disk must fail the same way as a bad argument.
+// draws; "-" is standard output, a pipe is written in place and a link is kept. A render onto a
+// full disk must fail the same way as a bad argument, and replace nothing else either.
 #include "FullDisk.h"
 #include "WindowControls.h"
 
@@ -14,6 +15,9 @@
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <fcntl.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -135,12 +139,15 @@ private slots:
     void languageFollowsTheEnvironment();
     void qtOptionsAreAccepted_data();
     void qtOptionsAreAccepted();
+    void outputGoesWhereItsNameLeads_data();
+    void outputGoesWhereItsNameLeads();
     void renderOntoAFullDiskFailsAndKeepsTheOldFile_data();
     void renderOntoAFullDiskFailsAndKeepsTheOldFile();
 
 private:
     // The folder each test points the program at, with a file to keep, a read-only file, a
-    // folder where a file might be expected and a read-only folder.
+    // folder where a file might be expected, a pipe and a read-only folder holding a link to the
+    // file to keep.
     std::unique_ptr<QTemporaryDir> work_;
     std::unique_ptr<QTemporaryDir> runtime_;
 };
@@ -161,7 +168,11 @@ void tst_BadArguments::init() {
                                   QFileDevice::ReadOwner | QFileDevice::ReadGroup |
                                       QFileDevice::ReadOther));
     QVERIFY(dir.mkdir(QStringLiteral("folder.png")));
+    QVERIFY(::mkfifo(QFile::encodeName(dir.filePath(QStringLiteral("pipe"))).constData(), 0600) ==
+            0);
     QVERIFY(dir.mkdir(QStringLiteral("locked")));
+    QVERIFY(QFile::link(dir.filePath(QStringLiteral("existing.png")),
+                        dir.filePath(QStringLiteral("locked/link.csv"))));
     QVERIFY(QFile::setPermissions(dir.filePath(QStringLiteral("locked")),
                                   QFileDevice::ReadOwner | QFileDevice::ExeOwner |
                                       QFileDevice::ReadGroup | QFileDevice::ExeGroup |
@@ -207,8 +218,8 @@ void tst_BadArguments::badArgumentsAreRefusedInOneLine_data() {
     row("--photons 1e308", {"--render", out, "--photons", "1e308"}, "'1e308'");
     row("--photons past int", {"--render", out, "--photons", "99999999999"}, "'99999999999'");
     row("--photons empty", {"--render", out, "--photons="}, "--photons ''");
-    row("--photons bad after a good one", {"--photons", "5", "--render", out, "--photons", "3"},
-        "'3'");
+    row("--photons given twice", {"--photons", "5", "--render", out, "--photons", "3"},
+        "--photons is given twice");
     row("--slowdown zero", {"--render", out, "--slowdown", "0"}, "'0'");
     row("--slowdown four", {"--render", out, "--slowdown", "4"}, "'4'");
     row("--slowdown a fraction", {"--render", out, "--slowdown", "2.5"}, "'2.5'");
@@ -220,13 +231,28 @@ void tst_BadArguments::badArgumentsAreRefusedInOneLine_data() {
     row("--scale nan", {"--render", out, "--scale=nan"}, "'nan'");
     row("--scale with a comma", {"--render", out, "--scale", "1,5"}, "'1,5'");
     row("--scale without --render", {"--scale", "2"}, "--scale");
+    row("--expected without --render", {"--expected"}, "--expected");
+    row("--render given twice", {"--render", out, "--render", out}, "--render is given twice");
+    row("--render followed by an option", {"--render", "--render"}, "'--render'");
+    row("both to standard output", {"--render", "-", "--data", "-"}, "standard output");
+    row("a bare -platform", {"-platform"}, "-platform needs a value");
+    row("-platform misspelt", {"--render", out, "-platform", "offscren"}, "'offscren'");
+    row("-platform unknown, with --help", {"--help", "-platform", "nosuch"}, "offscreen");
+    row("a path too long, its folders all there",
+        {"--render", dirMark + "/" + QString("./").repeated(2520) + "out.png"},
+        "File name too long");
     row("--photons without --render", {"--photons", "5"}, "--photons");
     row("--slowdown without --render", {"--slowdown", "2"}, "--slowdown");
     row("--render empty", {"--render", ""}, "--render");
     row("--render empty after =", {"--render="}, "--render");
     row("--render into a missing folder", {"--render", dirMark + "/missing/out.png"},
         dirMark + "/missing/out.png");
-    // The other reasons a path is refused are PictureExport's, checked in tst_PictureExport.
+    row("--render onto a folder", {"--render", dirMark + "/folder.png"},
+        dirMark + "/folder.png': it is a folder");
+    row("--render onto a read-only file", {"--render", dirMark + "/readonly.png"},
+        dirMark + "/readonly.png");
+    row("--render into a read-only folder", {"--render", dirMark + "/locked/out.png"},
+        dirMark + "/locked/out.png");
     row("--render onto an existing file, bad photons",
         {"--render", dirMark + "/existing.png", "--photons", "3"}, "'3'");
 }
@@ -257,6 +283,12 @@ void tst_BadArguments::goodRenderWritesOnePng() {
     const QImage picture = readPng(target);
     QCOMPARE(picture.size(), QSize(801, 581));
     QCOMPARE(picture, windowPicture("opFot1", 2, 4));
+    // The run itself pinned down: a change in the random numbers or the drawing shows here.
+    const QImage bare = windowPicture("opFot1", 2, 4, 1.0, Captions::Off);
+    QCOMPARE(QCryptographicHash::hash(QByteArrayView(bare.constBits(), bare.sizeInBytes()),
+                                      QCryptographicHash::Sha1)
+                 .toHex(),
+             QByteArray("8624e7edd174acbef64e675fd89ae658c1eaf282"));
     // The same entries as before: the target replaced, no temporary file left beside it.
     const QStringList after = inventory(work_->path());
     QCOMPARE(after.size(), before.size());
@@ -340,6 +372,15 @@ void tst_BadArguments::renderCarriesCaptionsAndDataMatchesIt() {
         }
     }
     QVERIFY2(red >= 453, qPrintable(QString::number(red)));
+    const auto redInRow = [&withExpected](int y) {
+        for (int x = 551; x < 801; ++x) {
+            if (withExpected.pixel(x, y) == 0xFFFF0000) {
+                return true;
+            }
+        }
+        return false;
+    };
+    QVERIFY(!redInRow(78) && redInRow(79) && redInRow(531) && !redInRow(532));
 
     // Each row's bar, as black pixels from the pattern axis, is the longest bar the CSV gives
     // that row or, the pen being two pixels wide, a row next to it.
@@ -417,30 +458,78 @@ void tst_BadArguments::qtOptionsAreAccepted() {
     QVERIFY(output.isEmpty() || QString::fromLocal8Bit(outcome.output).startsWith(output));
 }
 
+void tst_BadArguments::outputGoesWhereItsNameLeads_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("lands"); // where the CSV is read back; "-" for standard output
+    QTest::newRow("- is standard output") << QStringList{"--data", "-", "--seed", "1"} << "-";
+    QTest::newRow("a pipe is written, not replaced")
+        << QStringList{"--data", "{dir}/pipe"} << "{dir}/pipe";
+    QTest::newRow("a link is kept, its file written in the file's folder")
+        << QStringList{"--data", "{dir}/locked/link.csv"} << "{dir}/existing.png";
+}
+
+void tst_BadArguments::outputGoesWhereItsNameLeads() {
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, lands);
+    const QString dir = work_->path();
+    // Open at both ends, so that neither the program nor the test waits for the other.
+    const int pipe = ::open(QFile::encodeName(dir + "/pipe").constData(), O_RDWR | O_NONBLOCK);
+    QVERIFY(pipe >= 0 && ::fcntl(pipe, F_SETPIPE_SZ, 1 << 20) > 0);
+    const Outcome outcome = runProgram(withDir(arguments, dir), runtime_->path());
+    QByteArray written = outcome.output;
+    if (lands.endsWith(QStringLiteral("/pipe"))) {
+        written.resize(1 << 20);
+        written.truncate(std::max<ssize_t>(0, ::read(pipe, written.data(), written.size())));
+    }
+    ::close(pipe);
+    if (lands != QStringLiteral("-") && !lands.endsWith(QStringLiteral("/pipe"))) {
+        QFile file(withDir({lands}, dir).first());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        written = file.readAll();
+    }
+    QCOMPARE(outcome.exitCode, 0);
+    QVERIFY2(written.startsWith("pass,dot,") && written.count('\n') == 521, written.left(80));
+    QVERIFY(QFileInfo(dir + "/locked/link.csv").isSymLink());
+    struct stat kind {};
+    QVERIFY(::lstat(QFile::encodeName(dir + "/pipe").constData(), &kind) == 0 &&
+            S_ISFIFO(kind.st_mode));
+}
+
 void tst_BadArguments::renderOntoAFullDiskFailsAndKeepsTheOldFile_data() {
     QTest::addColumn<FullDisk::Kind>("kind");
     QTest::addColumn<bool>("ontoTheOldFile");
-    QTest::newRow("size limit, new file") << FullDisk::Kind::SizeLimit << false;
-    QTest::newRow("size limit, over an old file") << FullDisk::Kind::SizeLimit << true;
-    QTest::newRow("full tmpfs, new file") << FullDisk::Kind::FullTmpfs << false;
-    QTest::newRow("full tmpfs, over an old file") << FullDisk::Kind::FullTmpfs << true;
+    QTest::addColumn<bool>("dataBesideAGoodRender"); // the CSV fails, the PNG would not
+    using Kind = FullDisk::Kind;
+    QTest::newRow("size limit, new file") << Kind::SizeLimit << false << false;
+    QTest::newRow("size limit, over an old file") << Kind::SizeLimit << true << false;
+    QTest::newRow("full tmpfs, new file") << Kind::FullTmpfs << false << false;
+    QTest::newRow("full tmpfs, over an old file") << Kind::FullTmpfs << true << false;
+    QTest::newRow("full tmpfs, data beside a good render") << Kind::FullTmpfs << false << true;
+    QTest::newRow("rename refused, over an old file") << Kind::BusyTarget << true << false;
 }
 
 void tst_BadArguments::renderOntoAFullDiskFailsAndKeepsTheOldFile() {
     QFETCH(FullDisk::Kind, kind);
     QFETCH(bool, ontoTheOldFile);
+    QFETCH(bool, dataBesideAGoodRender);
     const FullDisk disk(kind);
     if (!disk.ready()) {
-        QSKIP("mounting a tmpfs needs root and the right to mount");
+        QSKIP("mounting needs root and the right to mount");
     }
     const QString target = ontoTheOldFile ? disk.keep() : disk.fresh();
-    const Outcome outcome = runProgram({"--render", target, "--photons", "1", "--seed", "1"},
+    const QString good = QDir(work_->path()).filePath(QStringLiteral("existing.png"));
+    const QStringList before = inventory(work_->path());
+    const QStringList outputs = dataBesideAGoodRender
+                                    ? QStringList{"--render", good, "--data", target}
+                                    : QStringList{"--render", target};
+    const Outcome outcome = runProgram(outputs + QStringList{"--photons", "1", "--seed", "1"},
                                        QString(), [&disk] { disk.applyInChild(); });
     QCOMPARE(outcome.exitCode, 2);
     QVERIFY2(outcome.errorLines.size() == 1, qPrintable(outcome.errorLines.join('\n')));
     QVERIFY2(outcome.errorLines[0].contains(target), qPrintable(outcome.errorLines[0]));
     QVERIFY2(outcome.errorLines[0].contains(disk.reason()), qPrintable(outcome.errorLines[0]));
     QVERIFY(disk.untouched());
+    QCOMPARE(inventory(work_->path()), before);
 }
 
 void tst_BadArguments::defaultRunDrawsAsItAlwaysHas() {

@@ -33,6 +33,12 @@ void tst_CommandLine::goodArguments_data() {
         << int(Mode::Render) << 0LL << "a.png" << 500 << 3 << 1.0;
     QTest::newRow("render at a scale") << QStringList({"--render", "d.png", "--scale", "2.5"})
                                        << int(Mode::Render) << -1LL << "d.png" << 50 << 1 << 2.5;
+    QTest::newRow("render at the smallest scale")
+        << QStringList({"--render", "d.png", "--scale", "0.5"}) << int(Mode::Render) << -1LL
+        << "d.png" << 50 << 1 << 0.5;
+    QTest::newRow("render at the largest scale, to standard output")
+        << QStringList({"--render", "-", "--scale", "4"}) << int(Mode::Render) << -1LL << "-" << 50
+        << 1 << 4.0;
     QTest::newRow("values after =")
         << QStringList({"--render=b.png", "--photons=1", "--slowdown=2"}) << int(Mode::Render)
         << -1LL << "b.png" << 1 << 2 << 1.0;

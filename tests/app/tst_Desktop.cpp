@@ -29,6 +29,8 @@ private slots:
     void spokenNamesStayWhileTheChoiceChanges();
     void runStateIsDescribed();
     void keyboardChecksMovesAndStarts();
+    void keysOnAControl_data();
+    void keysOnAControl();
     void saveWritesTheKeptPicture();
     void failedSaveIsReportedAndChangesNothing();
     void saveOntoAFullDiskIsReportedAndKeepsTheOldFile_data();
@@ -129,6 +131,38 @@ void tst_Desktop::keyboardChecksMovesAndStarts() {
         QTRY_VERIFY(window_->session().isRunning());
         window_->session().finish();
     }
+}
+
+void tst_Desktop::keysOnAControl_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("before"); // the scroll bar's value, or whether a run is in progress
+    QTest::addColumn<int>("after");
+    QTest::newRow("Right raises the slowdown") << "HScroll1" << int(Qt::Key_Right) << 1 << 2;
+    QTest::newRow("Up raises the slowdown") << "HScroll1" << int(Qt::Key_Up) << 2 << 3;
+    QTest::newRow("Left lowers the slowdown") << "HScroll1" << int(Qt::Key_Left) << 3 << 2;
+    QTest::newRow("Down lowers the slowdown") << "HScroll1" << int(Qt::Key_Down) << 2 << 1;
+    QTest::newRow("Return presses Start") << "cmdStart" << int(Qt::Key_Return) << 0 << 1;
+    QTest::newRow("keypad Enter presses Start") << "cmdStart" << int(Qt::Key_Enter) << 0 << 1;
+}
+
+void tst_Desktop::keysOnAControl() {
+    QFETCH(QString, name);
+    QFETCH(int, key);
+    QFETCH(int, before);
+    QFETCH(int, after);
+    QWidget* widget = control(*window_, qPrintable(name));
+    auto* bar = qobject_cast<QScrollBar*>(widget);
+    const auto state = [this, bar] {
+        return bar ? bar->value() : int(window_->session().isRunning());
+    };
+    if (bar) {
+        bar->setValue(before);
+    }
+    QCOMPARE(state(), before);
+    QTest::keyClick(widget, Qt::Key(key),
+                    key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+    QCOMPARE(state(), after);
 }
 
 void tst_Desktop::saveWritesTheKeptPicture() {

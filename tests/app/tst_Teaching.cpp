@@ -63,10 +63,15 @@ void tst_Teaching::pausedAndSteppedRunEndsAsAnUndisturbedOne() {
     QVERIFY(window_->session().isPaused());
     QCOMPARE(window_->accessibleDescription(), QStringLiteral("Run paused"));
     QVERIFY(control<QLabel>(*window_, "pausedCaption")->isVisible());
-    // Paused, nothing moves.
+    // Paused, nothing moves, not even once the picture is redrawn at another size.
+    const QSize size = window_->size();
+    window_->resize(size * 1.25);
+    QTRY_VERIFY(!window_->session().picture().isRedrawing());
     const QImage held = window_->session().surface().snapshot();
     QTest::qWait(100);
     QCOMPARE(window_->session().surface().snapshot(), held);
+    window_->resize(size);
+    QTRY_VERIFY(!window_->session().picture().isRedrawing());
     // Sixty photons by N cross from one dot into the next.
     for (int i = 0; i < 60; ++i) {
         QTest::keyClick(window_.get(), Qt::Key_N);
@@ -192,6 +197,9 @@ void tst_Teaching::exportedDataIsTheFinishedRun() {
     const QString path = folder.filePath(window_->pictureActions().suggestedDataName());
     QCOMPARE(QFileInfo(path).fileName(), QStringLiteral("slitwise-50-photons-seed-5.csv"));
     QVERIFY(window_->pictureActions().exportData(path));
+    const std::vector<PhotonRun::DotResult>& dots =
+        window_->session().picture().lastFinished().dots;
+    const std::optional<ExpectedPattern> expected = ExpectedPattern::forSettings(*window_);
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QList<QByteArray> lines = file.readAll().trimmed().split('\n');
@@ -208,7 +216,8 @@ void tst_Teaching::exportedDataIsTheFinishedRun() {
         const double x = cells[4].toDouble();
         const double y = cells[5].toDouble();
         QCOMPARE(cells[6].toDouble(), (y * y + x * x) * 2);
-        QVERIFY(cells[8] == "upper" || cells[8] == "lower");
+        QCOMPARE(cells[7].toDouble(), expected->barLength(cells[2].toDouble()));
+        QCOMPARE(cells[8], dots[i - 1].lastSlitUpper ? "upper" : "lower");
         QVERIFY(cells[9] == "yes" || cells[9] == "no");
     }
     // A failed export says so and leaves the file there as it was.

@@ -78,6 +78,7 @@ void tst_Translations::textsFollowTheLanguage_data() {
     QTest::addColumn<QStringList>("texts"); // Start, prompt, a name, a menu entry, a state
     QTest::addColumn<QString>("message");
     QTest::addColumn<QString>("help");
+    QTest::addColumn<QString>("cancel"); // Qt's own text, on the file dialog's button
     const QStringList english = {"Start", "Please press button Start", "50 photons per dot",
                                  "Next photon", "Run finished"};
     const QString englishMessage = "nVzdalenost holds \"abc\", which is not a number.";
@@ -85,11 +86,14 @@ void tst_Translations::textsFollowTheLanguage_data() {
                            << QStringList{"Spustit", "Stiskněte tlačítko Spustit",
                                           "50 fotonů na bod", "Další foton", "Běh skončil"}
                            << "nVzdalenost obsahuje „abc“, což není číslo."
-                           << "Použití: slitwise [volby]";
+                           << "Použití: slitwise [volby]"
+                           << "Zrušit";
     QTest::newRow("English") << "en_GB" << false << english << englishMessage
-                             << "Usage: slitwise [options]";
+                             << "Usage: slitwise [options]"
+                             << "Cancel";
     QTest::newRow("a language without a catalogue")
-        << "fr" << false << english << englishMessage << "Usage: slitwise [options]";
+        << "fr" << false << english << englishMessage << "Usage: slitwise [options]"
+        << "Annuler";
 }
 
 void tst_Translations::textsFollowTheLanguage() {
@@ -98,6 +102,7 @@ void tst_Translations::textsFollowTheLanguage() {
     QFETCH(QStringList, texts);
     QFETCH(QString, message);
     QFETCH(QString, help);
+    QFETCH(QString, cancel);
     QCOMPARE(Translations::install(QLocale(language)), catalogue);
     frmSlitwise window(1);
     window.cmdStart_Click();
@@ -117,6 +122,7 @@ void tst_Translations::textsFollowTheLanguage() {
     window.cmdStart_Click();
     QCOMPARE(window.findChild<QMessageBox*>(QStringLiteral("settingMessage"))->text(), message);
     QVERIFY(CommandLine::helpText().startsWith(help));
+    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), cancel);
 }
 
 void tst_Translations::czechTextsFitTheirBoxes_data() {

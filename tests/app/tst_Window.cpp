@@ -3,6 +3,7 @@
 #include "ControlTable.h"
 #include "FakeFields.h"
 #include "PhotonRun.h"
+#include "RunPacer.h"
 #include "WindowControls.h"
 #include "frmSlitwise.h"
 
@@ -70,6 +71,8 @@ private slots:
     void startDrawsTheApparatus();
     void windowShowsTheKeptPicture();
     void timerDrivenRunMatchesOneWithoutAWindow();
+    void paceIsFourThousandRepetitionsASecond_data();
+    void paceIsFourThousandRepetitionsASecond();
     void clicksDuringARunAreHeldUntilItEnds_data();
     void clicksDuringARunAreHeldUntilItEnds();
     void captionsAppearWhenTheFirstRunEnds();
@@ -318,6 +321,34 @@ void tst_Window::timerDrivenRunMatchesOneWithoutAWindow() {
     run.start();
     run.advance(std::numeric_limits<long long>::max());
     QCOMPARE(window.session().surface().snapshot(), surface.snapshot());
+}
+
+void tst_Window::paceIsFourThousandRepetitionsASecond_data() {
+    QTest::addColumn<double>("hertz"); // the screen's refresh rate, one tick a frame
+    QTest::newRow("60 Hz") << 60.0;
+    QTest::newRow("144 Hz") << 144.0;
+    QTest::newRow("30 Hz") << 30.0;
+}
+
+void tst_Window::paceIsFourThousandRepetitionsASecond() {
+    QFETCH(double, hertz);
+    ImageSurface surface;
+    RandomGenerator random(1);
+    FakeFields fields;
+    PhotonRun run(surface, random, fields);
+    run.start();
+    RunPacer pacer;
+    qint64 nowNs = 0;
+    pacer.setClock([&nowNs] { return nowNs; });
+    pacer.setFrameRate(hertz);
+    pacer.start(run);
+    // One second of frames on the test's clock, however long the drawing takes.
+    for (int frame = 1; frame <= qRound(hertz); ++frame) {
+        nowNs = qRound64(frame * 1e9 / hertz);
+        pacer.tick();
+    }
+    QVERIFY2(std::abs(run.stepsDone() - 4000) <= 40, qPrintable(QString::number(run.stepsDone())));
+    pacer.stop();
 }
 
 void tst_Window::clicksDuringARunAreHeldUntilItEnds_data() {

@@ -57,6 +57,8 @@ void tst_Zoom::zoomFitsTheWindow() {
     QFETCH(int, left);
     QCOMPARE(ZoomLayout::zoomFor(client), zoom);
     QCOMPARE(ZoomLayout::originFor(client, zoom), QPoint(left, 0));
+    // Half of 801 x 581, rounded up, so that the half-size design fits whole.
+    QCOMPARE(ZoomLayout::smallestArea(), QSize(401, 291));
 }
 
 void tst_Zoom::controlsAndFontsGrowWithTheZoom_data() {
