@@ -20,6 +20,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <limits>
@@ -141,10 +142,16 @@ int main(int argc, char** argv) {
     std::printf("finished default run redrawn at zoom 2 (1602 x 1162): %.3f s (target at most "
                 "0.3)\n",
                 redrawSeconds(50, 1, 2.0));
-    const double redraw = redrawSeconds(500, 3, 2.0);
-    const double headless = headlessSeconds(500, 3, 2.0);
-    std::printf("heaviest run redrawn at zoom 2: %.3f s; the same run without a window at scale 2: "
-                "%.3f s; ratio %.3f (target at most 1.2)\n",
+    // The best of three of each, taken in turns, so that a moment of load elsewhere on the
+    // machine does not decide the ratio.
+    double redraw = std::numeric_limits<double>::max();
+    double headless = std::numeric_limits<double>::max();
+    for (int turn = 0; turn < 3; ++turn) {
+        redraw = std::min(redraw, redrawSeconds(500, 3, 2.0));
+        headless = std::min(headless, headlessSeconds(500, 3, 2.0));
+    }
+    std::printf("heaviest run redrawn at zoom 2, best of three: %.3f s; the same run without a "
+                "window at scale 2: %.3f s; ratio %.3f (target at most 1.2)\n",
                 redraw, headless, redraw / headless);
     heaviestRedrawInTheWindow();
     return 0;
