@@ -90,7 +90,6 @@ private slots:
     void longBarsWhereThePathsDifferByWholeTurns();
     void badTextStopsTheRun_data();
     void badTextStopsTheRun();
-    void changedTextIsUsedFromItsNextRead();
     void loopBoundsBelowOneSkipTheirLoops();
 };
 
@@ -410,21 +409,6 @@ void tst_PhotonRun::badTextStopsTheRun() {
     }
     QVERIFY(run.isOver());
     QVERIFY(fields.captionsShown().isEmpty());
-}
-
-void tst_PhotonRun::changedTextIsUsedFromItsNextRead() {
-    // The slowdown read as "1" by eleven photons, then changed: the next photon to begin uses 2.
-    RecordingSurface surface;
-    RandomGenerator random(5);
-    FakeFields fields;
-    fields.setText(SettingField::PocetFotonu, QStringLiteral("1"));
-    PhotonRun run(surface, random, fields);
-    run.start();
-    run.advance(10); // ten photons drawn; the eleventh has begun, its slowdown read
-    fields.setText(SettingField::Spomaleni, QStringLiteral("2"));
-    run.advance(whole);
-    QVERIFY(run.isComplete());
-    QCOMPARE(run.stepsDone(), 11 + 2 * (PhotonRun::repetitionsFor(1, 1) - 11));
 }
 
 void tst_PhotonRun::loopBoundsBelowOneSkipTheirLoops() {
