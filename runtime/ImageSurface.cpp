@@ -1,5 +1,6 @@
 // Paints on the kept image with one QPainter that lives as long as the surface, so that a run's
-// hundreds of thousands of lines pay for no painter set-up.
+// hundreds of thousands of lines pay for no painter set-up, nor for pens or bookkeeping beyond a
+// few comparisons each.
 #include "ImageSurface.h"
 
 #include <QPen>
@@ -13,6 +14,12 @@ namespace {
 // Lines are cut to this margin around the image before they reach the painter: far-off or huge
 // coordinates (from extreme settings) then cost nothing, and non-finite ones are dropped.
 constexpr double clipMargin = 64.0;
+// Lines and circles a window may draw between two looks at the changed area. A window looks at
+// every frame, after a few hundred lines; a render, a run finished at once or a redraw draws
+// hundreds of thousands without a look, and past this many all of the picture counts as changed.
+constexpr int mostMarksBetweenTakes = 8192;
+// How near a line must come to a place, in design pixels, to be counted as drawn there.
+constexpr double nearby = 4.0;
 
 QColor toQColor(Colour colour) {
     return QColor::fromRgb(colour.rgb);
@@ -24,6 +31,14 @@ bool clipSegment(double& x1, double& y1, double& x2, double& y2, double loX, dou
                  double hiY) {
     const double dx = x2 - x1;
     const double dy = y2 - y1;
+    // Nearly every line lies inside, and keeps its start and its start plus its extent, as
+    // below, without the four divisions.
+    if (std::min(x1, x2) >= loX && std::max(x1, x2) <= hiX && std::min(y1, y2) >= loY &&
+        std::max(y1, y2) <= hiY) {
+        x2 = x1 + dx;
+        y2 = y1 + dy;
+        return true;
+    }
     double t0 = 0.0;
     double t1 = 1.0;
     const double p[4] = {-dx, dx, -dy, dy};
@@ -123,13 +138,23 @@ void ImageSurface::circle(float x, float y, float radius) {
 }
 
 QRegion ImageSurface::takeDirtyRegion() {
+    const QRect area(0, 0, width, height);
     QRegion region;
-    for (const QRectF& drawn : std::as_const(dirty_)) {
-        // Grown by the widest pen's reach and a pixel for rounding.
-        region += drawn.adjusted(-3, -3, 3, 3).toAlignedRect();
+    if (allDirty_) {
+        region = area;
     }
-    dirty_.clear();
-    return region & QRect(0, 0, width, height);
+    for (int i = 0; !allDirty_ && i < placeCount_; ++i) {
+        const Place& drawn = places_[i];
+        // Grown by the widest pen's reach and a pixel for rounding.
+        region += QRectF(QPointF(drawn.left, drawn.top), QPointF(drawn.right, drawn.bottom))
+                      .adjusted(-3, -3, 3, 3)
+                      .toAlignedRect();
+    }
+    allDirty_ = false;
+    placeCount_ = 0;
+    lastPlace_ = 0;
+    marksSinceTaken_ = 0;
+    return region & area;
 }
 
 void ImageSurface::takePicture(ImageSurface& drawn) {
@@ -138,17 +163,26 @@ void ImageSurface::takePicture(ImageSurface& drawn) {
     image_ = std::exchange(drawn.image_, QImage());
     zoom_ = drawn.zoom_;
     penWidth_ = drawn.penWidth_;
-    dirty_ = {QRectF(0, 0, width, height)};
+    // The pens were made for the old scale.
+    pens_.clear();
+    markAllDirty();
     beginPainting();
 }
 
 void ImageSurface::usePen(Colour colour) {
-    // Setting a pen is not free, so it is set only when the width or the colour changes.
+    // Setting a pen is not free, so it is set only when the width or the colour changes, and a
+    // pen is made only the first time its width and colour are used.
     if (penWidth_ == appliedWidth_ && colour == appliedColour_) {
         return;
     }
     appliedWidth_ = penWidth_;
     appliedColour_ = colour;
+    for (const MadePen& made : pens_) {
+        if (made.width == penWidth_ && made.colour == colour) {
+            painter_.setPen(made.pen);
+            return;
+        }
+    }
     // Widths are whole device pixels, given as a cosmetic pen so that the zoom does not scale
     // them again. A pen one device pixel wide takes the painter's fast line path. The run's
     // hundreds of thousands of thin lines get square caps when zoomed: round ones are made of
@@ -156,35 +190,60 @@ void ImageSurface::usePen(Colour colour) {
     const Qt::PenCapStyle cap = penWidth_ > 1 ? Qt::RoundCap : Qt::SquareCap;
     QPen pen(toQColor(colour), devicePenWidth(penWidth_), Qt::SolidLine, cap, Qt::RoundJoin);
     pen.setCosmetic(true);
+    pens_.push_back({penWidth_, colour, pen});
     painter_.setPen(pen);
 }
 
+void ImageSurface::markAllDirty() {
+    allDirty_ = true;
+    placeCount_ = 0;
+}
+
 void ImageSurface::markDirty(double left, double top, double right, double bottom) {
+    if (allDirty_) {
+        return;
+    }
+    if (++marksSinceTaken_ > mostMarksBetweenTakes) {
+        markAllDirty();
+        return;
+    }
     // The run draws in a few places over and over (the source, the slits, the detector point,
-    // the bar): a new place joins the one it touches, so that the region stays a few rectangles.
-    constexpr int mostPlaces = 12;
-    const QRectF drawn(QPointF(left, top), QPointF(right, bottom));
-    const QRectF near = drawn.adjusted(-4, -4, 4, 4);
-    for (QRectF& place : dirty_) {
-        if (place.intersects(near)) {
-            place |= drawn;
+    // the bar): a new place joins the one it comes near, so that the region stays a few
+    // rectangles. The place drawn on last is tried first, since most lines land there again.
+    const auto comesNear = [&](const Place& place) {
+        return left - nearby <= place.right && place.left <= right + nearby &&
+               top - nearby <= place.bottom && place.top <= bottom + nearby;
+    };
+    const auto join = [&](Place& place) {
+        place.left = std::min(place.left, left);
+        place.top = std::min(place.top, top);
+        place.right = std::max(place.right, right);
+        place.bottom = std::max(place.bottom, bottom);
+    };
+    for (int tried = 0, i = lastPlace_; tried < placeCount_; ++tried) {
+        if (comesNear(places_[i])) {
+            join(places_[i]);
+            lastPlace_ = i;
             return;
         }
+        i = i + 1 < placeCount_ ? i + 1 : 0;
     }
-    if (dirty_.size() < mostPlaces) {
-        dirty_.append(drawn);
+    if (placeCount_ < mostPlaces) {
+        lastPlace_ = placeCount_++;
+        places_[lastPlace_] = {left, top, right, bottom};
         return;
     }
     // Too many places: joined with the one whose bounds grow least.
-    auto cheapest = dirty_.begin();
     double leastGrowth = std::numeric_limits<double>::max();
-    for (auto place = dirty_.begin(); place != dirty_.end(); ++place) {
-        const QRectF joined = *place | drawn;
-        const double growth = joined.width() * joined.height() - place->width() * place->height();
+    for (int i = 0; i < placeCount_; ++i) {
+        const Place& place = places_[i];
+        const double joinedArea = (std::max(place.right, right) - std::min(place.left, left)) *
+                                  (std::max(place.bottom, bottom) - std::min(place.top, top));
+        const double growth = joinedArea - (place.right - place.left) * (place.bottom - place.top);
         if (growth < leastGrowth) {
             leastGrowth = growth;
-            cheapest = place;
+            lastPlace_ = i;
         }
     }
-    *cheapest |= drawn;
+    join(places_[lastPlace_]);
 }

@@ -6,9 +6,12 @@
 #include "DrawingSurface.h"
 
 #include <QImage>
-#include <QList>
 #include <QPainter>
+#include <QPen>
 #include <QRegion>
+
+#include <array>
+#include <vector>
 
 class ImageSurface : public DrawingSurface {
 public:
@@ -44,16 +47,35 @@ public:
     const QImage& image() const { return image_; }
     QImage snapshot() const { return image_.copy(); }
     // What was drawn on since the last call, in design pixels: a few small rectangles around the
-    // places drawn on, rather than one that spans them all. Empty when nothing was drawn.
+    // places drawn on, rather than one that spans them all. Empty when nothing was drawn; all of
+    // the drawing area on the first call, after takePicture(), and when so much was drawn since
+    // the last call that no window was showing it line by line.
     QRegion takeDirtyRegion();
     // Takes over the picture and pen state of another surface, drawn at another zoom or ratio,
     // so that drawing goes on here from where it left off there. That surface is left empty.
     void takePicture(ImageSurface& drawn);
 
 private:
+    // A place drawn on, in design pixels: the bounds of what was drawn there.
+    struct Place {
+        double left;
+        double top;
+        double right;
+        double bottom;
+    };
+    // A pen made for one width and colour at the surface's scale.
+    struct MadePen {
+        int width;
+        Colour colour;
+        QPen pen;
+    };
+    // The places kept apart before new ones are joined to the nearest.
+    static constexpr int mostPlaces = 12;
+
     void beginPainting();
     void usePen(Colour colour);
     void markDirty(double left, double top, double right, double bottom);
+    void markAllDirty();
 
     double zoom_;
     QImage image_;
@@ -62,6 +84,15 @@ private:
     // The pen the painter holds; width 0 means none has been set yet.
     int appliedWidth_ = 0;
     Colour appliedColour_ = Colour::foreground();
-    // Places drawn on since the region was last taken, in design pixels.
-    QList<QRectF> dirty_;
+    // Every pen made since the scale was last set: a run uses a handful, over and over.
+    std::vector<MadePen> pens_;
+    // All of the picture counts as changed since the region was last taken: a new picture, one
+    // taken over, or one drawn on at full speed. Then a line costs no bookkeeping at all.
+    bool allDirty_ = true;
+    // Otherwise, the places drawn on since then, the one drawn on last, and how many lines and
+    // circles were drawn.
+    std::array<Place, mostPlaces> places_{};
+    int placeCount_ = 0;
+    int lastPlace_ = 0;
+    int marksSinceTaken_ = 0;
 };

@@ -42,7 +42,9 @@ private slots:
     void greyRedrawErasesExactly_data();
     void greyRedrawErasesExactly();
     void farAndNonFiniteCoordinatesAreHarmless();
+    void dirtyRectCoversWhatWasDrawn_data();
     void dirtyRectCoversWhatWasDrawn();
+    void wholeAreaAfterDrawingAtFullSpeed();
 };
 
 void tst_ImageSurface::startsLightGreyAtDrawingAreaSize() {
@@ -129,29 +131,62 @@ void tst_ImageSurface::farAndNonFiniteCoordinatesAreHarmless() {
     QCOMPARE(countInRow(image, 10, black), 0);
 }
 
+void tst_ImageSurface::dirtyRectCoversWhatWasDrawn_data() {
+    QTest::addColumn<int>("scattered"); // short lines drawn far apart, beside the three places
+    QTest::addColumn<int>("mostArea");  // in design pixels
+    // Three small places, not the band from the source to the picture's right edge.
+    QTest::newRow("three places") << 0 << 20 * 20 + 26 * 16 + 257 * 9;
+    // More places than are kept apart: joined, but still less than the whole picture.
+    QTest::newRow("twenty-three places") << 20 << ImageSurface::width * ImageSurface::height - 1;
+}
+
 void tst_ImageSurface::dirtyRectCoversWhatWasDrawn() {
+    QFETCH(int, scattered);
+    QFETCH(int, mostArea);
     ImageSurface surface;
+    // A new picture has not been shown yet: all of it is new.
+    QCOMPARE(surface.takeDirtyRegion(), QRegion(0, 0, ImageSurface::width, ImageSurface::height));
     QVERIFY(surface.takeDirtyRegion().isEmpty());
     surface.setPenWidth(3);
     surface.circle(80, 340.5f, 5);
     surface.line(300, 200, 320, 210);
     surface.line(550, 400, 1000, 400);
+    surface.setPenWidth(1);
+    for (int i = 0; i < scattered; ++i) {
+        const float x = 20.0f + 37.0f * static_cast<float>(i);
+        const float y = 30.0f + 25.0f * static_cast<float>(i % 7);
+        surface.line(x, y, x + 3, y + 2);
+    }
+    surface.line(300, 200, 305, 201); // the first place again, after the others
     const QRegion dirty = surface.takeDirtyRegion();
     const QImage image = surface.snapshot();
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
             if (image.pixel(x, y) != grey) {
-                QVERIFY2(dirty.contains(QPoint(x, y)), qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
+                QVERIFY2(dirty.contains(QPoint(x, y)),
+                         qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
             }
         }
     }
-    // Three small places, not the band from the source to the picture's right edge.
     int area = 0;
     for (const QRect& rect : dirty) {
         area += rect.width() * rect.height();
     }
-    QVERIFY2(area < 20 * 20 + 26 * 16 + 257 * 9, qPrintable(QString::number(area)));
+    QVERIFY2(area <= mostArea, qPrintable(QString::number(area)));
     QVERIFY(surface.takeDirtyRegion().isEmpty());
+}
+
+void tst_ImageSurface::wholeAreaAfterDrawingAtFullSpeed() {
+    // A render or a redraw draws hundreds of thousands of lines before anything looks: keeping
+    // their places would cost more than drawing them, and all of the picture has changed.
+    ImageSurface surface;
+    surface.takeDirtyRegion();
+    for (int i = 0; i < 10000; ++i) {
+        surface.line(10, 10, 12, 12);
+    }
+    QCOMPARE(surface.takeDirtyRegion(), QRegion(0, 0, ImageSurface::width, ImageSurface::height));
+    surface.line(10, 10, 12, 12);
+    QCOMPARE(surface.takeDirtyRegion(), QRegion(7, 7, 8, 8));
 }
 
 QTEST_MAIN(tst_ImageSurface)

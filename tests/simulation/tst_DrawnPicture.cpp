@@ -1,6 +1,6 @@
 // The scene and whole runs drawn on the image surface the window shows: where the apparatus's
-// pixels land, and that a seed always gives the same picture. The one simulation test that needs
-// Qt's painting.
+// pixels land, that a seed always gives the same picture, and which picture that is. The one
+// simulation test that needs Qt's painting.
 #include "FakeFields.h"
 #include "ImageSurface.h"
 #include "PhotonRun.h"
@@ -8,6 +8,7 @@
 #include "Scene.h"
 #include "SettingReader.h"
 
+#include <QCryptographicHash>
 #include <QTest>
 
 #include <limits>
@@ -28,6 +29,8 @@ private slots:
     void apparatusPixelsLandInTheImage();
     void secondPreparePaintsOverTheFirst();
     void sameSeedSamePicture();
+    void seededRunDrawsTheKnownPicture_data();
+    void seededRunDrawsTheKnownPicture();
 };
 
 void tst_DrawnPicture::apparatusPixelsLandInTheImage() {
@@ -81,6 +84,44 @@ void tst_DrawnPicture::sameSeedSamePicture() {
     const QImage first = picture(1234);
     QCOMPARE(picture(1234), first);
     QVERIFY(picture(1235) != first);
+}
+
+void tst_DrawnPicture::seededRunDrawsTheKnownPicture_data() {
+    QTest::addColumn<int>("photons");
+    QTest::addColumn<int>("slowdown");
+    QTest::addColumn<double>("zoom");
+    QTest::addColumn<double>("ratio");
+    QTest::addColumn<QByteArray>("sha1"); // of the image's pixel bytes, row after row
+    QTest::newRow("default run") << 50 << 1 << 1.0 << 1.0
+                                 << QByteArray("960a26f79e09054dd2ffc59acba1063e5b932061");
+    QTest::newRow("slowdown 2 at zoom 2")
+        << 10 << 2 << 2.0 << 1.0 << QByteArray("df5e478aaa69390bc22dcf6bb3e37a9c38e8c2c9");
+    QTest::newRow("slowdown 3 at zoom 1.5, pixel ratio 2")
+        << 5 << 3 << 1.5 << 2.0 << QByteArray("525c7d2ae9f3cd44c4a3b80ad6fe5eebc5044fe8");
+    QTest::newRow("one photon at zoom 0.5")
+        << 1 << 1 << 0.5 << 1.0 << QByteArray("94113f98d307bb0ba7b722ecc8d90185f780b309");
+}
+
+void tst_DrawnPicture::seededRunDrawsTheKnownPicture() {
+    // The pictures a render with seed 7 has always made: any change to how lines reach the
+    // image, however it is sped up, must leave every pixel as it was.
+    QFETCH(int, photons);
+    QFETCH(int, slowdown);
+    QFETCH(double, zoom);
+    QFETCH(double, ratio);
+    QFETCH(QByteArray, sha1);
+    ImageSurface surface(zoom, ratio);
+    RandomGenerator random(7);
+    FakeFields fields;
+    fields.setText(SettingField::PocetFotonu, QString::number(photons));
+    fields.setText(SettingField::Spomaleni, QString::number(slowdown));
+    PhotonRun run(surface, random, fields);
+    runWhole(run);
+    const QImage image = surface.snapshot();
+    QCOMPARE(QCryptographicHash::hash(QByteArrayView(image.constBits(), image.sizeInBytes()),
+                                      QCryptographicHash::Sha1)
+                 .toHex(),
+             sha1);
 }
 
 QTEST_MAIN(tst_DrawnPicture)
