@@ -61,7 +61,7 @@ long statusKiB(const QByteArray& key) {
     return -1;
 }
 
-// A whole run as the window makes it: surface, generator, the six setting texts and the stepper,
+// A whole run as the window makes it: surface, generator, the setting texts and the stepper,
 // all released when it returns. Returns the photon repetitions it animated.
 long long wholeRun(const Settings& settings, std::uint64_t seed) {
     ImageSurface surface;

@@ -45,7 +45,7 @@ int pacedRun(double zoom) {
     }
     QTest::qWait(300);
     QEventLoop untilFinished;
-    QObject::connect(&window, &frmSlitwise::runFinished, &untilFinished, &QEventLoop::quit);
+    QObject::connect(&window.session(), &RunSession::finished, &untilFinished, &QEventLoop::quit);
     const double cpuBefore = cpuSeconds();
     QElapsedTimer wall;
     wall.start();
@@ -98,12 +98,12 @@ void heaviestRedrawInTheWindow() {
     window.findChild<QAbstractButton*>(QStringLiteral("opfot500"))->click();
     window.findChild<QWidget*>(QStringLiteral("HScroll1"))->setProperty("value", 3);
     window.cmdStart_Click();
-    window.finishRun();
+    window.session().finish();
     window.resize(1602, 1162);
     QElapsedTimer whole;
     whole.start();
     qint64 longestMs = 0;
-    while (window.picture().isRedrawing()) {
+    while (window.session().picture().isRedrawing()) {
         bool fired = false;
         QElapsedTimer wait;
         wait.start();

@@ -1,24 +1,16 @@
-// Copies the six setting texts, one per field.
+// Copies every setting's text, one per field.
 #include "FieldSnapshot.h"
 
-namespace {
-
-constexpr SettingField allFields[] = {SettingField::PocetFotonu, SettingField::Spomaleni,
-                                      SettingField::Rozptyl,     SettingField::Vzdalenost,
-                                      SettingField::Ur,          SettingField::Rd};
-
-} // namespace
-
 FieldSnapshot::FieldSnapshot(const FormFields& from) {
-    for (SettingField field : allFields) {
-        texts_[static_cast<std::size_t>(field)] = from.text(field);
+    for (const Setting& setting : settings) {
+        texts_[indexOf(setting.field)] = from.text(setting.field);
     }
 }
 
 QString FieldSnapshot::text(SettingField field) const {
-    return texts_[static_cast<std::size_t>(field)];
+    return texts_[indexOf(field)];
 }
 
 void FieldSnapshot::setText(SettingField field, const QString& text) {
-    texts_[static_cast<std::size_t>(field)] = text;
+    texts_[indexOf(field)] = text;
 }

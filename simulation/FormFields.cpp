@@ -1,20 +1,12 @@
-// Field names, spelled exactly as the window's controls are named.
+// The captions' names, spelled exactly as the window's controls are named; the settings' are in
+// their list.
 #include "FormFields.h"
 
 QString FormFields::name(SettingField field) {
-    switch (field) {
-    case SettingField::PocetFotonu:
-        return QStringLiteral("nPocetFotonu");
-    case SettingField::Spomaleni:
-        return QStringLiteral("nSpomaleni");
-    case SettingField::Rozptyl:
-        return QStringLiteral("nRozptyl");
-    case SettingField::Vzdalenost:
-        return QStringLiteral("nVzdalenost");
-    case SettingField::Ur:
-        return QStringLiteral("nUr");
-    case SettingField::Rd:
-        return QStringLiteral("nRd");
+    for (const Setting& setting : settings) {
+        if (setting.field == field) {
+            return QString::fromLatin1(setting.name);
+        }
     }
     return {};
 }

@@ -1,8 +1,12 @@
 // The window's fields as the simulation sees them: the texts of the hidden setting fields, which
-// are the only place the settings live, and the caption fields it shows when a run ends.
+// are the only place the settings live, and the caption fields it shows when a run ends. The
+// list of settings is here and nowhere else.
 #pragma once
 
 #include <QString>
+
+#include <cstddef>
+#include <iterator>
 
 enum class SettingField { PocetFotonu, Spomaleni, Rozptyl, Vzdalenost, Ur, Rd };
 
@@ -16,20 +20,32 @@ public:
     virtual void setText(SettingField field, const QString& text) = 0;
     virtual void showCaption(CaptionField field) = 0;
 
-    // The setting texts the window's load handler writes, in the order it writes them: what a
-    // run goes by until the user chooses otherwise.
-    struct StartUp {
+    // Every setting, once: its field's object name and the text the window's load handler writes
+    // into it, what a run goes by until the user chooses otherwise. Settings are checked in this
+    // order before a run, so a run with several bad texts is refused for the first. A new setting
+    // is a value of SettingField, a row here and its control in the window.
+    struct Setting {
         SettingField field;
-        int value;
+        const char* name;
+        int startUp;
     };
-    static constexpr StartUp startUp[] = {
-        {SettingField::Rozptyl, 180}, {SettingField::PocetFotonu, 50}, {SettingField::Rd, 40},
-        {SettingField::Ur, 1},        {SettingField::Vzdalenost, 200}, {SettingField::Spomaleni, 1},
+    static constexpr Setting settings[] = {
+        {SettingField::Vzdalenost, "nVzdalenost", 200},
+        {SettingField::Rd, "nRd", 40},
+        {SettingField::Ur, "nUr", 1},
+        {SettingField::Rozptyl, "nRozptyl", 180},
+        {SettingField::PocetFotonu, "nPocetFotonu", 50},
+        {SettingField::Spomaleni, "nSpomaleni", 1},
     };
+    static constexpr std::size_t settingCount = std::size(settings);
+    // Where a setting's text is kept in an array of settingCount.
+    static constexpr std::size_t indexOf(SettingField field) {
+        return static_cast<std::size_t>(field);
+    }
     static constexpr int startUpValue(SettingField field) {
-        for (const StartUp& setting : startUp) {
+        for (const Setting& setting : settings) {
             if (setting.field == field) {
-                return setting.value;
+                return setting.startUp;
             }
         }
         return 0;
@@ -44,3 +60,16 @@ public:
     static QString name(SettingField field);
     static QString name(CaptionField field);
 };
+
+// Every value of SettingField has its one row, so that its index fits an array of settingCount.
+static_assert([] {
+    bool seen[FormFields::settingCount] = {};
+    for (const FormFields::Setting& setting : FormFields::settings) {
+        const std::size_t index = FormFields::indexOf(setting.field);
+        if (index >= FormFields::settingCount || seen[index]) {
+            return false;
+        }
+        seen[index] = true;
+    }
+    return true;
+}());

@@ -8,7 +8,7 @@
 
 double SettingReader::number(SettingField field) const {
     const QString text = fields_.text(field);
-    Converted& last = converted_[static_cast<int>(field)];
+    Converted& last = converted_[FormFields::indexOf(field)];
     if (last.valid && last.text == text) {
         return last.value;
     }
@@ -24,9 +24,7 @@ double SettingReader::number(SettingField field) const {
 }
 
 void SettingReader::checkAll() const {
-    for (SettingField field :
-         {SettingField::Vzdalenost, SettingField::Rd, SettingField::Ur, SettingField::Rozptyl,
-          SettingField::PocetFotonu, SettingField::Spomaleni}) {
-        number(field);
+    for (const FormFields::Setting& setting : FormFields::settings) {
+        number(setting.field);
     }
 }

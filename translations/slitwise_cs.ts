@@ -4,78 +4,6 @@
 <context>
     <name>AboutText</name>
     <message>
-        <source>P</source>
-        <translation>P</translation>
-    </message>
-    <message>
-        <source>pause or resume the run</source>
-        <translation>pozastavit běh, nebo v něm pokračovat</translation>
-    </message>
-    <message>
-        <source>N</source>
-        <translation>N</translation>
-    </message>
-    <message>
-        <source>while paused: the next photon</source>
-        <translation>během pozastavení: další foton</translation>
-    </message>
-    <message>
-        <source>E</source>
-        <translation>E</translation>
-    </message>
-    <message>
-        <source>show or hide the expected pattern</source>
-        <translation>zobrazit nebo skrýt očekávaný obrazec</translation>
-    </message>
-    <message>
-        <source>F11, Esc</source>
-        <translation>F11, Esc</translation>
-    </message>
-    <message>
-        <source>full screen, and back</source>
-        <translation>celá obrazovka a zpět</translation>
-    </message>
-    <message>
-        <source>Ctrl+S</source>
-        <translation>Ctrl+S</translation>
-    </message>
-    <message>
-        <source>save the picture as a PNG</source>
-        <translation>uložit obrázek jako PNG</translation>
-    </message>
-    <message>
-        <source>Ctrl+C</source>
-        <translation>Ctrl+C</translation>
-    </message>
-    <message>
-        <source>copy the picture</source>
-        <translation>kopírovat obrázek</translation>
-    </message>
-    <message>
-        <source>Ctrl+E</source>
-        <translation>Ctrl+E</translation>
-    </message>
-    <message>
-        <source>export the last finished run as CSV data</source>
-        <translation>exportovat poslední dokončený běh jako data CSV</translation>
-    </message>
-    <message>
-        <source>F1</source>
-        <translation>F1</translation>
-    </message>
-    <message>
-        <source>this explanation</source>
-        <translation>toto vysvětlení</translation>
-    </message>
-    <message>
-        <source>Menu, right click</source>
-        <translation>Menu, pravé tlačítko myši</translation>
-    </message>
-    <message>
-        <source>all of the above</source>
-        <translation>vše výše uvedené</translation>
-    </message>
-    <message>
         <source>&lt;b&gt;The source&lt;/b&gt;, the small circle on the left, sends one photon at a time. Its arrow turns as each photon leaves: the photon&apos;s phase, where its arrow starts.</source>
         <translation>&lt;b&gt;Zdroj&lt;/b&gt;, malý kroužek vlevo, vysílá fotony jeden po druhém. Jeho šipka se natočí, když foton vyletí: je to fáze fotonu, odkud jeho šipka začíná.</translation>
     </message>
@@ -123,16 +51,6 @@
         <translation>Nastaví počáteční hodnotu náhodných čísel (0 až 18446744073709551615), aby šel běh přesně zopakovat; bez ní se nastaví podle hodin.</translation>
     </message>
     <message>
-        <source>Make one whole run at full speed without a window and write the 801 x 581 drawing area to FILE as a PNG; - writes it to standard output.</source>
-        <translation>Provede celý běh plnou rychlostí bez okna a zapíše kreslicí plochu 801 x 581 do souboru FILE jako PNG; - ji zapíše na standardní výstup.</translation>
-    </message>
-    <message>
-        <source>Make one whole run at full speed without a window and write its 520 detector points to FILE as CSV;
-alone or with --render; - writes them to standard output.</source>
-        <translation>Provede celý běh plnou rychlostí bez okna a zapíše jeho 520 bodů detektoru do souboru FILE jako CSV;
-samostatně nebo s --render; - je zapíše na standardní výstup.</translation>
-    </message>
-    <message>
         <source>With --render or --data: photons per detector point,
 one of %1 (default %2).</source>
         <translation>S --render nebo --data: počet fotonů na bod detektoru,
@@ -157,46 +75,6 @@ od 0.5 do 4 (výchozí 1): 801·Z x 581·Z pixelů.</translation>
 Press Start to build the interference pattern bar by bar.</source>
         <translation>Ukazuje dvojštěrbinový pokus s jednotlivými fotony jako fázové šipky.
 Stiskněte Spustit a interferenční obrazec se sestaví pruh po pruhu.</translation>
-    </message>
-    <message>
-        <source>
-Keys in the window:
-  Space, Enter     press the button that has the focus
-  F5               start a run
-  P                pause the run, or resume it
-  N                while paused: the next photon
-  E                show or hide the expected pattern
-  F11, Esc         full screen, and back
-  Ctrl+S           save the picture as a PNG
-  Ctrl+C           copy the picture
-  Ctrl+E           export the last finished run&apos;s points as CSV
-  F1               what each part of the picture is
-  Menu key         all of these in a menu, as a right click gives
-
-The standard Qt options are accepted as well, among them -platform NAME, -style NAME
-and -reverse; --help-all lists them all.
-
-Bad arguments print one line on standard error and exit with status 2.
-</source>
-        <translation>
-Klávesy v okně:
-  Mezerník, Enter  stiskne tlačítko, které má fokus
-  F5               spustí běh
-  P                pozastaví běh, nebo v něm pokračuje
-  N                během pozastavení: další foton
-  E                zobrazí nebo skryje očekávaný obrazec
-  F11, Esc         celá obrazovka a zpět
-  Ctrl+S           uloží obrázek jako PNG
-  Ctrl+C           zkopíruje obrázek
-  Ctrl+E           exportuje body posledního dokončeného běhu jako CSV
-  F1               co je která část obrázku
-  Klávesa Menu     vše z toho v nabídce, jako pravé tlačítko myši
-
-Přijímají se i standardní volby Qt, mezi nimi -platform NÁZEV, -style NÁZEV
-a -reverse; --help-all je vypíše všechny.
-
-Špatné argumenty vypíší jeden řádek na standardní chybový výstup a skončí se stavem 2.
-</translation>
     </message>
     <message>
         <source>%1 takes no value</source>
@@ -249,6 +127,38 @@ a -reverse; --help-all je vypíše všechny.
 </translation>
     </message>
     <message>
+        <source>
+Keys in the window:
+</source>
+        <translation>
+Klávesy v okně:
+</translation>
+    </message>
+    <message>
+        <source>
+The standard Qt options are accepted as well, among them -platform NAME, -style NAME
+and -reverse; --help-all lists them all.
+
+Bad arguments print one line on standard error and exit with status 2.
+</source>
+        <translation>
+Přijímají se i standardní volby Qt, mezi nimi -platform NÁZEV, -style NÁZEV
+a -reverse; --help-all je vypíše všechny.
+
+Špatné argumenty vypíší jeden řádek na standardní chybový výstup a skončí se stavem 2.
+</translation>
+    </message>
+    <message>
+        <source>Make one whole run at full speed without a window and write the 801 x 581 drawing area to FILE as a PNG; - writes it to standard output.</source>
+        <translation>Provede celý běh plnou rychlostí bez okna a zapíše kreslicí plochu 801 x 581 do souboru FILE jako PNG; - ji zapíše na standardní výstup.</translation>
+    </message>
+    <message>
+        <source>Make one whole run at full speed without a window and write its 520 detector points to FILE as CSV;
+alone or with --render; - writes them to standard output.</source>
+        <translation>Provede celý běh plnou rychlostí bez okna a zapíše jeho 520 bodů detektoru do souboru FILE jako CSV;
+samostatně nebo s --render; - je zapíše na standardní výstup.</translation>
+    </message>
+    <message>
         <source>--%1 is given twice</source>
         <translation>--%1 je zadána dvakrát</translation>
     </message>
@@ -259,6 +169,97 @@ a -reverse; --help-all je vypíše všechny.
     <message>
         <source>--render and --data cannot both write to standard output</source>
         <translation>--render a --data nemohou obě zapisovat na standardní výstup</translation>
+    </message>
+</context>
+<context>
+    <name>CommandList</name>
+    <message>
+        <source>Space, Enter</source>
+        <translation>Mezerník, Enter</translation>
+    </message>
+    <message>
+        <source>press the button that has the focus</source>
+        <translation>stiskne tlačítko, které má fokus</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Spustit</translation>
+    </message>
+    <message>
+        <source>start a run</source>
+        <translation>spustí běh</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pozastavit</translation>
+    </message>
+    <message>
+        <source>pause the run, or resume it</source>
+        <translation>pozastaví běh, nebo v něm pokračuje</translation>
+    </message>
+    <message>
+        <source>Next photon</source>
+        <translation>Další foton</translation>
+    </message>
+    <message>
+        <source>while paused: the next photon</source>
+        <translation>během pozastavení: další foton</translation>
+    </message>
+    <message>
+        <source>Show expected pattern</source>
+        <translation>Zobrazit očekávaný obrazec</translation>
+    </message>
+    <message>
+        <source>show or hide the expected pattern</source>
+        <translation>zobrazit nebo skrýt očekávaný obrazec</translation>
+    </message>
+    <message>
+        <source>Full screen</source>
+        <translation>Celá obrazovka</translation>
+    </message>
+    <message>
+        <source>full screen, or back</source>
+        <translation>celá obrazovka, nebo zpět</translation>
+    </message>
+    <message>
+        <source>leave full screen</source>
+        <translation>opustí celou obrazovku</translation>
+    </message>
+    <message>
+        <source>Save picture…</source>
+        <translation>Uložit obrázek…</translation>
+    </message>
+    <message>
+        <source>save the picture as a PNG</source>
+        <translation>uložit obrázek jako PNG</translation>
+    </message>
+    <message>
+        <source>Copy picture</source>
+        <translation>Kopírovat obrázek</translation>
+    </message>
+    <message>
+        <source>copy the picture</source>
+        <translation>kopírovat obrázek</translation>
+    </message>
+    <message>
+        <source>Export data…</source>
+        <translation>Exportovat data…</translation>
+    </message>
+    <message>
+        <source>export the last finished run&apos;s points as CSV</source>
+        <translation>exportuje body posledního dokončeného běhu jako CSV</translation>
+    </message>
+    <message>
+        <source>About this picture</source>
+        <translation>O tomto obrázku</translation>
+    </message>
+    <message>
+        <source>what each part of the picture is</source>
+        <translation>co je která část obrázku</translation>
+    </message>
+    <message>
+        <source>all of these in a menu, as a right click gives</source>
+        <translation>vše z toho v nabídce, jako pravé tlačítko myši</translation>
     </message>
 </context>
 <context>
@@ -420,6 +421,25 @@ a -reverse; --help-all je vypíše všechny.
     </message>
 </context>
 <context>
+    <name>RunSession</name>
+    <message>
+        <source>Run finished</source>
+        <translation>Běh skončil</translation>
+    </message>
+    <message>
+        <source>Run failed: %1</source>
+        <translation>Běh selhal: %1</translation>
+    </message>
+    <message>
+        <source>Run in progress</source>
+        <translation>Běh probíhá</translation>
+    </message>
+    <message>
+        <source>Run paused</source>
+        <translation>Běh pozastaven</translation>
+    </message>
+</context>
+<context>
     <name>SettingError</name>
     <message>
         <source>%1 holds &quot;%2&quot;, which is not a number.</source>
@@ -433,36 +453,8 @@ a -reverse; --help-all je vypíše všechny.
 <context>
     <name>WindowActions</name>
     <message>
-        <source>Start</source>
-        <translation>Spustit</translation>
-    </message>
-    <message>
         <source>Pause</source>
         <translation>Pozastavit</translation>
-    </message>
-    <message>
-        <source>Next photon</source>
-        <translation>Další foton</translation>
-    </message>
-    <message>
-        <source>Show expected pattern</source>
-        <translation>Zobrazit očekávaný obrazec</translation>
-    </message>
-    <message>
-        <source>Full screen</source>
-        <translation>Celá obrazovka</translation>
-    </message>
-    <message>
-        <source>Save picture…</source>
-        <translation>Uložit obrázek…</translation>
-    </message>
-    <message>
-        <source>Copy picture</source>
-        <translation>Kopírovat obrázek</translation>
-    </message>
-    <message>
-        <source>Export data…</source>
-        <translation>Exportovat data…</translation>
     </message>
     <message>
         <source>About this picture</source>
@@ -471,25 +463,6 @@ a -reverse; --help-all je vypíše všechny.
     <message>
         <source>Resume</source>
         <translation>Pokračovat</translation>
-    </message>
-</context>
-<context>
-    <name>frmSlitwise</name>
-    <message>
-        <source>Run finished</source>
-        <translation>Běh skončil</translation>
-    </message>
-    <message>
-        <source>Run failed: %1</source>
-        <translation>Běh selhal: %1</translation>
-    </message>
-    <message>
-        <source>Run paused</source>
-        <translation>Běh pozastaven</translation>
-    </message>
-    <message>
-        <source>Run in progress</source>
-        <translation>Běh probíhá</translation>
     </message>
 </context>
 <context>

@@ -16,7 +16,7 @@ int main(int argc, char** argv) {
     frmSlitwise window(1);
     window.show();
     int runsFinished = 0;
-    QObject::connect(&window, &frmSlitwise::runFinished, [&runsFinished] { ++runsFinished; });
+    QObject::connect(&window.session(), &RunSession::finished, [&runsFinished] { ++runsFinished; });
     window.findChild<QAbstractButton*>(QStringLiteral("cmdStart"))->click();
     window.findChild<QAbstractButton*>(QStringLiteral("opFot1"))->click();
     window.findChild<QAbstractButton*>(QStringLiteral("cmdStart"))->click();
@@ -24,7 +24,7 @@ int main(int argc, char** argv) {
 
     const int status = app.exec();
     // A held click that ran would have written 1 photon per dot; a run that went on, finished.
-    std::printf("running after the close: %d\n", window.isRunning() ? 1 : 0);
+    std::printf("running after the close: %d\n", window.session().isRunning() ? 1 : 0);
     std::printf("runs finished: %d\n", runsFinished);
     std::printf("photons per dot: %s\n",
                 qPrintable(window.findChild<QLineEdit*>(QStringLiteral("nPocetFotonu"))->text()));

@@ -44,3 +44,15 @@ inline bool allCaptionsShown(const frmSlitwise& window) {
     }
     return true;
 }
+
+// The kept picture of `runs` whole runs from a fresh window with this seed at this zoom, made
+// without a timer: what the runs must draw whatever happens to a window meanwhile.
+inline QImage undisturbedPicture(std::uint64_t seed, int runs = 1, double zoom = 1.0) {
+    frmSlitwise window(seed);
+    window.zoomTo(zoom);
+    for (int i = 0; i < runs; ++i) {
+        window.cmdStart_Click();
+        window.session().finish();
+    }
+    return window.session().surface().snapshot();
+}

@@ -164,7 +164,7 @@ void tst_Accessibility::runStateIsSpokenWhereverTheFocusIs() {
     if (!spoil.isEmpty()) {
         control<QLineEdit>(*window_, spoil.toUtf8().constData())->setText(QStringLiteral("x"));
     }
-    window_->finishRun();
+    window_->session().finish();
     const QString state = spoken(notice)->text(QAccessible::Name);
     if (spoil.isEmpty()) {
         QCOMPARE(state, QStringLiteral("Run finished"));

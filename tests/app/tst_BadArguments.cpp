@@ -80,8 +80,9 @@ QImage windowPicture(const char* photonsButton, int slowdown, std::uint64_t seed
     QTest::mouseClick(control(window, photonsButton), Qt::LeftButton);
     control<QScrollBar>(window, "HScroll1")->setValue(slowdown);
     window.cmdStart_Click();
-    window.finishRun();
-    return captions == Captions::On ? window.composedPicture() : window.surface().snapshot();
+    window.session().finish();
+    return captions == Captions::On ? window.composedPicture()
+                                    : window.session().surface().snapshot();
 }
 
 QImage readPng(const QString& path) {
@@ -133,6 +134,7 @@ private slots:
     void renderFollowsSeedAndSlowdown();
     void renderAtScaleTwoIsTwiceAsLarge();
     void renderCarriesCaptionsAndDataMatchesIt();
+    void defaultRunDrawsAsItAlwaysHas();
     void languageFollowsTheEnvironment_data();
     void languageFollowsTheEnvironment();
     void qtOptionsAreAccepted_data();
@@ -528,6 +530,31 @@ void tst_BadArguments::renderOntoAFullDiskFailsAndKeepsTheOldFile() {
     QVERIFY2(outcome.errorLines[0].contains(disk.reason()), qPrintable(outcome.errorLines[0]));
     QVERIFY(disk.untouched());
     QCOMPARE(inventory(work_->path()), before);
+}
+
+void tst_BadArguments::defaultRunDrawsAsItAlwaysHas() {
+    // Hashes recorded from the program as first released; a change of code that is not meant to
+    // change the picture must leave them as they are.
+    const QString target = QDir(work_->path()).filePath(QStringLiteral("seed1.png"));
+    QCOMPARE(runProgram({"--seed", "1", "--render", target}, runtime_->path()).exitCode, 0);
+    QFile png(target);
+    QVERIFY(png.open(QIODevice::ReadOnly));
+    QCOMPARE(QCryptographicHash::hash(png.readAll(), QCryptographicHash::Sha256).toHex(),
+             QByteArray("3458d0eb5d623e490399f44148fcc058cae8802b77afe9be58739294e186a26e"));
+
+    frmSlitwise window(1);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QTest::mouseClick(control(window, "cmdStart"), Qt::LeftButton);
+    window.session().finish();
+    const QImage shown = window.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(shown.size(), QSize(801, 581));
+    QCryptographicHash pixels(QCryptographicHash::Sha256);
+    for (int y = 0; y < shown.height(); ++y) {
+        pixels.addData(QByteArrayView(shown.constScanLine(y), shown.width() * 4));
+    }
+    QCOMPARE(pixels.result().toHex(),
+             QByteArray("23bf4dcd42d0f71b084671e127c2ffd1e96b90c7f36a1b69e7aeb830d7f05e51"));
 }
 
 QTEST_MAIN(tst_BadArguments)

@@ -32,7 +32,6 @@ private slots:
     void keysOnAControl_data();
     void keysOnAControl();
     void saveWritesTheKeptPicture();
-    void failedSaveIsReportedAndChangesNothing_data();
     void failedSaveIsReportedAndChangesNothing();
     void saveOntoAFullDiskIsReportedAndKeepsTheOldFile_data();
     void saveOntoAFullDiskIsReportedAndKeepsTheOldFile();
@@ -50,13 +49,13 @@ void tst_Desktop::init() {
 void tst_Desktop::keyboardStartsOnStart() {
     QCOMPARE(QApplication::focusWidget(), control(*window_, "cmdStart"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
-    QVERIFY(window_->isRunning());
-    window_->finishRun();
+    QVERIFY(window_->session().isRunning());
+    window_->session().finish();
 }
 
 void tst_Desktop::everyShownControlHasASpokenName() {
     window_->cmdStart_Click();
-    window_->finishRun(); // the captions are shown too now
+    window_->session().finish(); // the captions are shown too now
     int named = 0;
     for (const ControlRow& row : ControlTable::controls()) {
         QWidget* widget = control(*window_, row.name);
@@ -101,7 +100,7 @@ void tst_Desktop::spokenNamesStayWhileTheChoiceChanges() {
 void tst_Desktop::runStateIsDescribed() {
     window_->cmdStart_Click();
     QCOMPARE(window_->accessibleDescription(), QStringLiteral("Run in progress"));
-    window_->finishRun();
+    window_->session().finish();
     QCOMPARE(window_->accessibleDescription(), QStringLiteral("Run finished"));
 }
 
@@ -129,8 +128,8 @@ void tst_Desktop::keyboardChecksMovesAndStarts() {
     for (Qt::Key key : {Qt::Key_Return, Qt::Key_Space}) {
         control(*window_, "cmdStart")->setFocus(Qt::TabFocusReason);
         QTest::keyClick(control(*window_, "cmdStart"), key);
-        QTRY_VERIFY(window_->isRunning());
-        window_->finishRun();
+        QTRY_VERIFY(window_->session().isRunning());
+        window_->session().finish();
     }
 }
 
@@ -154,7 +153,9 @@ void tst_Desktop::keysOnAControl() {
     QFETCH(int, after);
     QWidget* widget = control(*window_, qPrintable(name));
     auto* bar = qobject_cast<QScrollBar*>(widget);
-    const auto state = [this, bar] { return bar ? bar->value() : int(window_->isRunning()); };
+    const auto state = [this, bar] {
+        return bar ? bar->value() : int(window_->session().isRunning());
+    };
     if (bar) {
         bar->setValue(before);
     }
@@ -167,50 +168,34 @@ void tst_Desktop::keysOnAControl() {
 void tst_Desktop::saveWritesTheKeptPicture() {
     QTemporaryDir folder;
     window_->cmdStart_Click();
-    window_->finishRun();
+    window_->session().finish();
     const QString path = folder.filePath(window_->pictureActions().suggestedFileName());
-    QVERIFY(window_->pictureActions().savePicture(window_->surface().snapshot(), path));
+    QVERIFY(window_->pictureActions().savePicture(window_->session().surface().snapshot(), path));
     QImage saved(path);
-    QCOMPARE(saved.convertToFormat(QImage::Format_RGB32), window_->surface().snapshot());
+    QCOMPARE(saved.convertToFormat(QImage::Format_RGB32), window_->session().surface().snapshot());
     QCOMPARE(QDir(folder.path()).entryList(QDir::Files).size(), 1); // no temporary file left
 }
 
-void tst_Desktop::failedSaveIsReportedAndChangesNothing_data() {
-    QTest::addColumn<QString>("kind");
-    QTest::newRow("folder does not exist") << "missing";
-    QTest::newRow("target is a folder") << "folder";
-    QTest::newRow("target is read-only") << "readonly";
-}
-
 void tst_Desktop::failedSaveIsReportedAndChangesNothing() {
-    QFETCH(QString, kind);
+    // What a save refuses is checked in tst_PictureExport; here, that the window says so.
     QTemporaryDir folder;
-    QString path = folder.filePath(QStringLiteral("picture.png"));
-    if (kind == QStringLiteral("missing")) {
-        path = folder.filePath(QStringLiteral("no/such/folder/picture.png"));
-    } else if (kind == QStringLiteral("folder")) {
-        QDir(folder.path()).mkdir(QStringLiteral("picture.png"));
-    } else {
-        QFile existing(path);
-        QVERIFY(existing.open(QIODevice::WriteOnly));
-        existing.write("kept");
-        existing.close();
-        existing.setPermissions(QFileDevice::ReadOwner);
-    }
+    const QString path = folder.filePath(QStringLiteral("picture.png"));
+    QFile existing(path);
+    QVERIFY(existing.open(QIODevice::WriteOnly));
+    existing.write("kept");
+    existing.close();
+    existing.setPermissions(QFileDevice::ReadOwner);
     window_->cmdStart_Click();
-    const QImage before = window_->surface().snapshot();
+    const QImage before = window_->session().surface().snapshot();
     QVERIFY(!window_->pictureActions().savePicture(before, path));
     auto* box = window_->findChild<QMessageBox*>(QStringLiteral("saveMessage"));
     QVERIFY(box != nullptr);
     QVERIFY2(box->text().contains(path), qPrintable(box->text()));
-    QCOMPARE(window_->surface().snapshot(), before);
-    QVERIFY(window_->isRunning());
-    if (kind == QStringLiteral("readonly")) {
-        QFile existing(path);
-        QVERIFY(existing.open(QIODevice::ReadOnly));
-        QCOMPARE(existing.readAll(), QByteArray("kept"));
-    }
-    window_->finishRun();
+    QCOMPARE(window_->session().surface().snapshot(), before);
+    QVERIFY(window_->session().isRunning());
+    QVERIFY(existing.open(QIODevice::ReadOnly));
+    QCOMPARE(existing.readAll(), QByteArray("kept"));
+    window_->session().finish();
 }
 
 void tst_Desktop::saveOntoAFullDiskIsReportedAndKeepsTheOldFile_data() {
@@ -226,13 +211,13 @@ void tst_Desktop::saveOntoAFullDiskIsReportedAndKeepsTheOldFile() {
         QSKIP("mounting a tmpfs needs root and the right to mount");
     }
     window_->cmdStart_Click();
-    window_->finishRun();
+    window_->session().finish();
     // Saved in a child process, so that the lowered size limit ends with it.
     const pid_t child = fork();
     if (child == 0) {
         disk.applyInChild();
-        const bool saved =
-            window_->pictureActions().savePicture(window_->surface().snapshot(), disk.keep());
+        const bool saved = window_->pictureActions().savePicture(
+            window_->session().surface().snapshot(), disk.keep());
         const auto* box = window_->findChild<QMessageBox*>(QStringLiteral("saveMessage"));
         _exit(!saved && box != nullptr && box->text().contains(disk.keep()) &&
                       box->text().contains(disk.reason())
@@ -256,12 +241,12 @@ void tst_Desktop::suggestedNameCarriesPhotonsAndSeed() {
     window_->cmdStart_Click();
     QCOMPARE(window_->pictureActions().suggestedFileName(),
              QStringLiteral("slitwise-5-photons-seed-1234.png"));
-    window_->finishRun();
+    window_->session().finish();
 }
 
 void tst_Desktop::copyPutsThePictureOnTheClipboard() {
     window_->cmdStart_Click();
-    window_->finishRun();
+    window_->session().finish();
     QTest::keyClick(window_.get(), Qt::Key_C, Qt::ControlModifier);
     // The picture with its captions on it.
     QCOMPARE(QApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32),

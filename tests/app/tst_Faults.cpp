@@ -20,16 +20,6 @@ namespace {
 
 constexpr std::uint64_t seed = 9;
 
-// The picture of `runs` runs from a fresh window with the test's seed, made without a timer.
-QImage undisturbedPicture(int runs) {
-    frmSlitwise window(seed);
-    for (int i = 0; i < runs; ++i) {
-        window.cmdStart_Click();
-        window.finishRun();
-    }
-    return window.surface().snapshot();
-}
-
 using Disturbance = std::function<void(frmSlitwise&)>;
 
 } // namespace
@@ -52,7 +42,7 @@ void tst_Faults::twentyStartsDuringARunStartOneMore() {
     frmSlitwise window(seed);
     window.show();
     int finished = 0;
-    connect(&window, &frmSlitwise::runFinished, this, [&finished] { ++finished; });
+    connect(&window.session(), &RunSession::finished, this, [&finished] { ++finished; });
     auto* start = control(window, "cmdStart");
     QTest::mouseClick(start, Qt::LeftButton);
     for (int i = 0; i < 20; ++i) {
@@ -60,19 +50,19 @@ void tst_Faults::twentyStartsDuringARunStartOneMore() {
         QCoreApplication::processEvents();
     }
     QTest::mouseClick(control(window, "opFot1"), Qt::LeftButton);
-    QVERIFY(window.isRunning());
-    window.finishRun();
+    QVERIFY(window.session().isRunning());
+    window.session().finish();
     QCOMPARE(finished, 1);
-    QVERIFY(window.isRunning());
+    QVERIFY(window.session().isRunning());
     // The click made after the Starts waits for the further run.
     QCOMPARE(text(window, "nPocetFotonu"), QStringLiteral("50"));
-    window.finishRun();
+    window.session().finish();
     QCOMPARE(text(window, "nPocetFotonu"), QStringLiteral("1"));
     QCOMPARE(finished, 2);
-    QVERIFY(!window.isRunning());
+    QVERIFY(!window.session().isRunning());
     QTest::qWait(20);
-    QVERIFY(!window.isRunning());
-    QCOMPARE(window.surface().snapshot(), undisturbedPicture(2));
+    QVERIFY(!window.session().isRunning());
+    QCOMPARE(window.session().surface().snapshot(), undisturbedPicture(seed, 2));
 }
 
 void tst_Faults::disturbanceLeavesTheRunsPicture_data() {
@@ -126,9 +116,9 @@ void tst_Faults::disturbanceLeavesTheRunsPicture() {
     QTest::mouseClick(control(window, "cmdStart"), Qt::LeftButton);
     disturb(window);
     // At the window's own pace the run lasts seconds, so all of the above happened during it.
-    QVERIFY(window.isRunning());
-    window.finishRun();
-    QCOMPARE(window.surface().snapshot(), undisturbedPicture(1));
+    QVERIFY(window.session().isRunning());
+    window.session().finish();
+    QCOMPARE(window.session().surface().snapshot(), undisturbedPicture(seed));
     QCOMPARE(text(window, "nSpomaleni"), QStringLiteral("1"));
     QVERIFY(allCaptionsShown(window));
 }
@@ -212,7 +202,7 @@ void tst_Faults::oddSettingTextIsReportedOrRuns() {
     QFETCH(bool, reported);
     frmSlitwise window(seed);
     window.show();
-    const QImage before = window.surface().snapshot();
+    const QImage before = window.session().surface().snapshot();
     window.findChild<QLineEdit*>(field)->setText(odd);
     QTest::mouseClick(control(window, "cmdStart"), Qt::LeftButton);
     auto* box = window.findChild<QMessageBox*>(QStringLiteral("settingMessage"));
@@ -220,27 +210,27 @@ void tst_Faults::oddSettingTextIsReportedOrRuns() {
         QVERIFY(box != nullptr);
         QVERIFY2(box->text().startsWith(field + QStringLiteral(" holds \"") + odd),
                  qPrintable(box->text()));
-        QVERIFY(!window.isRunning());
-        QCOMPARE(window.surface().snapshot(), before);
+        QVERIFY(!window.session().isRunning());
+        QCOMPARE(window.session().surface().snapshot(), before);
         return;
     }
     QVERIFY2(box == nullptr, qPrintable(box ? box->text() : QString()));
-    QVERIFY(window.isRunning());
-    window.finishRun();
-    QVERIFY(!window.isRunning());
+    QVERIFY(window.session().isRunning());
+    window.session().finish();
+    QVERIFY(!window.session().isRunning());
     QVERIFY(allCaptionsShown(window));
     QVERIFY(window.findChild<QMessageBox*>(QStringLiteral("settingMessage")) == nullptr);
 }
 
 void tst_Faults::settingSpoiltDuringARunEndsItWithAMessage() {
     frmSlitwise window(seed);
-    window.pacer().setPace(200000);
+    window.session().pacer().setPace(200000);
     window.show();
     QTest::mouseClick(control(window, "cmdStart"), Qt::LeftButton);
-    QVERIFY(window.isRunning());
+    QVERIFY(window.session().isRunning());
     // Read again at the next photon, as every run reads it.
     control<QLineEdit>(window, "nSpomaleni")->setText(QStringLiteral("1e308"));
-    QTRY_VERIFY_WITH_TIMEOUT(!window.isRunning(), 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(!window.session().isRunning(), 10000);
     auto* box = window.findChild<QMessageBox*>(QStringLiteral("settingMessage"));
     QVERIFY(box != nullptr);
     QVERIFY(box->text().startsWith(QStringLiteral("nSpomaleni holds \"1e308\"")));
@@ -248,8 +238,8 @@ void tst_Faults::settingSpoiltDuringARunEndsItWithAMessage() {
     box->accept();
     control<QLineEdit>(window, "nSpomaleni")->setText(QStringLiteral("1"));
     QTest::mouseClick(control(window, "cmdStart"), Qt::LeftButton);
-    QVERIFY(window.isRunning());
-    window.finishRun();
+    QVERIFY(window.session().isRunning());
+    window.session().finish();
     QVERIFY(allCaptionsShown(window));
 }
 

@@ -30,7 +30,7 @@ void tst_HighDensity::pictureIsMadeAtTheScreensRatio() {
     const int ratio = std::max(1, qRound(qEnvironmentVariable("QT_SCALE_FACTOR").toDouble()));
     QCOMPARE(window.devicePixelRatioF(), ratio);
     window.cmdStart_Click();
-    const QImage picture = window.surface().snapshot();
+    const QImage picture = window.session().surface().snapshot();
     QCOMPARE(picture.devicePixelRatio(), ratio);
     QCOMPARE(picture.size(), QSize(801, 581) * ratio);
     QCOMPARE(picture.deviceIndependentSize(), QSizeF(801, 581));
@@ -41,7 +41,7 @@ void tst_HighDensity::pictureIsMadeAtTheScreensRatio() {
         const QRgb pixel = picture.pixel(x, 200 * ratio);
         QVERIFY(pixel == 0xFF000000 || pixel == 0xFFC0C0C0);
     }
-    window.finishRun();
+    window.session().finish();
 }
 
 int main(int argc, char** argv) {

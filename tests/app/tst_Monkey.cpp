@@ -72,9 +72,9 @@ void tst_Monkey::randomEventsKeepTheWindowSound() {
     QRandomGenerator random(seed);
 
     frmSlitwise window(seed);
-    window.pacer().setPace(fastPace);
+    window.session().pacer().setPace(fastPace);
     int runsFinished = 0;
-    connect(&window, &frmSlitwise::runFinished, this, [&runsFinished] { ++runsFinished; });
+    connect(&window.session(), &RunSession::finished, this, [&runsFinished] { ++runsFinished; });
     window.show();
     QApplication::setActiveWindow(&window);
     QVERIFY(QTest::qWaitForWindowActive(&window));
@@ -120,12 +120,12 @@ void tst_Monkey::randomEventsKeepTheWindowSound() {
     }
 
     // The run in progress, and the one a held Start begins after it, complete.
-    while (window.isRunning()) {
-        window.finishRun();
+    while (window.session().isRunning()) {
+        window.session().finish();
     }
     if (runsFinished == 0) {
         window.cmdStart_Click();
-        window.finishRun();
+        window.session().finish();
     }
     qInfo("runs finished: %d", runsFinished);
     QVERIFY(runsFinished > 0);

@@ -1,6 +1,10 @@
 // What a teacher does with a run: pause it, step it photon by photon and resume it without
 // changing its outcome, the expected pattern, the explanation window, the context menu and its
-// keys, and the pattern exported as data.
+// keys, named alike in the menu, F1, --help, the manual page and the README, and the pattern
+// exported as data.
+#include "AboutText.h"
+#include "CommandLine.h"
+#include "CommandList.h"
 #include "PictureActions.h"
 #include "WindowActions.h"
 #include "WindowControls.h"
@@ -15,19 +19,13 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
 namespace {
 
 constexpr std::uint64_t seed = 5;
-
-QImage undisturbedPicture() {
-    frmSlitwise window(seed);
-    window.cmdStart_Click();
-    window.finishRun();
-    return window.surface().snapshot();
-}
 
 QAction* action(frmSlitwise& window, const QString& name) {
     QAction* found = window.findChild<QAction*>(name);
@@ -44,10 +42,8 @@ class tst_Teaching : public QObject {
 private slots:
     void init();
     void pausedAndSteppedRunEndsAsAnUndisturbedOne();
-    void clicksWhilePausedAreHeld();
     void expectedPatternIsDrawnOverThePicture();
-    void menuListsEveryCommandWithItsKey_data();
-    void menuListsEveryCommandWithItsKey();
+    void everyKeyIsNamedAlikeEverywhere();
     void keysTriggerTheirCommands();
     void exportedDataIsTheFinishedRun();
 
@@ -60,48 +56,34 @@ void tst_Teaching::init() {
 }
 
 void tst_Teaching::pausedAndSteppedRunEndsAsAnUndisturbedOne() {
-    window_->pacer().setPace(20000);
+    window_->session().pacer().setPace(20000);
     QTest::keyClick(window_.get(), Qt::Key_F5);
     QTest::qWait(100);
     QTest::keyClick(window_.get(), Qt::Key_P);
-    QVERIFY(window_->isPaused());
+    QVERIFY(window_->session().isPaused());
     QCOMPARE(window_->accessibleDescription(), QStringLiteral("Run paused"));
     QVERIFY(control<QLabel>(*window_, "pausedCaption")->isVisible());
     // Paused, nothing moves, not even once the picture is redrawn at another size.
     const QSize size = window_->size();
     window_->resize(size * 1.25);
-    QTRY_VERIFY(!window_->picture().isRedrawing());
-    const QImage held = window_->surface().snapshot();
+    QTRY_VERIFY(!window_->session().picture().isRedrawing());
+    const QImage held = window_->session().surface().snapshot();
     QTest::qWait(100);
-    QCOMPARE(window_->surface().snapshot(), held);
+    QCOMPARE(window_->session().surface().snapshot(), held);
     window_->resize(size);
-    QTRY_VERIFY(!window_->picture().isRedrawing());
+    QTRY_VERIFY(!window_->session().picture().isRedrawing());
     // Sixty photons by N cross from one dot into the next.
     for (int i = 0; i < 60; ++i) {
         QTest::keyClick(window_.get(), Qt::Key_N);
     }
-    QVERIFY(window_->isPaused());
-    QVERIFY(window_->surface().snapshot() != held);
+    QVERIFY(window_->session().isPaused());
+    QVERIFY(window_->session().surface().snapshot() != held);
     QTest::keyClick(window_.get(), Qt::Key_P);
-    QVERIFY(!window_->isPaused());
+    QVERIFY(!window_->session().isPaused());
     QCOMPARE(window_->accessibleDescription(), QStringLiteral("Run in progress"));
     QVERIFY(!control(*window_, "pausedCaption")->isVisible());
-    window_->finishRun();
-    QCOMPARE(window_->surface().snapshot(), undisturbedPicture());
-}
-
-void tst_Teaching::clicksWhilePausedAreHeld() {
-    window_->cmdStart_Click();
-    window_->togglePause();
-    QTest::mouseClick(control(*window_, "opFot5"), Qt::LeftButton);
-    QTest::mouseClick(control(*window_, "cmdStart"), Qt::LeftButton);
-    QCOMPARE(text(*window_, "nPocetFotonu"), QStringLiteral("50"));
-    QVERIFY(window_->isPaused());
-    window_->finishRun();
-    // The held choice, then the held Start with it.
-    QCOMPARE(text(*window_, "nPocetFotonu"), QStringLiteral("5"));
-    QVERIFY(window_->isRunning() && !window_->isPaused());
-    window_->finishRun();
+    window_->session().finish();
+    QCOMPARE(window_->session().surface().snapshot(), undisturbedPicture(seed));
 }
 
 void tst_Teaching::expectedPatternIsDrawnOverThePicture() {
@@ -116,55 +98,70 @@ void tst_Teaching::expectedPatternIsDrawnOverThePicture() {
         return false;
     };
     window_->cmdStart_Click();
-    window_->finishRun();
-    QVERIFY(!window_->isExpectedShown());
+    window_->session().finish();
+    QVERIFY(!window_->session().isExpectedShown());
     QTest::keyClick(window_.get(), Qt::Key_E);
-    QVERIFY(window_->isExpectedShown());
+    QVERIFY(window_->session().isExpectedShown());
     // Over the picture in the window and in what is taken away, never into the kept picture.
     QVERIFY(redIn(window_->grab().toImage()));
     QVERIFY(redIn(window_->composedPicture()));
-    QVERIFY(!redIn(window_->surface().snapshot()));
+    QVERIFY(!redIn(window_->session().surface().snapshot()));
     // The choice lasts across runs.
     window_->cmdStart_Click();
-    window_->finishRun();
-    QVERIFY(window_->isExpectedShown());
+    window_->session().finish();
+    QVERIFY(window_->session().isExpectedShown());
     QTest::keyClick(window_.get(), Qt::Key_E);
     QVERIFY(!redIn(window_->grab().toImage()));
 }
 
-void tst_Teaching::menuListsEveryCommandWithItsKey_data() {
-    QTest::addColumn<QString>("entry");
-    QTest::addColumn<QString>("key");
-    QTest::newRow("Start") << "Start"
-                           << "F5";
-    QTest::newRow("Pause") << "Pause"
-                           << "P";
-    QTest::newRow("Next photon") << "Next photon"
-                                 << "N";
-    QTest::newRow("expected pattern") << "Show expected pattern"
-                                      << "E";
-    QTest::newRow("full screen") << "Full screen"
-                                 << "F11";
-    QTest::newRow("save") << "Save picture…"
-                          << "Ctrl+S";
-    QTest::newRow("copy") << "Copy picture"
-                          << "Ctrl+C";
-    QTest::newRow("export") << "Export data…"
-                            << "Ctrl+E";
-    QTest::newRow("about") << "About this picture"
-                           << "F1";
-}
-
-void tst_Teaching::menuListsEveryCommandWithItsKey() {
-    QFETCH(QString, entry);
-    QFETCH(QString, key);
-    QStringList found;
-    for (const QAction* item : window_->windowActions().menu().actions()) {
-        if (item->text() == entry) {
-            found << item->shortcut().toString(QKeySequence::PortableText);
+void tst_Teaching::everyKeyIsNamedAlikeEverywhere() {
+    // The part of the file from the line `from` up to the first line that starts with `to`.
+    const auto read = [](const char* path, const QString& from, const QString& to) {
+        QFile file(QStringLiteral(SLITWISE_SOURCE_DIR "/") + QString::fromLatin1(path));
+        const QString text =
+            file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+        const qsizetype start = text.indexOf(from);
+        return start < 0 ? QString() : text.mid(start, text.indexOf(to, start + 1) - start);
+    };
+    const QString manual =
+        read("packaging/slitwise.1", QStringLiteral(".SH KEYS\n"), QStringLiteral("\n.SH "));
+    const QString readme =
+        read("README.md", QStringLiteral("| Key | Does |\n"), QStringLiteral("\n\n"));
+    const QString about = AboutText::html();
+    const QString help = CommandLine::helpText();
+    QVERIFY(!manual.isEmpty() && !readme.isEmpty());
+    const QList<QAction*> entries = window_->windowActions().menu().actions();
+    qsizetype inMenu = 0;
+    for (const Command& command : CommandList::all()) {
+        const QString key = QString::fromUtf8(command.key);
+        if (command.name != nullptr) {
+            QAction* item = action(*window_, QString::fromLatin1(command.name));
+            QCOMPARE(item->shortcut().toString(QKeySequence::PortableText), key);
+            QCOMPARE(entries.contains(item), command.text != nullptr);
+            inMenu += command.text != nullptr ? 1 : 0;
+        }
+        QVERIFY2(about.contains(QStringLiteral("<b>%1</b></td><td>%2").arg(key, command.help)),
+                 command.key);
+        QVERIFY2(help.contains(QRegularExpression(
+                     QStringLiteral("\\n  %1 +%2\\n")
+                         .arg(QRegularExpression::escape(key),
+                              QRegularExpression::escape(QString::fromUtf8(command.help))))),
+                 command.key);
+        // Each key on its own: the manual page gives it an entry, the README a row of its table.
+        for (const QString& one : key.split(QStringLiteral(", "))) {
+            const QString word = QStringLiteral("\\b%1\\b").arg(QRegularExpression::escape(one));
+            QVERIFY2(manual.contains(QRegularExpression(QStringLiteral("^\\.BR? .*") + word,
+                                                        QRegularExpression::MultilineOption)),
+                     qPrintable(QStringLiteral("the manual page misses ") + one));
+            QVERIFY2(readme.contains(QRegularExpression(QStringLiteral("^\\| [^|]*") + word +
+                                                            QStringLiteral("[^|]*\\|"),
+                                                        QRegularExpression::MultilineOption)),
+                     qPrintable(QStringLiteral("the README misses ") + one));
         }
     }
-    QCOMPARE(found, QStringList(key));
+    QCOMPARE(std::count_if(entries.begin(), entries.end(),
+                           [](const QAction* entry) { return !entry->isSeparator(); }),
+             inMenu);
 }
 
 void tst_Teaching::keysTriggerTheirCommands() {
@@ -182,8 +179,8 @@ void tst_Teaching::keysTriggerTheirCommands() {
     about->close();
 
     QTest::keyClick(window_.get(), Qt::Key_F5);
-    QVERIFY(window_->isRunning());
-    window_->finishRun();
+    QVERIFY(window_->session().isRunning());
+    window_->session().finish();
     action(*window_, QStringLiteral("exportAction"))->trigger();
     QTRY_VERIFY(window_->findChild<QFileDialog*>(QStringLiteral("exportDialog")) != nullptr);
     window_->findChild<QFileDialog*>(QStringLiteral("exportDialog"))->reject();
@@ -195,12 +192,13 @@ void tst_Teaching::keysTriggerTheirCommands() {
 void tst_Teaching::exportedDataIsTheFinishedRun() {
     QVERIFY(!window_->pictureActions().hasData());
     window_->cmdStart_Click();
-    window_->finishRun();
+    window_->session().finish();
     QTemporaryDir folder;
     const QString path = folder.filePath(window_->pictureActions().suggestedDataName());
     QCOMPARE(QFileInfo(path).fileName(), QStringLiteral("slitwise-50-photons-seed-5.csv"));
     QVERIFY(window_->pictureActions().exportData(path));
-    const std::vector<PhotonRun::DotResult>& dots = window_->picture().lastFinished().dots;
+    const std::vector<PhotonRun::DotResult>& dots =
+        window_->session().picture().lastFinished().dots;
     const std::optional<ExpectedPattern> expected = ExpectedPattern::forSettings(*window_);
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
@@ -225,7 +223,7 @@ void tst_Teaching::exportedDataIsTheFinishedRun() {
     // A failed export says so and leaves the file there as it was.
     QFile::setPermissions(path, QFileDevice::ReadOwner);
     window_->cmdStart_Click();
-    window_->finishRun();
+    window_->session().finish();
     QVERIFY(!window_->pictureActions().exportData(path));
     QVERIFY(window_->findChild<QMessageBox*>(QStringLiteral("saveMessage")) != nullptr);
     QVERIFY(file.open(QIODevice::ReadOnly));

@@ -106,7 +106,7 @@ void tst_Translations::textsFollowTheLanguage() {
     QCOMPARE(Translations::install(QLocale(language)), catalogue);
     frmSlitwise window(1);
     window.cmdStart_Click();
-    window.finishRun();
+    window.session().finish();
     QString nextPhoton;
     for (const QAction* entry : window.windowActions().menu().actions()) {
         if (entry->objectName() == QStringLiteral("nextPhotonAction")) {

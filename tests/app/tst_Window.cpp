@@ -17,6 +17,8 @@
 #include <QScrollBar>
 #include <QTest>
 
+#include <functional>
+
 namespace {
 
 const QRgb black = 0xFF000000;
@@ -39,7 +41,19 @@ bool isOfKind(QWidget* widget, ControlKind kind) {
     return false;
 }
 
+void click(frmSlitwise& window, const char* name) {
+    QTest::mouseClick(control(window, name), Qt::LeftButton);
+}
+
+void slower(frmSlitwise& window) {
+    control<QScrollBar>(window, "HScroll1")->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+}
+
+using Clicks = std::function<void(frmSlitwise&)>;
+
 } // namespace
+
+Q_DECLARE_METATYPE(Clicks)
 
 class tst_Window : public QObject {
     Q_OBJECT
@@ -59,9 +73,8 @@ private slots:
     void timerDrivenRunMatchesOneWithoutAWindow();
     void paceIsFourThousandRepetitionsASecond_data();
     void paceIsFourThousandRepetitionsASecond();
-    void clicksDuringARunApplyAfterIt();
-    void startAfterAHeldChoiceRunsWithIt();
-    void heldScrollMovesWriteTheValuesSeen();
+    void clicksDuringARunAreHeldUntilItEnds_data();
+    void clicksDuringARunAreHeldUntilItEnds();
     void captionsAppearWhenTheFirstRunEnds();
     void secondStartPaintsOverAndKeepsCaptions();
     void badSettingTextIsReportedAndNothingRuns_data();
@@ -200,7 +213,7 @@ void tst_Window::stateAfterLoad() {
     checked.sort();
     QCOMPARE(checked, QStringList({"op50", QString::fromUtf8("opRychlá")}));
     QCOMPARE(control<QScrollBar>(window, "HScroll1")->value(), 1);
-    QVERIFY(!window.isRunning());
+    QVERIFY(!window.session().isRunning());
 }
 
 void tst_Window::photonButtonsWriteTheirNumber_data() {
@@ -269,8 +282,8 @@ void tst_Window::startDrawsTheApparatus() {
     frmSlitwise window(1);
     window.show();
     QTest::mouseClick(control(window, "cmdStart"), Qt::LeftButton);
-    QVERIFY(window.isRunning());
-    const QImage picture = window.surface().snapshot();
+    QVERIFY(window.session().isRunning());
+    const QImage picture = window.session().surface().snapshot();
     QCOMPARE(picture.pixel(150, 200), black);
     QCOMPARE(picture.pixel(300, 100), black);
     QCOMPARE(picture.pixel(600, 340), black);
@@ -281,23 +294,23 @@ void tst_Window::windowShowsTheKeptPicture() {
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     window.cmdStart_Click();
-    window.finishRun();
+    window.session().finish();
     // What the window paints, with its controls hidden, is the kept picture.
     for (QWidget* child : window.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
         child->hide();
     }
     const QImage painted =
         window.grab(QRect(0, 0, 801, 581)).toImage().convertToFormat(QImage::Format_RGB32);
-    QCOMPARE(painted, window.surface().snapshot());
+    QCOMPARE(painted, window.session().surface().snapshot());
 }
 
 void tst_Window::timerDrivenRunMatchesOneWithoutAWindow() {
     frmSlitwise window(77);
-    window.pacer().setPace(200000);
+    window.session().pacer().setPace(200000);
     QTest::mouseClick(control(window, "opFot1"), Qt::LeftButton);
     window.show();
     QTest::mouseClick(control(window, "cmdStart"), Qt::LeftButton);
-    QTRY_VERIFY_WITH_TIMEOUT(!window.isRunning(), 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(!window.session().isRunning(), 10000);
     QVERIFY(allCaptionsShown(window));
 
     ImageSurface surface;
@@ -307,7 +320,7 @@ void tst_Window::timerDrivenRunMatchesOneWithoutAWindow() {
     PhotonRun run(surface, random, fields);
     run.start();
     run.advance(std::numeric_limits<long long>::max());
-    QCOMPARE(window.surface().snapshot(), surface.snapshot());
+    QCOMPARE(window.session().surface().snapshot(), surface.snapshot());
 }
 
 void tst_Window::paceIsFourThousandRepetitionsASecond_data() {
@@ -338,69 +351,70 @@ void tst_Window::paceIsFourThousandRepetitionsASecond() {
     pacer.stop();
 }
 
-void tst_Window::clicksDuringARunApplyAfterIt() {
-    frmSlitwise window(1);
-    window.show();
-    QTest::mouseClick(control(window, "cmdStart"), Qt::LeftButton);
-    QVERIFY(window.isRunning());
-    QTest::mouseClick(control(window, "opfot500"), Qt::LeftButton);
-    control<QScrollBar>(window, "HScroll1")->triggerAction(QAbstractSlider::SliderSingleStepAdd);
-    QTest::mouseClick(control(window, "opFot10"), Qt::LeftButton);
-    // The buttons show the clicks, but the run goes on with the settings it started with.
-    QVERIFY(control<QRadioButton>(window, "opFot10")->isChecked());
-    QCOMPARE(control<QScrollBar>(window, "HScroll1")->value(), 2);
-    QCOMPARE(text(window, "nPocetFotonu"), QStringLiteral("50"));
-    QCOMPARE(text(window, "nSpomaleni"), QStringLiteral("1"));
-    window.finishRun();
-    // Applied in the order made: 500, then the slowdown, then 10.
-    QCOMPARE(text(window, "nPocetFotonu"), QStringLiteral("10"));
-    QCOMPARE(text(window, "nSpomaleni"), QStringLiteral("2"));
-    QVERIFY(!window.isRunning());
+void tst_Window::clicksDuringARunAreHeldUntilItEnds_data() {
+    QTest::addColumn<Clicks>("clicks");   // made during a run with 50 photons and slowdown 1
+    QTest::addColumn<QStringList>("log"); // each run with its settings, each setting written
+    QTest::newRow("choices apply after the run, in the order made")
+        << Clicks([](frmSlitwise& window) {
+               click(window, "opfot500");
+               slower(window);
+               click(window, "opFot10");
+               // The controls show the clicks at once; the run goes on with what it started with.
+               QVERIFY(control<QRadioButton>(window, "opFot10")->isChecked());
+               QCOMPARE(control<QScrollBar>(window, "HScroll1")->value(), 2);
+           })
+        << QStringList({"run 50 1", "photons 500", "slowdown 2", "photons 10"});
+    QTest::newRow("a Start after a held choice runs with it; Starts in a row are one")
+        << Clicks([](frmSlitwise& window) {
+               click(window, "cmdStart");
+               click(window, "opFot5");
+               click(window, "cmdStart");
+               click(window, "cmdStart");
+           })
+        << QStringList({"run 50 1", "run 50 1", "photons 5", "run 5 1"});
+    QTest::newRow("scroll moves write the values seen at each move")
+        << Clicks([](frmSlitwise& window) {
+               slower(window);
+               slower(window);
+           })
+        << QStringList({"run 50 1", "slowdown 2", "slowdown 3"});
+    QTest::newRow("a paused run holds them too") << Clicks([](frmSlitwise& window) {
+        window.session().togglePause();
+        click(window, "opFot5");
+        click(window, "cmdStart");
+    }) << QStringList({"run 50 1 paused", "photons 5", "run 5 1"});
 }
 
-void tst_Window::startAfterAHeldChoiceRunsWithIt() {
+void tst_Window::clicksDuringARunAreHeldUntilItEnds() {
+    QFETCH(Clicks, clicks);
+    QFETCH(QStringList, log);
     frmSlitwise window(1);
     window.show();
-    QStringList runs; // the photons per dot of each run, as it starts
-    connect(control<QLineEdit>(window, "nPocetFotonu"), &QLineEdit::textChanged, this,
-            [&runs](const QString& photons) { runs << QStringLiteral("set ") + photons; });
-    const auto start = [&] { QTest::mouseClick(control(window, "cmdStart"), Qt::LeftButton); };
-    start();
-    start();
-    QTest::mouseClick(control(window, "opFot5"), Qt::LeftButton);
-    start();
-    start();
-    for (int run = 0; run < 3; ++run) {
-        QVERIFY(window.isRunning());
-        runs << QStringLiteral("run ") + text(window, "nPocetFotonu");
-        window.finishRun();
+    QStringList seen;
+    for (const char* name : {"nPocetFotonu", "nSpomaleni"}) {
+        const QString what =
+            name[1] == 'P' ? QStringLiteral("photons ") : QStringLiteral("slowdown ");
+        connect(control<QLineEdit>(window, name), &QLineEdit::textChanged, this,
+                [&seen, what](const QString& text) { seen << what + text; });
     }
-    QVERIFY(!window.isRunning());
-    QCOMPARE(runs, QStringList({"run 50", "run 50", "set 5", "run 5"}));
-}
-
-void tst_Window::heldScrollMovesWriteTheValuesSeen() {
-    frmSlitwise window(1);
-    window.show();
-    QStringList written;
-    connect(control<QLineEdit>(window, "nSpomaleni"), &QLineEdit::textChanged, this,
-            [&written](const QString& slowdown) { written << slowdown; });
-    window.cmdStart_Click();
-    auto* bar = control<QScrollBar>(window, "HScroll1");
-    bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
-    bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
-    QVERIFY(written.isEmpty());
-    window.finishRun();
-    QCOMPARE(written, QStringList({"2", "3"}));
+    click(window, "cmdStart");
+    clicks(window);
+    while (window.session().isRunning()) {
+        seen << QStringLiteral("run %1 %2%3")
+                    .arg(text(window, "nPocetFotonu"), text(window, "nSpomaleni"),
+                         window.session().isPaused() ? QStringLiteral(" paused") : QString());
+        window.session().finish();
+    }
+    QCOMPARE(seen, log);
 }
 
 void tst_Window::captionsAppearWhenTheFirstRunEnds() {
     frmSlitwise window(1);
-    window.pacer().setPace(100000);
+    window.session().pacer().setPace(100000);
     window.show();
     QTest::mouseClick(control(window, "cmdStart"), Qt::LeftButton);
     int ticksSeen = 0;
-    while (window.isRunning()) {
+    while (window.session().isRunning()) {
         for (const char* caption : captionNames) {
             QVERIFY2(!control(window, caption)->isVisible(), caption);
         }
@@ -415,15 +429,15 @@ void tst_Window::secondStartPaintsOverAndKeepsCaptions() {
     frmSlitwise window(3);
     window.show();
     window.cmdStart_Click();
-    const QImage apparatusOnly = window.surface().snapshot();
-    window.finishRun();
-    QVERIFY(window.surface().snapshot() != apparatusOnly);
+    const QImage apparatusOnly = window.session().surface().snapshot();
+    window.session().finish();
+    QVERIFY(window.session().surface().snapshot() != apparatusOnly);
     window.cmdStart_Click();
     // Only the first photon's arrows stand over the fresh apparatus.
-    QCOMPARE(window.surface().snapshot(), apparatusOnly);
+    QCOMPARE(window.session().surface().snapshot(), apparatusOnly);
     QVERIFY(control(window, "nZdroj")->isVisible());
     QVERIFY(control(window, "labKlepnete")->isVisible());
-    window.finishRun();
+    window.session().finish();
 }
 
 void tst_Window::badSettingTextIsReportedAndNothingRuns_data() {
@@ -450,21 +464,21 @@ void tst_Window::badSettingTextIsReportedAndNothingRuns() {
     QFETCH(QString, message);
     frmSlitwise window(1);
     window.show();
-    const QImage before = window.surface().snapshot();
+    const QImage before = window.session().surface().snapshot();
     window.findChild<QLineEdit*>(field)->setText(bad);
     QTest::mouseClick(control(window, "cmdStart"), Qt::LeftButton);
     auto* box = window.findChild<QMessageBox*>(QStringLiteral("settingMessage"));
     QVERIFY(box != nullptr);
     QTRY_VERIFY(box->isVisible());
     QCOMPARE(box->text(), message);
-    QVERIFY(!window.isRunning());
-    QCOMPARE(window.surface().snapshot(), before);
+    QVERIFY(!window.session().isRunning());
+    QCOMPARE(window.session().surface().snapshot(), before);
     // The window stays usable: with the text mended, Start runs.
     box->accept();
     window.findChild<QLineEdit*>(field)->setText(QStringLiteral("40"));
     QTest::mouseClick(control(window, "cmdStart"), Qt::LeftButton);
-    QVERIFY(window.isRunning());
-    window.finishRun();
+    QVERIFY(window.session().isRunning());
+    window.session().finish();
 }
 
 void tst_Window::exitDuringARunClosesAtOnce() {
@@ -475,7 +489,7 @@ void tst_Window::exitDuringARunClosesAtOnce() {
     QTest::mouseClick(control(window, "opFot1"), Qt::LeftButton);
     QTest::mouseClick(control(window, "cmdUnload"), Qt::LeftButton);
     QVERIFY(!window.isVisible());
-    QVERIFY(!window.isRunning());
+    QVERIFY(!window.session().isRunning());
     QTest::qWait(50);
     // The click held during the run never ran.
     QCOMPARE(text(window, "nPocetFotonu"), QStringLiteral("50"));

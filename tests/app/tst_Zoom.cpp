@@ -23,15 +23,6 @@ std::unique_ptr<frmSlitwise> windowOfSize(QSize size) {
     return window;
 }
 
-// The picture of a whole run drawn at the zoom from the start.
-QImage drawnAtZoom(double zoom) {
-    frmSlitwise window(seed);
-    window.zoomTo(zoom);
-    window.cmdStart_Click();
-    window.finishRun();
-    return window.surface().snapshot();
-}
-
 } // namespace
 
 class tst_Zoom : public QObject {
@@ -123,22 +114,23 @@ void tst_Zoom::fullScreenComesAndGoes() {
 void tst_Zoom::finishedPictureIsRedrawnAtTheNewZoom() {
     const auto window = windowOfSize(QSize(801, 581));
     window->cmdStart_Click();
-    window->finishRun();
+    window->session().finish();
     window->resize(1202, 872);
     // Shown stretched at first, then redrawn between events.
-    QVERIFY(window->picture().isRedrawing());
-    QTRY_VERIFY(!window->picture().isRedrawing());
-    QCOMPARE(window->surface().image().size(), QSize(1202, 872));
-    QCOMPARE(window->surface().snapshot(), drawnAtZoom(ZoomLayout::zoomFor(QSize(1202, 872))));
+    QVERIFY(window->session().picture().isRedrawing());
+    QTRY_VERIFY(!window->session().picture().isRedrawing());
+    QCOMPARE(window->session().surface().image().size(), QSize(1202, 872));
+    QCOMPARE(window->session().surface().snapshot(),
+             undisturbedPicture(seed, 1, ZoomLayout::zoomFor(QSize(1202, 872))));
     window->resize(801, 581);
-    window->picture().finishRedraw();
-    QCOMPARE(window->surface().snapshot(), drawnAtZoom(1.0));
+    window->session().picture().finishRedraw();
+    QCOMPARE(window->session().surface().snapshot(), undisturbedPicture(seed, 1, 1.0));
 }
 
 void tst_Zoom::resizesDuringARunLoseNothing() {
     const auto window = windowOfSize(QSize(801, 581));
     // Slow enough that the run outlasts the resizes: under a second of it is unheld.
-    window->pacer().setPace(10000);
+    window->session().pacer().setPace(10000);
     window->cmdStart_Click();
     for (const QSize size :
          {QSize(1000, 700), QSize(1602, 1162), QSize(700, 500), QSize(1602, 1162)}) {
@@ -146,10 +138,10 @@ void tst_Zoom::resizesDuringARunLoseNothing() {
         window->resize(size);
         QTest::qWait(60);
     }
-    QTRY_VERIFY(!window->picture().isRedrawing());
-    QVERIFY(window->isRunning());
-    window->finishRun();
-    QCOMPARE(window->surface().snapshot(), drawnAtZoom(2.0));
+    QTRY_VERIFY(!window->session().picture().isRedrawing());
+    QVERIFY(window->session().isRunning());
+    window->session().finish();
+    QCOMPARE(window->session().surface().snapshot(), undisturbedPicture(seed, 1, 2.0));
 }
 
 QTEST_MAIN(tst_Zoom)

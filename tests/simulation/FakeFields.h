@@ -10,7 +10,7 @@
 class FakeFields : public FormFields {
 public:
     FakeFields() {
-        for (const auto& [field, value] : FormFields::startUp) {
+        for (const auto& [field, name, value] : FormFields::settings) {
             texts_[field] = QString::number(value);
         }
     }

@@ -68,6 +68,21 @@ std::vector<Call> greenArrows(const RecordingSurface& surface) {
     return result;
 }
 
+// A run recording what it draws, with the window's start-up settings but for those given.
+template <typename Random> struct Rig {
+    RecordingSurface surface;
+    Random random;
+    FakeFields fields;
+    PhotonRun run;
+
+    explicit Rig(Random from, std::initializer_list<std::pair<SettingField, QString>> settings = {})
+        : random(std::move(from)), run(surface, random, fields) {
+        for (const auto& [field, text] : settings) {
+            fields.setText(field, text);
+        }
+    }
+};
+
 } // namespace
 
 class tst_PhotonRun : public QObject {
@@ -94,10 +109,8 @@ private slots:
 };
 
 void tst_PhotonRun::firstPhotonErasesALeftPointingArrow() {
-    RecordingSurface surface;
-    ScriptedRandom random({height(0), phase(90), lower});
-    FakeFields fields;
-    PhotonRun run(surface, random, fields);
+    Rig rig(ScriptedRandom({height(0), phase(90), lower}));
+    auto& [surface, random, fields, run] = rig;
     run.start();
     run.advance(1);
     const Call erase = surface.lines()[apparatusLines];
@@ -123,10 +136,8 @@ void tst_PhotonRun::onePhotonAnimationInOrder() {
     QFETCH(double, slit);
     QFETCH(float, slitY);
     QFETCH(bool, captionColour);
-    RecordingSurface surface;
-    ScriptedRandom random({height(191), phase(0), slit});
-    FakeFields fields;
-    PhotonRun run(surface, random, fields);
+    Rig rig(ScriptedRandom({height(191), phase(0), slit}));
+    auto& [surface, random, fields, run] = rig;
     run.start();
     run.advance(1);
     const std::optional<Colour> colour =
@@ -156,11 +167,9 @@ void tst_PhotonRun::pathLengths() {
     QFETCH(double, upperPath);
     QFETCH(double, lowerPath);
     for (const auto& [slit, path] : {std::pair{upper, upperPath}, std::pair{lower, lowerPath}}) {
-        RecordingSurface surface;
         // Start phase 0 and t = 1: the arrival phase is the path length itself.
-        ScriptedRandom random({height(531 - dotY), phase(0), slit});
-        FakeFields fields;
-        PhotonRun run(surface, random, fields);
+        Rig rig(ScriptedRandom({height(531 - dotY), phase(0), slit}));
+        auto& [surface, random, fields, run] = rig;
         run.start();
         run.advance(1);
         const Scene::Paths paths = run.scene().pathLengths(dotY, 40);
@@ -175,13 +184,10 @@ void tst_PhotonRun::pathLengths() {
 }
 
 void tst_PhotonRun::slowdownRepeatsAndSumsOnlyTheLast() {
-    RecordingSurface surface;
     // Dot at 336, three repetitions with start phases 10, 20 and 30 steps, all the lower slit.
-    ScriptedRandom random({height(195), phase(10), lower, phase(20), lower, phase(30), lower});
-    FakeFields fields;
-    fields.setText(SettingField::PocetFotonu, QStringLiteral("1"));
-    fields.setText(SettingField::Spomaleni, QStringLiteral("3"));
-    PhotonRun run(surface, random, fields);
+    Rig rig(ScriptedRandom({height(195), phase(10), lower, phase(20), lower, phase(30), lower}),
+            {{SettingField::PocetFotonu, "1"}, {SettingField::Spomaleni, "3"}});
+    auto& [surface, random, fields, run] = rig;
     run.start();
     run.advance(3);
     run.advance(1); // finishes the dot and animates the next dot's first repetition
@@ -195,11 +201,9 @@ void tst_PhotonRun::slowdownRepeatsAndSumsOnlyTheLast() {
 }
 
 void tst_PhotonRun::passTwoUsesLowerHeightsAndTheSecondHalfTurn() {
-    RecordingSurface surface;
-    ScriptedRandom random({0.0}); // height 0, phase 0 and the lower slit, always
-    FakeFields fields;
-    fields.setText(SettingField::PocetFotonu, QStringLiteral("1"));
-    PhotonRun run(surface, random, fields);
+    // Height 0, phase 0 and the lower slit, always.
+    Rig rig(ScriptedRandom({0.0}), {{SettingField::PocetFotonu, "1"}});
+    auto& [surface, random, fields, run] = rig;
     runWhole(run);
     const std::vector<Call> arrows = detectorArrows(surface);
     QCOMPARE(arrows.size(), std::size_t(520));
@@ -219,11 +223,8 @@ void tst_PhotonRun::passTwoUsesLowerHeightsAndTheSecondHalfTurn() {
 }
 
 void tst_PhotonRun::onePhotonPerDotGivesFlatBars() {
-    RecordingSurface surface;
-    RandomGenerator random(3);
-    FakeFields fields;
-    fields.setText(SettingField::PocetFotonu, QStringLiteral("1"));
-    PhotonRun run(surface, random, fields);
+    Rig rig(RandomGenerator(3), {{SettingField::PocetFotonu, "1"}});
+    auto& [surface, random, fields, run] = rig;
     runWhole(run);
     const std::vector<Call> bars = linesFrom(surface, 550);
     QCOMPARE(bars.size(), std::size_t(520));
@@ -250,11 +251,9 @@ void tst_PhotonRun::greenArrowAtSampledHeights() {
     QFETCH(int, dotY);
     QFETCH(double, slit);
     QFETCH(bool, drawn);
-    RecordingSurface surface;
-    ScriptedRandom random({height(531 - dotY), phase(0), slit});
-    FakeFields fields;
-    fields.setText(SettingField::PocetFotonu, QStringLiteral("1"));
-    PhotonRun run(surface, random, fields);
+    Rig rig(ScriptedRandom({height(531 - dotY), phase(0), slit}),
+            {{SettingField::PocetFotonu, "1"}});
+    auto& [surface, random, fields, run] = rig;
     run.start();
     run.advance(1);
     const std::vector<Call> green = greenArrows(surface);
@@ -267,22 +266,15 @@ void tst_PhotonRun::greenArrowAtSampledHeights() {
 }
 
 void tst_PhotonRun::zeroScatterSendsFiftyPhotons() {
-    RecordingSurface surface;
-    RandomGenerator random(11);
-    FakeFields fields;
-    fields.setText(SettingField::PocetFotonu, QStringLiteral("5"));
-    fields.setText(SettingField::Rozptyl, QStringLiteral("0"));
-    PhotonRun run(surface, random, fields);
+    Rig rig(RandomGenerator(11), {{SettingField::PocetFotonu, "5"}, {SettingField::Rozptyl, "0"}});
+    auto& [surface, random, fields, run] = rig;
     runWhole(run);
     QCOMPARE(detectorArrows(surface).size(), std::size_t(520 * 50));
 }
 
 void tst_PhotonRun::runEndsWithCircleAndCaptions() {
-    RecordingSurface surface;
-    RandomGenerator random(1);
-    FakeFields fields;
-    fields.setText(SettingField::PocetFotonu, QStringLiteral("1"));
-    PhotonRun run(surface, random, fields);
+    Rig rig(RandomGenerator(1), {{SettingField::PocetFotonu, "1"}});
+    auto& [surface, random, fields, run] = rig;
     run.start();
     QVERIFY(!run.advance(519));
     QVERIFY(fields.captionsShown().isEmpty());
@@ -300,12 +292,9 @@ void tst_PhotonRun::runEndsWithCircleAndCaptions() {
 void tst_PhotonRun::outcomeDoesNotDependOnStepSize() {
     std::vector<std::vector<Call>> recordings;
     for (long long step : {1LL, 7LL, 10000LL}) {
-        RecordingSurface surface;
-        RandomGenerator random(42);
-        FakeFields fields;
-        fields.setText(SettingField::PocetFotonu, QStringLiteral("5"));
-        fields.setText(SettingField::Spomaleni, QStringLiteral("2"));
-        PhotonRun run(surface, random, fields);
+        Rig rig(RandomGenerator(42),
+                {{SettingField::PocetFotonu, "5"}, {SettingField::Spomaleni, "2"}});
+        auto& [surface, random, fields, run] = rig;
         runWhole(run, step);
         recordings.push_back(surface.calls());
     }
@@ -315,12 +304,9 @@ void tst_PhotonRun::outcomeDoesNotDependOnStepSize() {
 
 void tst_PhotonRun::photonByPhotonDrawsEachPhotonThenItsDot() {
     // Two photons a dot, each animated three times: five lines a repetition.
-    RecordingSurface surface;
-    RandomGenerator random(42);
-    FakeFields fields;
-    fields.setText(SettingField::PocetFotonu, QStringLiteral("2"));
-    fields.setText(SettingField::Spomaleni, QStringLiteral("3"));
-    PhotonRun run(surface, random, fields);
+    Rig rig(RandomGenerator(42),
+            {{SettingField::PocetFotonu, "2"}, {SettingField::Spomaleni, "3"}});
+    auto& [surface, random, fields, run] = rig;
     run.start();
     const auto bars = [&surface] { return linesFrom(surface, 550).size(); };
     std::size_t lines = surface.lines().size();
@@ -347,11 +333,8 @@ void tst_PhotonRun::photonByPhotonDrawsEachPhotonThenItsDot() {
 }
 
 void tst_PhotonRun::longBarsWhereThePathsDifferByWholeTurns() {
-    RecordingSurface surface;
-    RandomGenerator random(2024);
-    FakeFields fields;
-    fields.setText(SettingField::PocetFotonu, QStringLiteral("500"));
-    PhotonRun run(surface, random, fields);
+    Rig rig(RandomGenerator(2024), {{SettingField::PocetFotonu, "500"}});
+    auto& [surface, random, fields, run] = rig;
     runWhole(run);
     double inPhase = 0, inPhaseCount = 0, outOfPhase = 0, outOfPhaseCount = 0;
     for (const Call& bar : linesFrom(surface, 550)) {
@@ -386,10 +369,8 @@ void tst_PhotonRun::badTextStopsTheRun() {
     QFETCH(int, field);
     QFETCH(QString, text);
     QFETCH(bool, beforeDrawing);
-    RecordingSurface surface;
-    RandomGenerator random(5);
-    FakeFields fields;
-    PhotonRun run(surface, random, fields);
+    Rig rig(RandomGenerator(5));
+    auto& [surface, random, fields, run] = rig;
     if (beforeDrawing) {
         fields.setText(SettingField(field), text);
         QVERIFY_THROWS_EXCEPTION(SettingError, run.start());
@@ -414,12 +395,9 @@ void tst_PhotonRun::badTextStopsTheRun() {
 void tst_PhotonRun::loopBoundsBelowOneSkipTheirLoops() {
     for (const auto& [photons, slowdown] :
          {std::pair{"0", "1"}, std::pair{"1", "0"}, std::pair{"-5", "1"}, std::pair{"2", "-1"}}) {
-        RecordingSurface surface;
-        RandomGenerator random(8);
-        FakeFields fields;
-        fields.setText(SettingField::PocetFotonu, QString::fromLatin1(photons));
-        fields.setText(SettingField::Spomaleni, QString::fromLatin1(slowdown));
-        PhotonRun run(surface, random, fields);
+        Rig rig(RandomGenerator(8), {{SettingField::PocetFotonu, QString::fromLatin1(photons)},
+                                     {SettingField::Spomaleni, QString::fromLatin1(slowdown)}});
+        auto& [surface, random, fields, run] = rig;
         runWhole(run, 3);
         QVERIFY(run.isOver());
         QCOMPARE(detectorArrows(surface).size(), std::size_t(0));

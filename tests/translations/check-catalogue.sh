@@ -13,9 +13,10 @@ trap 'rm -rf "$work"' EXIT
 for catalogue in "$@"; do
     copy="$work/$(basename "$catalogue")"
     cp "$catalogue" "$copy"
-    # The same sources and options as the build's update_translations target.
-    "$lupdate" "$sources"/app/*.cpp "$sources"/simulation/*.cpp -ts "$copy" \
-        -no-obsolete -locations none >/dev/null
+    # The same sources and options as the build's update_translations target: every .cpp under
+    # app/ and simulation/, in any folder.
+    mapfile -t files < <(find "$sources/app" "$sources/simulation" -name '*.cpp' | LC_ALL=C sort)
+    "$lupdate" "${files[@]}" -ts "$copy" -no-obsolete -locations none >/dev/null
     if ! diff -u "$catalogue" "$copy"; then
         echo "FAIL: $catalogue is out of date; run: cmake --build --preset default --target update_translations" >&2
         exit 1

@@ -3,6 +3,7 @@
 // values are checked here, since only whole numbers from short lists make sense.
 #include "CommandLine.h"
 
+#include "CommandList.h"
 #include "Scene.h"
 
 #include <QCommandLineParser>
@@ -89,25 +90,19 @@ private:
 };
 
 QString epilogue() {
-    return CommandLine::tr(
-        "\n"
-        "Keys in the window:\n"
-        "  Space, Enter     press the button that has the focus\n"
-        "  F5               start a run\n"
-        "  P                pause the run, or resume it\n"
-        "  N                while paused: the next photon\n"
-        "  E                show or hide the expected pattern\n"
-        "  F11, Esc         full screen, and back\n"
-        "  Ctrl+S           save the picture as a PNG\n"
-        "  Ctrl+C           copy the picture\n"
-        "  Ctrl+E           export the last finished run's points as CSV\n"
-        "  F1               what each part of the picture is\n"
-        "  Menu key         all of these in a menu, as a right click gives\n"
-        "\n"
-        "The standard Qt options are accepted as well, among them -platform NAME, -style NAME\n"
-        "and -reverse; --help-all lists them all.\n"
-        "\n"
-        "Bad arguments print one line on standard error and exit with status 2.\n");
+    QString keys = CommandLine::tr("\nKeys in the window:\n");
+    for (const Command& command : CommandList::all()) {
+        keys += QStringLiteral("  %1 %2\n")
+                    .arg(CommandList::key(command), -16)
+                    .arg(CommandList::help(command));
+    }
+    return keys + CommandLine::tr(
+                      "\n"
+                      "The standard Qt options are accepted as well, among them -platform NAME, "
+                      "-style NAME\n"
+                      "and -reverse; --help-all lists them all.\n"
+                      "\n"
+                      "Bad arguments print one line on standard error and exit with status 2.\n");
 }
 
 // The argument as typed that Qt's parser found unknown under `name` (given without dashes).

@@ -1,6 +1,5 @@
-// The window's behaviour. Clicks made while a run is in progress are held and their handlers run
-// when it has ended, in the order they were made; Exit and the window's close act at once. A run
-// may be paused and stepped photon by photon; its outcome stays the same.
+// The window's behaviour. Its handlers go through the run session, which holds clicks made while
+// a run is in progress until it has ended; Exit and the window's close act at once.
 #include "frmSlitwise.h"
 
 #include "AccessibleControls.h"
@@ -8,11 +7,8 @@
 #include "ControlTable.h"
 #include "Conversion.h"
 #include "KeyboardHandling.h"
-#include "PhotonRun.h"
 #include "PictureActions.h"
 #include "RunStatus.h"
-#include "SettingError.h"
-#include "SettingReader.h"
 #include "WindowActions.h"
 #include "ZoomLayout.h"
 #include "ZoomStyle.h"
@@ -24,26 +20,17 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollBar>
 
-#include <limits>
-
-namespace {
-
-RandomGenerator makeGenerator(std::optional<std::uint64_t> seed) {
-    return seed ? RandomGenerator(*seed) : RandomGenerator();
-}
-
-} // namespace
-
 frmSlitwise::frmSlitwise(std::optional<std::uint64_t> seed)
     : keyboard_(new KeyboardHandling(this)), style_(new ZoomStyle),
-      pictureActions_(new PictureActions(*this)), picture_(1.0, devicePixelRatioF()),
-      random_(makeGenerator(seed)), pacer_(this), message_(this) {
+      session_(*this, seed, devicePixelRatioF()),
+      pictureActions_(new PictureActions(session_, this, [this] { return composedPicture(); })) {
     AccessibleControls::install(this);
     setObjectName(QStringLiteral("frmSlitwise"));
     setWindowTitle(QStringLiteral("Slitwise - ") + QStringLiteral(SLITWISE_HOMEPAGE));
@@ -64,23 +51,17 @@ frmSlitwise::frmSlitwise(std::optional<std::uint64_t> seed)
     style_->setParent(this);
     status_ = new RunStatus(this);
     connectHandlers();
-    connectPicture();
-    connect(&pacer_, &RunPacer::finished, this, [this] { runEnded(tr("Run finished")); });
-    connect(&pacer_, &RunPacer::failed, this, [this](const QString& message) {
-        showMessage(QStringLiteral("settingMessage"), message);
-        runEnded(tr("Run failed: %1").arg(message));
-    });
-    windowActions_ = new WindowActions(*this);
+    connectSession();
+    windowActions_ = new WindowActions(
+        *this, session_, *pictureActions_,
+        *qobject_cast<QAbstractButton*>(controls_.value(QStringLiteral("cmdStart"))));
     Form_Load();
-    pictureActions_->setPhotons(text(SettingField::PocetFotonu));
     // The keyboard starts on Start, the first control in the tab order, so that Space or Enter
     // straight after opening starts a run.
     controls_.value(QStringLiteral("cmdStart"))->setFocus();
 }
 
-frmSlitwise::~frmSlitwise() {
-    pacer_.stop();
-}
+frmSlitwise::~frmSlitwise() = default;
 
 void frmSlitwise::createControls() {
     controls_ = ControlFactory::createAll(this);
@@ -117,12 +98,8 @@ void frmSlitwise::connectHandlers() {
     }
     auto* bar = qobject_cast<QScrollBar*>(controls_.value(QStringLiteral("HScroll1")));
     connect(bar, &QScrollBar::valueChanged, this, [this](int value) {
-        if (isRunning()) {
-            // Held with the value the user saw at this move, not the one the bar shows later.
-            held_.hold([this, value] { HScroll1_Change(value); }, false);
-        } else {
-            HScroll1_Change();
-        }
+        // Held with the value the user saw at this move, not the one the bar shows later.
+        session_.act([this, value] { HScroll1_Change(value); });
     });
     auto* start = qobject_cast<QAbstractButton*>(controls_.value(QStringLiteral("cmdStart")));
     connect(start, &QAbstractButton::clicked, this,
@@ -131,18 +108,20 @@ void frmSlitwise::connectHandlers() {
     connect(exit, &QAbstractButton::clicked, this, &frmSlitwise::cmdUnload_Click);
 }
 
-void frmSlitwise::connectPicture() {
-    connect(&pacer_, &RunPacer::stepped, this,
-            [this] { update(picture_.takeDirtyRegion(origin())); });
-    // A run waits while its picture is drawn again at a new size, and goes on from there.
-    connect(&picture_, &PictureView::redrawStarting, this, [this] {
-        if (run_) {
-            pacer_.hold(RunPacer::Hold::Redraw);
+void frmSlitwise::connectSession() {
+    connect(&session_, &RunSession::stateChanged, this, &frmSlitwise::showRunState);
+    connect(&session_, &RunSession::pictureChanged, this, [this](bool whole) {
+        if (whole) {
+            update();
+        } else {
+            update(session_.picture().takeDirtyRegion(origin()));
         }
     });
-    connect(&picture_, &PictureView::redrawn, this, [this] {
-        pacer_.release(RunPacer::Hold::Redraw);
-        update();
+    connect(&session_, &RunSession::settingRefused, this, [this](const QString& message) {
+        showMessage(QStringLiteral("settingMessage"), message);
+    });
+    connect(pictureActions_, &PictureActions::failed, this, [this](const QString& message) {
+        showMessage(QStringLiteral("saveMessage"), message);
     });
 }
 
@@ -166,60 +145,13 @@ void frmSlitwise::applyZoom(double zoom) {
                               row.parent ? QPoint() : origin());
     }
     ControlFactory::place(pausedCaption_, ControlTable::pausedCaption(), zoom, origin());
-    picture_.want(zoom, devicePixelRatioF());
+    session_.picture().want(zoom, devicePixelRatioF());
     update();
 }
 
 void frmSlitwise::zoomTo(double zoom) {
     applyZoom(zoom);
-    picture_.finishRedraw();
-}
-
-void frmSlitwise::toggleFullScreen() {
-    setWindowState(windowState() ^ Qt::WindowFullScreen);
-}
-
-void frmSlitwise::togglePause() {
-    if (!isRunning()) {
-        return;
-    }
-    const bool pausing = !isPaused();
-    if (pausing) {
-        pacer_.hold(RunPacer::Hold::User);
-    } else {
-        pacer_.release(RunPacer::Hold::User);
-    }
-    pausedCaption_->setVisible(pausing);
-    setRunState(pausing ? tr("Run paused") : tr("Run in progress"));
-}
-
-bool frmSlitwise::isPaused() const {
-    return isRunning() && pacer_.isHeld(RunPacer::Hold::User);
-}
-
-void frmSlitwise::nextPhoton() {
-    if (!isPaused()) {
-        return;
-    }
-    // The photon is drawn at the size shown.
-    picture_.finishRedraw();
-    bool over = false;
-    try {
-        over = run_->advancePhoton();
-    } catch (const SettingError& error) {
-        showMessage(QStringLiteral("settingMessage"), error.message());
-        over = true;
-    }
-    update(picture_.takeDirtyRegion(origin()));
-    if (over) {
-        pacer_.stop();
-        runEnded(tr("Run finished"));
-    }
-}
-
-void frmSlitwise::setExpectedShown(bool shown) {
-    expectedShown_ = shown;
-    update();
+    session_.picture().finishRedraw();
 }
 
 QImage frmSlitwise::composedPicture() {
@@ -227,21 +159,16 @@ QImage frmSlitwise::composedPicture() {
     for (CaptionField caption : FormFields::captions) {
         captions << controls_.value(FormFields::name(caption));
     }
-    return picture_.composed(captions, origin(), expectedShown_);
+    return session_.picture().composed(captions, origin(), session_.isExpectedShown());
 }
 
 void frmSlitwise::dispatch(Handler handler) {
-    if (isRunning()) {
-        held_.hold([this, handler] { (this->*handler)(); },
-                   handler == &frmSlitwise::cmdStart_Click);
-    } else {
-        (this->*handler)();
-    }
+    session_.act([this, handler] { (this->*handler)(); }, handler == &frmSlitwise::cmdStart_Click);
 }
 
 void frmSlitwise::Form_Load() {
     qobject_cast<QAbstractButton*>(controls_.value(QStringLiteral("op50")))->setChecked(true);
-    for (const auto& [field, value] : FormFields::startUp) {
+    for (const auto& [field, name, value] : FormFields::settings) {
         // The fast speed button is checked right before the slowdown is written.
         if (field == SettingField::Spomaleni) {
             qobject_cast<QAbstractButton*>(controls_.value(QString::fromUtf8("opRychlá")))
@@ -252,25 +179,10 @@ void frmSlitwise::Form_Load() {
 }
 
 void frmSlitwise::cmdStart_Click() {
-    // The settings are checked before the picture is touched, so that a bad one leaves it be.
-    try {
-        SettingReader(*this).checkAll();
-    } catch (const SettingError& error) {
-        showMessage(QStringLiteral("settingMessage"), error.message());
-        setRunState(tr("Run failed: %1").arg(error.message()));
-        return;
-    }
-    picture_.runStarting(random_, *this);
-    run_ = std::make_unique<PhotonRun>(picture_.surface(), random_, *this);
-    run_->start();
-    picture_.setLiveRun(run_.get());
-    pictureActions_->setPhotons(text(SettingField::PocetFotonu));
-    setRunState(tr("Run in progress"));
-    update(picture_.takeDirtyRegion(origin()));
     if (QScreen* screen = this->screen()) {
-        pacer_.setFrameRate(screen->refreshRate());
+        session_.pacer().setFrameRate(screen->refreshRate());
     }
-    pacer_.start(*run_);
+    session_.start();
 }
 
 void frmSlitwise::cmdUnload_Click() {
@@ -314,47 +226,22 @@ void frmSlitwise::HScroll1_Change(int value) {
     setText(SettingField::Spomaleni, Conversion::toText(value));
 }
 
-bool frmSlitwise::isRunning() const {
-    return run_ != nullptr;
-}
-
-void frmSlitwise::finishRun() {
-    if (!isRunning()) {
-        return;
-    }
-    picture_.finishRedraw();
-    pacer_.stop();
-    QString state = tr("Run finished");
-    try {
-        run_->advance(std::numeric_limits<long long>::max());
-    } catch (const SettingError& error) {
-        showMessage(QStringLiteral("settingMessage"), error.message());
-        state = tr("Run failed: %1").arg(error.message());
-    }
-    update(picture_.takeDirtyRegion(origin()));
-    runEnded(state);
-}
-
-void frmSlitwise::runEnded(const QString& state) {
-    picture_.setLiveRun(nullptr);
-    run_.reset();
-    pausedCaption_->hide();
-    setRunState(state);
-    emit runFinished();
-    // The held clicks, in order, up to a held Start, which begins the next run; the clicks after
-    // it wait for that run to end.
-    while (!held_.isEmpty() && !isRunning()) {
-        held_.take()();
-    }
-}
-
-void frmSlitwise::setRunState(const QString& state) {
+void frmSlitwise::showRunState(const QString& state) {
     status_->set(state);
+    pausedCaption_->setVisible(session_.isPaused());
     windowActions_->refresh();
 }
 
 void frmSlitwise::showMessage(const QString& objectName, const QString& message) {
-    message_.show(objectName, message);
+    if (message_) {
+        message_->close();
+    }
+    message_ = new QMessageBox(QMessageBox::Warning, QStringLiteral("Slitwise"), message,
+                               QMessageBox::Ok, this);
+    message_->setObjectName(objectName);
+    message_->setAttribute(Qt::WA_DeleteOnClose);
+    message_->setWindowModality(Qt::WindowModal);
+    message_->open();
 }
 
 QString frmSlitwise::text(SettingField which) const {
@@ -375,12 +262,13 @@ QLineEdit* frmSlitwise::field(const QString& name) const {
 
 void frmSlitwise::paintEvent(QPaintEvent* event) {
     // A window moved to a screen of another pixel density gets its picture drawn again there.
-    picture_.want(zoom_, devicePixelRatioF());
+    PictureView& picture = session_.picture();
+    picture.want(zoom_, devicePixelRatioF());
     // Only the kept picture is copied; the window's own grey fills the rest.
     QPainter painter(this);
-    picture_.paint(painter, event->region(), origin());
-    if (expectedShown_) {
-        picture_.paintExpected(painter, origin(), zoom_);
+    picture.paint(painter, event->region(), origin());
+    if (session_.isExpectedShown()) {
+        picture.paintExpected(painter, origin(), zoom_);
     }
 }
 
@@ -390,10 +278,9 @@ void frmSlitwise::contextMenuEvent(QContextMenuEvent* event) {
 
 void frmSlitwise::closeEvent(QCloseEvent* event) {
     // Closing ends the program at once, even in the middle of a run, and nothing held runs.
-    pacer_.stop();
-    held_.clear();
-    picture_.setLiveRun(nullptr);
-    run_.reset();
-    message_.close();
+    session_.close();
+    if (message_) {
+        message_->close();
+    }
     event->accept();
 }

@@ -60,8 +60,7 @@ void PictureView::setLiveRun(const PhotonRun* run) {
     if (liveRun_ != nullptr && run == nullptr) {
         finalSteps_ = liveRun_->stepsDone();
         if (liveRun_->isComplete()) {
-            lastFinished_ = {liveRun_->dots(), expected_,
-                             record_->fields.text(SettingField::PocetFotonu)};
+            lastFinished_ = {liveRun_->dots(), expected_, record_->fields};
         }
     }
     liveRun_ = run;

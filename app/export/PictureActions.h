@@ -3,24 +3,26 @@
 // last finished run's points exported as CSV (Ctrl+E).
 #pragma once
 
+#include <QImage>
 #include <QObject>
 #include <QString>
 
-#include <cstdint>
+#include <functional>
 
-class QImage;
-class frmSlitwise;
+class QWidget;
+class RunSession;
 
 class PictureActions : public QObject {
     Q_OBJECT
 public:
-    explicit PictureActions(frmSlitwise& window);
+    // The dialogs stand over `window`; `picture` gives the picture as it is taken away.
+    PictureActions(RunSession& session, QWidget* window, std::function<QImage()> picture);
 
     // Ask where to save, without waiting for the answer. The picture is taken when asked.
     void requestSave();
     void requestExport();
     void copyPicture();
-    // Saves the picture as a PNG; a failure is reported in a message and changes nothing.
+    // Saves the picture as a PNG; a failure is reported through failed() and changes nothing.
     bool savePicture(const QImage& picture, const QString& path);
     // Writes the last finished run's points as CSV, under the same rules.
     bool exportData(const QString& path);
@@ -28,18 +30,21 @@ public:
     bool hasData() const;
     // The last finished run's points as CSV.
     QByteArray dataCsv() const;
-    // The names the dialogs suggest, from the photons per dot and the seed.
+    // The names the dialogs suggest, from the photons per dot and the seed: the picture's of the
+    // run on screen, the data's of the last finished run.
     QString suggestedFileName() const;
     QString suggestedDataName() const;
-    // A run with these photons per dot has begun drawing the picture.
-    void setPhotons(const QString& photonsPerDot) { photons_ = photonsPerDot; }
+
+signals:
+    // A file could not be written; the message says which and why.
+    void failed(const QString& message);
 
 private:
     // A dialog that asks for a file name to save under, and calls `save` with it.
     void askWhereToSave(const QString& objectName, const QString& title, const QString& suggestion,
                         const QString& filter, const std::function<void(const QString&)>& save);
-    void reportFailure(const QString& message);
 
-    frmSlitwise& window_;
-    QString photons_;
+    RunSession& session_;
+    QWidget* window_;
+    std::function<QImage()> picture_;
 };

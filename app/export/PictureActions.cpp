@@ -1,29 +1,39 @@
 // The dialogs are not modal to the application, so that a run goes on behind them.
 #include "PictureActions.h"
 
+#include "Conversion.h"
 #include "DataExport.h"
 #include "PictureExport.h"
-#include "frmSlitwise.h"
+#include "RunSession.h"
 
 #include <QClipboard>
 #include <QDir>
 #include <QFileDialog>
 #include <QGuiApplication>
 
-PictureActions::PictureActions(frmSlitwise& window) : QObject(&window), window_(window) {}
+PictureActions::PictureActions(RunSession& session, QWidget* window,
+                               std::function<QImage()> picture)
+    : QObject(window), session_(session), window_(window), picture_(std::move(picture)) {}
 
 QString PictureActions::suggestedFileName() const {
-    return PictureExport::suggestedName(photons_, window_.seed());
+    // Before the first run the picture is blank, and named after the photons a run starts with.
+    const FieldSnapshot* drawn = session_.picture().drawnSettings();
+    return PictureExport::suggestedName(
+        drawn != nullptr ? drawn->text(SettingField::PocetFotonu)
+                         : Conversion::toText(FormFields::startUpValue(SettingField::PocetFotonu)),
+        session_.seed());
 }
 
 QString PictureActions::suggestedDataName() const {
-    return DataExport::suggestedName(window_.picture().lastFinished().photons, window_.seed());
+    const auto& settings = session_.lastFinished().settings;
+    return DataExport::suggestedName(
+        settings ? settings->text(SettingField::PocetFotonu) : QString(), session_.seed());
 }
 
 void PictureActions::askWhereToSave(const QString& objectName, const QString& title,
                                     const QString& suggestion, const QString& filter,
                                     const std::function<void(const QString&)>& save) {
-    auto* dialog = new QFileDialog(&window_, title, QDir::current().filePath(suggestion), filter);
+    auto* dialog = new QFileDialog(window_, title, QDir::current().filePath(suggestion), filter);
     dialog->setObjectName(objectName);
     dialog->setAcceptMode(QFileDialog::AcceptSave);
     dialog->setDefaultSuffix(QFileInfo(suggestion).suffix());
@@ -33,7 +43,7 @@ void PictureActions::askWhereToSave(const QString& objectName, const QString& ti
 }
 
 void PictureActions::requestSave() {
-    const QImage picture = window_.composedPicture();
+    const QImage picture = picture_();
     askWhereToSave(QStringLiteral("saveDialog"), tr("Save picture"), suggestedFileName(),
                    tr("PNG images (*.png)"),
                    [this, picture](const QString& path) { savePicture(picture, path); });
@@ -52,16 +62,16 @@ bool PictureActions::savePicture(const QImage& picture, const QString& path) {
     if (PictureExport::save(picture, path, &why)) {
         return true;
     }
-    reportFailure(tr("The picture could not be saved to \"%1\": %2.").arg(path, why));
+    emit failed(tr("The picture could not be saved to \"%1\": %2.").arg(path, why));
     return false;
 }
 
 bool PictureActions::hasData() const {
-    return !window_.picture().lastFinished().dots.empty();
+    return !session_.lastFinished().dots.empty();
 }
 
 QByteArray PictureActions::dataCsv() const {
-    const PictureView::FinishedRun& run = window_.picture().lastFinished();
+    const auto& run = session_.lastFinished();
     return DataExport::csv(run.dots, run.expected);
 }
 
@@ -70,14 +80,10 @@ bool PictureActions::exportData(const QString& path) {
     if (PictureExport::write(dataCsv(), path, &why)) {
         return true;
     }
-    reportFailure(tr("The data could not be saved to \"%1\": %2.").arg(path, why));
+    emit failed(tr("The data could not be saved to \"%1\": %2.").arg(path, why));
     return false;
 }
 
-void PictureActions::reportFailure(const QString& message) {
-    window_.showMessage(QStringLiteral("saveMessage"), message);
-}
-
 void PictureActions::copyPicture() {
-    QGuiApplication::clipboard()->setImage(window_.composedPicture());
+    QGuiApplication::clipboard()->setImage(picture_());
 }

@@ -1,14 +1,15 @@
 // The run goes through the window's own code, from the state after its load handler, with the
-// settings clicked in as a user would.
+// settings clicked in as a user would. Start is clicked too, and the
+// run finished at once.
 #include "HeadlessRender.h"
 
 #include "CommandLine.h"
 #include "ControlTable.h"
+#include "DataExport.h"
 #include "FileOutput.h"
-#include "PictureActions.h"
 #include "PictureExport.h"
+#include "RunSession.h"
 #include "StartupMessages.h"
-#include "frmSlitwise.h"
 
 #include <QAbstractButton>
 #include <QScrollBar>
@@ -28,7 +29,8 @@ int refuse(const QString& path, const QString& why) {
 
 } // namespace
 
-int HeadlessRender::run(const CommandLine& line) {
+int HeadlessRender::run(const CommandLine& line, QWidget& window, RunSession& session,
+                        const std::function<QImage()>& picture) {
     // Refused before the run, so that a bad target costs no time.
     for (const QString& path : {line.renderPath, line.dataPath}) {
         const QString why = path.isEmpty() ? QString() : FileOutput::refusal(path);
@@ -37,14 +39,12 @@ int HeadlessRender::run(const CommandLine& line) {
         }
     }
 
-    frmSlitwise window(line.seed);
-    window.zoomTo(line.scale);
-    window.setExpectedShown(line.expected);
+    session.setExpectedShown(line.expected);
     window.findChild<QAbstractButton*>(QString::fromUtf8(ControlTable::buttonFor(line.photons)))
         ->click();
     window.findChild<QScrollBar*>(QStringLiteral("HScroll1"))->setValue(line.slowdown);
-    window.cmdStart_Click();
-    window.finishRun();
+    window.findChild<QAbstractButton*>(QStringLiteral("cmdStart"))->click();
+    session.finish();
 
     // Both files are written before either replaces anything, so that when one fails neither
     // does.
@@ -55,15 +55,17 @@ int HeadlessRender::run(const CommandLine& line) {
     };
     std::vector<Output> outputs;
     if (!line.renderPath.isEmpty()) {
-        const QByteArray png = PictureExport::encoded(window.composedPicture());
+        const QByteArray png = PictureExport::encoded(picture());
         if (png.isEmpty()) {
             return refuse(line.renderPath, PictureExport::tr("the picture could not be encoded"));
         }
         outputs.push_back({line.renderPath, png, std::make_unique<FileOutput>(line.renderPath)});
     }
     if (!line.dataPath.isEmpty()) {
-        outputs.push_back({line.dataPath, window.pictureActions().dataCsv(),
-                           std::make_unique<FileOutput>(line.dataPath)});
+        outputs.push_back(
+            {line.dataPath,
+             DataExport::csv(session.lastFinished().dots, session.lastFinished().expected),
+             std::make_unique<FileOutput>(line.dataPath)});
     }
     for (const Output& output : outputs) {
         if (!output.file->write(output.bytes)) {

@@ -54,13 +54,15 @@ public:
     QImage composed(const QList<QWidget*>& captions, QPoint origin, bool withExpected);
 
     // The last run that finished: its detector points, the expected pattern of its settings and
-    // its photons per dot. No points before a run has finished.
+    // the settings it started from. No points before a run has finished.
     struct FinishedRun {
         std::vector<PhotonRun::DotResult> dots;
         std::optional<ExpectedPattern> expected;
-        QString photons;
+        std::optional<FieldSnapshot> settings;
     };
     const FinishedRun& lastFinished() const { return lastFinished_; }
+    // The settings the run on the surface started from; nullptr before the first run.
+    const FieldSnapshot* drawnSettings() const { return record_ ? &record_->fields : nullptr; }
 
     // Copies the exposed part of the picture, whose top-left stands at `origin` in the widget.
     // While a redraw is being made the old picture is shown stretched to the new size.

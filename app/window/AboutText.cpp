@@ -2,23 +2,15 @@
 // picture as it looks, then says what it means. Each paragraph is translated on its own.
 #include "AboutText.h"
 
+#include "CommandList.h"
+
 #include <QStringList>
 
 QString AboutText::html() {
-    const QString keys[][2] = {
-        {tr("P"), tr("pause or resume the run")},
-        {tr("N"), tr("while paused: the next photon")},
-        {tr("E"), tr("show or hide the expected pattern")},
-        {tr("F11, Esc"), tr("full screen, and back")},
-        {tr("Ctrl+S"), tr("save the picture as a PNG")},
-        {tr("Ctrl+C"), tr("copy the picture")},
-        {tr("Ctrl+E"), tr("export the last finished run as CSV data")},
-        {tr("F1"), tr("this explanation")},
-        {tr("Menu, right click"), tr("all of the above")},
-    };
     QString table = QStringLiteral("<table>");
-    for (const auto& [key, does] : keys) {
-        table += QStringLiteral("<tr><td><b>%1</b></td><td>%2</td></tr>").arg(key, does);
+    for (const Command& command : CommandList::all()) {
+        table += QStringLiteral("<tr><td><b>%1</b></td><td>%2</td></tr>")
+                     .arg(CommandList::key(command), CommandList::help(command));
     }
     table += QStringLiteral("</table>");
     const QStringList paragraphs = {

@@ -1,0 +1,148 @@
+// A run is started only with settings that can all be read, so that a bad one leaves the picture
+// be. Clicks made while a run is in progress are held and their handlers run when it has ended,
+// in the order they were made. Pausing and stepping never change what a run draws.
+#include "RunSession.h"
+
+#include "PhotonRun.h"
+#include "SettingError.h"
+#include "SettingReader.h"
+
+#include <limits>
+
+namespace {
+
+RandomGenerator makeGenerator(std::optional<std::uint64_t> seed) {
+    return seed ? RandomGenerator(*seed) : RandomGenerator();
+}
+
+} // namespace
+
+RunSession::RunSession(FormFields& fields, std::optional<std::uint64_t> seed,
+                       qreal devicePixelRatio, QObject* parent)
+    : QObject(parent), fields_(fields), picture_(1.0, devicePixelRatio),
+      random_(makeGenerator(seed)), pacer_(this) {
+    connect(&pacer_, &RunPacer::stepped, this, [this] { emit pictureChanged(false); });
+    connect(&pacer_, &RunPacer::finished, this, [this] { ended(tr("Run finished")); });
+    connect(&pacer_, &RunPacer::failed, this, [this](const QString& message) {
+        emit settingRefused(message);
+        ended(tr("Run failed: %1").arg(message));
+    });
+    // A run waits while its picture is drawn again at a new size, and goes on from there.
+    connect(&picture_, &PictureView::redrawStarting, this, [this] {
+        if (run_) {
+            pacer_.hold(RunPacer::Hold::Redraw);
+        }
+    });
+    connect(&picture_, &PictureView::redrawn, this, [this] {
+        pacer_.release(RunPacer::Hold::Redraw);
+        emit pictureChanged(true);
+    });
+}
+
+RunSession::~RunSession() {
+    pacer_.stop();
+}
+
+void RunSession::start() {
+    // The settings are checked before the picture is touched, so that a bad one leaves it be.
+    try {
+        SettingReader(fields_).checkAll();
+    } catch (const SettingError& error) {
+        emit settingRefused(error.message());
+        emit stateChanged(tr("Run failed: %1").arg(error.message()));
+        return;
+    }
+    picture_.runStarting(random_, fields_);
+    run_ = std::make_unique<PhotonRun>(picture_.surface(), random_, fields_);
+    run_->start();
+    picture_.setLiveRun(run_.get());
+    emit stateChanged(tr("Run in progress"));
+    emit pictureChanged(false);
+    pacer_.start(*run_);
+}
+
+void RunSession::togglePause() {
+    if (!isRunning()) {
+        return;
+    }
+    const bool pausing = !isPaused();
+    if (pausing) {
+        pacer_.hold(RunPacer::Hold::User);
+    } else {
+        pacer_.release(RunPacer::Hold::User);
+    }
+    emit stateChanged(pausing ? tr("Run paused") : tr("Run in progress"));
+}
+
+bool RunSession::isPaused() const {
+    return isRunning() && pacer_.isHeld(RunPacer::Hold::User);
+}
+
+void RunSession::nextPhoton() {
+    if (!isPaused()) {
+        return;
+    }
+    // The photon is drawn at the size shown.
+    picture_.finishRedraw();
+    bool over = false;
+    try {
+        over = run_->advancePhoton();
+    } catch (const SettingError& error) {
+        emit settingRefused(error.message());
+        over = true;
+    }
+    emit pictureChanged(false);
+    if (over) {
+        pacer_.stop();
+        ended(tr("Run finished"));
+    }
+}
+
+void RunSession::finish() {
+    if (!isRunning()) {
+        return;
+    }
+    picture_.finishRedraw();
+    pacer_.stop();
+    QString state = tr("Run finished");
+    try {
+        run_->advance(std::numeric_limits<long long>::max());
+    } catch (const SettingError& error) {
+        emit settingRefused(error.message());
+        state = tr("Run failed: %1").arg(error.message());
+    }
+    emit pictureChanged(false);
+    ended(state);
+}
+
+void RunSession::close() {
+    pacer_.stop();
+    held_.clear();
+    picture_.setLiveRun(nullptr);
+    run_.reset();
+}
+
+void RunSession::act(std::function<void()> handler, bool isStart) {
+    if (isRunning()) {
+        held_.hold(std::move(handler), isStart);
+    } else {
+        handler();
+    }
+}
+
+void RunSession::setExpectedShown(bool shown) {
+    expectedShown_ = shown;
+    emit pictureChanged(true);
+}
+
+void RunSession::ended(const QString& state) {
+    picture_.setLiveRun(nullptr);
+    run_.reset();
+    emit stateChanged(state);
+    emit finished();
+    // The held clicks, in order, up to a held Start, which begins the next run; the clicks after
+    // it wait for that run to end.
+    while (!held_.isEmpty() && !isRunning()) {
+        held_.take()();
+    }
+}

@@ -1,0 +1,80 @@
+// Everything about the runs of one window, without a widget: the random generator, the run in
+// progress and its pacer, the clicks held while it lasts, the kept picture with its redraws, the
+// expected pattern's switch and the last finished run. The window shows what this says.
+#pragma once
+
+#include "FormFields.h"
+#include "HeldClicks.h"
+#include "PictureView.h"
+#include "RandomGenerator.h"
+#include "RunPacer.h"
+
+#include <QObject>
+#include <QString>
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+
+class PhotonRun;
+
+class RunSession : public QObject {
+    Q_OBJECT
+public:
+    // The runs read and write the settings in `fields`, which must outlive the session. Without
+    // a seed the random generator is seeded from the clock.
+    RunSession(FormFields& fields, std::optional<std::uint64_t> seed, qreal devicePixelRatio,
+               QObject* parent = nullptr);
+    ~RunSession() override;
+
+    // Checks the settings and starts a run, or says why not through settingRefused().
+    void start();
+    // P: holds the run where it is, or lets it go on. A paused run is still a run: clicks are
+    // held.
+    void togglePause();
+    // N while paused: the next photon, and after a dot's last photon its bar and sum arrow.
+    void nextPhoton();
+    // Does the rest of the run at once, without the timer, and any redraw first.
+    void finish();
+    // Ends everything at once, for a closing window: the run is dropped and nothing held runs.
+    void close();
+
+    // Runs a click's handler now, or holds it until the run has ended when one is in progress.
+    // Starts are held by HeldClicks' rule.
+    void act(std::function<void()> handler, bool isStart = false);
+
+    bool isRunning() const { return run_ != nullptr; }
+    bool isPaused() const;
+
+    // E: the expected pattern over the picture, on or off; the choice lasts across runs.
+    void setExpectedShown(bool shown);
+    bool isExpectedShown() const { return expectedShown_; }
+
+    PictureView& picture() { return picture_; }
+    const ImageSurface& surface() const { return picture_.surface(); }
+    RunPacer& pacer() { return pacer_; }
+    std::uint64_t seed() const { return random_.seed(); }
+    const PictureView::FinishedRun& lastFinished() const { return picture_.lastFinished(); }
+
+signals:
+    // "Run in progress", "Run paused", "Run finished" or why a run failed.
+    void stateChanged(const QString& state);
+    // Part of the picture was drawn; `whole` when all of it must be shown again.
+    void pictureChanged(bool whole);
+    // A run has ended, whole or by a setting it could not use.
+    void finished();
+    // A setting's text cannot be used; the message names the field and the text.
+    void settingRefused(const QString& message);
+
+private:
+    void ended(const QString& state);
+
+    FormFields& fields_;
+    bool expectedShown_ = false;
+    PictureView picture_;
+    RandomGenerator random_;
+    std::unique_ptr<PhotonRun> run_;
+    RunPacer pacer_;
+    HeldClicks held_;
+};

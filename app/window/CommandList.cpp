@@ -1,0 +1,51 @@
+// In the order the lists of keys print them; the menu takes the rows with an entry, in order.
+#include "CommandList.h"
+
+namespace {
+
+// clang-format off
+constexpr Command commands[] = {
+    {nullptr, nullptr, QT_TRANSLATE_NOOP("CommandList", "Space, Enter"),
+     QT_TRANSLATE_NOOP("CommandList", "press the button that has the focus")},
+    {"startAction", QT_TRANSLATE_NOOP("CommandList", "Start"), "F5",
+     QT_TRANSLATE_NOOP("CommandList", "start a run")},
+    {"pauseAction", QT_TRANSLATE_NOOP("CommandList", "Pause"), "P",
+     QT_TRANSLATE_NOOP("CommandList", "pause the run, or resume it")},
+    {"nextPhotonAction", QT_TRANSLATE_NOOP("CommandList", "Next photon"), "N",
+     QT_TRANSLATE_NOOP("CommandList", "while paused: the next photon")},
+    {"expectedAction", QT_TRANSLATE_NOOP("CommandList", "Show expected pattern"), "E",
+     QT_TRANSLATE_NOOP("CommandList", "show or hide the expected pattern"), true},
+    {"fullScreenAction", QT_TRANSLATE_NOOP("CommandList", "Full screen"), "F11",
+     QT_TRANSLATE_NOOP("CommandList", "full screen, or back"), true},
+    {"leaveFullScreenAction", nullptr, "Esc",
+     QT_TRANSLATE_NOOP("CommandList", "leave full screen")},
+    {"saveAction", QT_TRANSLATE_NOOP("CommandList", "Save picture…"), "Ctrl+S",
+     QT_TRANSLATE_NOOP("CommandList", "save the picture as a PNG"), false, true},
+    {"copyAction", QT_TRANSLATE_NOOP("CommandList", "Copy picture"), "Ctrl+C",
+     QT_TRANSLATE_NOOP("CommandList", "copy the picture")},
+    {"exportAction", QT_TRANSLATE_NOOP("CommandList", "Export data…"), "Ctrl+E",
+     QT_TRANSLATE_NOOP("CommandList", "export the last finished run's points as CSV")},
+    {"aboutAction", QT_TRANSLATE_NOOP("CommandList", "About this picture"), "F1",
+     QT_TRANSLATE_NOOP("CommandList", "what each part of the picture is"), false, true},
+    {nullptr, nullptr, "Menu",
+     QT_TRANSLATE_NOOP("CommandList", "all of these in a menu, as a right click gives")},
+};
+// clang-format on
+
+} // namespace
+
+std::span<const Command> CommandList::all() {
+    return commands;
+}
+
+QString CommandList::key(const Command& command) {
+    return tr(command.key);
+}
+
+QString CommandList::help(const Command& command) {
+    return tr(command.help);
+}
+
+QString CommandList::text(const Command& command) {
+    return command.text != nullptr ? tr(command.text) : QString();
+}
