@@ -1,16 +1,8 @@
-// Copies the six setting texts, one per field.
+// Copies every setting text, one per field.
 #include "FieldSnapshot.h"
 
-namespace {
-
-constexpr SettingField allFields[] = {SettingField::PocetFotonu, SettingField::Spomaleni,
-                                      SettingField::Rozptyl,     SettingField::Vzdalenost,
-                                      SettingField::Ur,          SettingField::Rd};
-
-} // namespace
-
 FieldSnapshot::FieldSnapshot(const FormFields& from) {
-    for (SettingField field : allFields) {
+    for (const auto& [field, startUpValue] : FormFields::startUp) {
         texts_[static_cast<std::size_t>(field)] = from.text(field);
     }
 }

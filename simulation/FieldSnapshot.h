@@ -17,5 +17,5 @@ public:
     void showCaption(CaptionField) override {}
 
 private:
-    std::array<QString, 6> texts_;
+    std::array<QString, FormFields::settingCount> texts_;
 };

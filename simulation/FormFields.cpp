@@ -15,6 +15,12 @@ QString FormFields::name(SettingField field) {
         return QStringLiteral("nUr");
     case SettingField::Rd:
         return QStringLiteral("nRd");
+    case SettingField::Sirka:
+        return QStringLiteral("nSirka");
+    case SettingField::Otevrene:
+        return QStringLiteral("nOtevrene");
+    case SettingField::Detekce:
+        return QStringLiteral("nDetekce");
     }
     return {};
 }

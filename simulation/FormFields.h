@@ -4,7 +4,22 @@
 
 #include <QString>
 
-enum class SettingField { PocetFotonu, Spomaleni, Rozptyl, Vzdalenost, Ur, Rd };
+#include <iterator>
+
+enum class SettingField {
+    PocetFotonu,
+    Spomaleni,
+    Rozptyl,
+    Vzdalenost,
+    Ur,
+    Rd,
+    Sirka,    // slit width in pixels; 0 or less: point slits
+    Otevrene, // open slits: 0 both, 1 the upper only, 2 the lower only; any other number: both
+    Detekce,  // which-slit detector: 0 off, any other number on
+};
+
+// What the text of the open-slits field chooses.
+enum class OpenSlits { Both, Upper, Lower };
 
 enum class CaptionField { Zdroj, Clona, Detektor, Soucet, Pravdepodobnost };
 
@@ -25,7 +40,10 @@ public:
     static constexpr StartUp startUp[] = {
         {SettingField::Rozptyl, 180}, {SettingField::PocetFotonu, 50}, {SettingField::Rd, 40},
         {SettingField::Ur, 1},        {SettingField::Vzdalenost, 200}, {SettingField::Spomaleni, 1},
+        {SettingField::Sirka, 0},     {SettingField::Otevrene, 0},     {SettingField::Detekce, 0},
     };
+    // Every setting has a start-up value, so the list above names them all.
+    static constexpr std::size_t settingCount = std::size(startUp);
     static constexpr int startUpValue(SettingField field) {
         for (const StartUp& setting : startUp) {
             if (setting.field == field) {

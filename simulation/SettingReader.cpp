@@ -26,7 +26,20 @@ double SettingReader::number(SettingField field) const {
 void SettingReader::checkAll() const {
     for (SettingField field :
          {SettingField::Vzdalenost, SettingField::Rd, SettingField::Ur, SettingField::Rozptyl,
-          SettingField::PocetFotonu, SettingField::Spomaleni}) {
+          SettingField::PocetFotonu, SettingField::Spomaleni, SettingField::Sirka,
+          SettingField::Otevrene, SettingField::Detekce}) {
         number(field);
     }
+}
+
+OpenSlits SettingReader::openSlits() const {
+    const double choice = number(SettingField::Otevrene);
+    if (choice == 1) {
+        return OpenSlits::Upper;
+    }
+    return choice == 2 ? OpenSlits::Lower : OpenSlits::Both;
+}
+
+bool SettingReader::whichSlitDetector() const {
+    return number(SettingField::Detekce) != 0;
 }

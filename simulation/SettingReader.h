@@ -15,8 +15,12 @@ public:
 
     // Throws SettingError when the text is not a number or is out of range.
     double number(SettingField field) const;
-    // Checks all six settings at once, so that a run with a bad one never starts.
+    // Checks every setting at once, so that a run with a bad one never starts.
     void checkAll() const;
+    // The choices the open-slits and the which-slit detector texts encode (see SettingField).
+    // Throw as number() does.
+    OpenSlits openSlits() const;
+    bool whichSlitDetector() const;
     void write(SettingField field, const QString& text) { fields_.setText(field, text); }
     void showCaption(CaptionField field) { fields_.showCaption(field); }
 
@@ -30,5 +34,5 @@ private:
     FormFields& fields_;
     // The last text converted for each field. A run reads some settings at every photon
     // repetition; converting the same text again would cost more than drawing the lines.
-    mutable Converted converted_[6];
+    mutable Converted converted_[FormFields::settingCount];
 };

@@ -8,6 +8,7 @@
 #include "Scene.h"
 #include "SettingReader.h"
 
+#include <QCryptographicHash>
 #include <QTest>
 
 #include <limits>
@@ -28,6 +29,7 @@ private slots:
     void apparatusPixelsLandInTheImage();
     void secondPreparePaintsOverTheFirst();
     void sameSeedSamePicture();
+    void startUpSettingsDrawTheDesignedPicture();
 };
 
 void tst_DrawnPicture::apparatusPixelsLandInTheImage() {
@@ -81,6 +83,23 @@ void tst_DrawnPicture::sameSeedSamePicture() {
     const QImage first = picture(1234);
     QCOMPARE(picture(1234), first);
     QVERIFY(picture(1235) != first);
+}
+
+void tst_DrawnPicture::startUpSettingsDrawTheDesignedPicture() {
+    // The fingerprint of the designed experiment's picture for seed 1234 at 10 photons a dot,
+    // taken before the experiment could be changed: a new setting at its start-up value must
+    // leave every pixel and every random draw as they were.
+    ImageSurface surface;
+    RandomGenerator random(1234);
+    FakeFields fields;
+    fields.setText(SettingField::PocetFotonu, QStringLiteral("10"));
+    PhotonRun run(surface, random, fields);
+    runWhole(run);
+    const QImage image = surface.snapshot();
+    const QByteArray bytes(reinterpret_cast<const char*>(image.constBits()),
+                           static_cast<qsizetype>(image.sizeInBytes()));
+    QCOMPARE(QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex().left(32),
+             QByteArray("cb864475556df52a61f931f9e249faf2"));
 }
 
 QTEST_MAIN(tst_DrawnPicture)
