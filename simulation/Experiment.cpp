@@ -1,6 +1,7 @@
 // A wide slit's arrow is the average over its width of the arrows from each height. Within one
 // piece of the slit the phase φ runs nearly linearly from φ0 to φ1, and the average of e^(iφ)
-// over a linear run is e^(i·(φ0+φ1)/2) · sin δ / δ, with δ = (φ1 − φ0) / 2.
+// over a linear run is e^(iφm) · sin δ / δ, with δ = (φ1 − φ0) / 2 and φm the phase at the
+// piece's middle (closer to the true mean than the mean of the two ends, as φ bends).
 #include "Experiment.h"
 
 #include "Scene.h"
@@ -44,10 +45,11 @@ std::complex<double> Experiment::slitArrow(bool upper, double y) const {
     std::complex<double> sum;
     double before = phaseFrom(middle - slitWidth / 2);
     for (int i = 1; i <= slitPieces; ++i) {
-        const double after = phaseFrom(middle - slitWidth / 2 + i * piece);
+        const double from = middle - slitWidth / 2 + (i - 1) * piece;
+        const double after = phaseFrom(from + piece);
         const double half = (after - before) / 2;
         const double sinc = std::abs(half) < 1e-9 ? 1.0 : std::sin(half) / half;
-        sum += sinc * std::polar(1.0, before + half);
+        sum += sinc * std::polar(1.0, phaseFrom(from + piece / 2));
         before = after;
     }
     return sum / static_cast<double>(slitPieces);

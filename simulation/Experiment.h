@@ -12,10 +12,10 @@ class SettingReader;
 
 class Experiment {
 public:
-    // Pieces a wide slit is cut into when its arrows are averaged. Across one piece the path
-    // length grows almost linearly with the height, and each piece is averaged exactly for a
-    // linear phase, so a few dozen pieces are exact to far better than a pixel's worth.
-    static constexpr int slitPieces = 32;
+    // Pieces a wide slit is cut into when its arrows are averaged. Across one piece the phase
+    // grows almost linearly with the height, and each piece is averaged as if exactly linear: at
+    // 64 pieces the phase is off by about 1e-4 radian at most, far below what a picture shows.
+    static constexpr int slitPieces = 64;
 
     // Throws SettingError when a setting text cannot be used.
     static Experiment fromSettings(const SettingReader& settings);

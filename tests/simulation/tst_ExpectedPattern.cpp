@@ -14,15 +14,7 @@
 
 namespace {
 
-// The experiment of one row: the setting texts a run goes by.
-struct Setting {
-    QString turn = QStringLiteral("1");
-    QString distance = QStringLiteral("200");
-    QString separation = QStringLiteral("40");
-    QString width = QStringLiteral("0");
-    QString open = QStringLiteral("0"); // 0 both, 1 upper, 2 lower
-    QString detector = QStringLiteral("0");
-};
+using Setting = FakeFields::Setup;
 
 // E[bar] written out: each photon's arrow is 0.3·e^(i·(start phase + turn · path)), with the
 // start phase r · 0.01727451 for r = 0..179, the upper slit taken 499 times in 1000 (always or
@@ -60,20 +52,14 @@ double expectedTheLongWay(int photons, double scale, double y, const Setting& se
 }
 
 FakeFields fieldsFor(int photons, const Setting& setting = {}) {
-    FakeFields fields;
+    FakeFields fields(setting);
     fields.setText(SettingField::PocetFotonu, QString::number(photons));
-    fields.setText(SettingField::Ur, setting.turn);
-    fields.setText(SettingField::Vzdalenost, setting.distance);
-    fields.setText(SettingField::Rd, setting.separation);
-    fields.setText(SettingField::Sirka, setting.width);
-    fields.setText(SettingField::Otevrene, setting.open);
-    fields.setText(SettingField::Detekce, setting.detector);
     return fields;
 }
 
 } // namespace
 
-Q_DECLARE_METATYPE(Setting)
+Q_DECLARE_METATYPE(FakeFields::Setup)
 
 class tst_ExpectedPattern : public QObject {
     Q_OBJECT

@@ -11,19 +11,7 @@
 
 namespace {
 
-struct Setting {
-    QString width = QStringLiteral("0");
-    QString open = QStringLiteral("0"); // 0 both, 1 upper, 2 lower
-    QString detector = QStringLiteral("0");
-};
-
-FakeFields fieldsFor(const Setting& setting) {
-    FakeFields fields;
-    fields.setText(SettingField::Sirka, setting.width);
-    fields.setText(SettingField::Otevrene, setting.open);
-    fields.setText(SettingField::Detekce, setting.detector);
-    return fields;
-}
+using Setting = FakeFields::Setup;
 
 // The photon's arrow from one slit at height y for the start-up geometry (slits at 320.5 and
 // 360.5, detector at x = 300, one radian per pixel), averaged over 2,000 heights across the slit.
@@ -37,13 +25,16 @@ std::complex<double> arrowFrom(double slitY, double width, double y) {
     return sum / static_cast<double>(heights);
 }
 
-double weightAt(const Setting& setting, double y) {
+// One photon's two arrows at height y, of length 1/√(open slits); 0 for a closed slit.
+std::pair<std::complex<double>, std::complex<double>> arrowsAt(const Setting& setting, double y) {
     const double width = setting.width.toDouble();
-    const bool upperOpen = setting.open != QLatin1String("2");
-    const bool lowerOpen = setting.open != QLatin1String("1");
-    const double length = upperOpen && lowerOpen ? std::sqrt(0.5) : 1.0;
-    const std::complex<double> upper = upperOpen ? length * arrowFrom(320.5, width, y) : 0.0;
-    const std::complex<double> lower = lowerOpen ? length * arrowFrom(360.5, width, y) : 0.0;
+    const double length = setting.open == QLatin1String("0") ? std::sqrt(0.5) : 1.0;
+    return {setting.open == QLatin1String("2") ? 0.0 : length * arrowFrom(320.5, width, y),
+            setting.open == QLatin1String("1") ? 0.0 : length * arrowFrom(360.5, width, y)};
+}
+
+double weightAt(const Setting& setting, double y) {
+    const auto [upper, lower] = arrowsAt(setting, y);
     return setting.detector == QLatin1String("1") ? std::norm(upper) + std::norm(lower)
                                                   : std::norm(upper + lower);
 }
@@ -64,15 +55,13 @@ double chiSquare(const std::vector<int>& counts, const std::vector<double>& chan
 
 } // namespace
 
-Q_DECLARE_METATYPE(Setting)
+Q_DECLARE_METATYPE(FakeFields::Setup)
 
 class tst_PhotonChance : public QObject {
     Q_OBJECT
 private slots:
     void hitsFollowTheChance_data();
     void hitsFollowTheChance();
-    void arrowsAtAHeight_data();
-    void arrowsAtAHeight();
 };
 
 void tst_PhotonChance::hitsFollowTheChance_data() {
@@ -105,7 +94,7 @@ void tst_PhotonChance::hitsFollowTheChance() {
         chance /= total;
     }
 
-    const auto chance = PhotonChance::forSettings(fieldsFor(setting));
+    const auto chance = PhotonChance::forSettings(FakeFields(setting));
     QVERIFY(chance.has_value());
     RandomGenerator random(7);
     DetectorHits hits(*chance, random, 200);
@@ -120,47 +109,19 @@ void tst_PhotonChance::hitsFollowTheChance() {
     const double againstEven = chiSquare(counts, std::vector<double>(bins, 1.0 / bins));
     QCOMPARE(againstEven > critical, fringes);
 
-    // The same seed lands the same photons.
+    // The same seed lands the same photons, and the latest one's arrows are those at its height.
     RandomGenerator again(7);
     DetectorHits repeat(*chance, again, 200);
     repeat.land(hitCount);
-    QCOMPARE(repeat.hits().back().y, hits.hits().back().y);
-    QCOMPARE(repeat.hits().back().x, hits.hits().back().x);
-}
-
-void tst_PhotonChance::arrowsAtAHeight_data() {
-    QTest::addColumn<Setting>("setting");
-    QTest::addColumn<double>("y");
-    QTest::newRow("on the axis, in step") << Setting{} << 340.5;
-    QTest::newRow("a dark band") << Setting{} << 317.0;
-    QTest::newRow("detector: not joined") << Setting{.detector = "1"} << 317.0;
-    QTest::newRow("lower slit only") << Setting{.open = "2"} << 200.0;
-    QTest::newRow("wide slits, high up") << Setting{.width = "30"} << 100.0;
-}
-
-void tst_PhotonChance::arrowsAtAHeight() {
-    QFETCH(Setting, setting);
-    QFETCH(double, y);
-    const auto chance = PhotonChance::forSettings(fieldsFor(setting));
-    RandomGenerator random(1);
-    DetectorHits hits(*chance, random, 100);
-    QVERIFY(!hits.latestArrows());
-    hits.land();
-    const auto landed = hits.latestArrows();
-    QVERIFY(landed &&
-            std::abs(landed->weight() - chance->arrowsAt(hits.hits()[0].y).weight()) < 1e-12);
-
-    const PhotonChance::Arrows arrows = chance->arrowsAt(y);
-    const double width = setting.width.toDouble();
-    const double length = setting.open == QLatin1String("0") ? std::sqrt(0.5) : 1.0;
-    const std::complex<double> upper =
-        setting.open == QLatin1String("2") ? 0.0 : length * arrowFrom(320.5, width, y);
-    const std::complex<double> lower =
-        setting.open == QLatin1String("1") ? 0.0 : length * arrowFrom(360.5, width, y);
-    QVERIFY(std::abs(arrows.upper - upper) < 1e-4);
-    QVERIFY(std::abs(arrows.lower - lower) < 1e-4);
-    QVERIFY(std::abs(arrows.sum() - (upper + lower)) < 1e-4);
+    const DetectorHits::Hit last = hits.hits().back();
+    QCOMPARE(repeat.hits().back().y, last.y);
+    QCOMPARE(repeat.hits().back().x, last.x);
+    const auto [upper, lower] = arrowsAt(setting, last.y);
+    const PhotonChance::Arrows arrows = *hits.latestArrows();
+    QVERIFY(std::abs(arrows.upper - upper) < 1e-4 && std::abs(arrows.lower - lower) < 1e-4);
     QCOMPARE(arrows.joined, setting.detector != QLatin1String("1"));
+    hits.clear();
+    QVERIFY(!hits.latestArrows());
 }
 
 QTEST_APPLESS_MAIN(tst_PhotonChance)
