@@ -24,9 +24,7 @@ std::optional<ExpectedPattern> ExpectedPattern::forSettings(const FormFields& fi
         const double photons = settings.number(SettingField::PocetFotonu);
         pattern.probabilityScale_ = Scene::scalesFor(photons).probability;
         pattern.photons_ = settings.number(SettingField::Rozptyl) == 0 ? 50 : photons;
-        pattern.turnPerPixel_ = settings.number(SettingField::Ur);
-        pattern.detectorX_ = settings.number(SettingField::Vzdalenost) + 100;
-        pattern.slitSeparation_ = settings.number(SettingField::Rd);
+        pattern.experiment_ = Experiment::fromSettings(settings);
     } catch (const SettingError&) {
         return std::nullopt;
     }
@@ -43,15 +41,37 @@ double ExpectedPattern::meanStartArrowSquared() {
     return (x * x + y * y) / (phasesPerPass * phasesPerPass);
 }
 
+double ExpectedPattern::slitChance(const Experiment& experiment, bool upper) {
+    if (experiment.open == OpenSlits::Both) {
+        return upper ? upperChance : lowerChance;
+    }
+    return experiment.isOpen(upper) ? 1.0 : 0.0;
+}
+
 double ExpectedPattern::barLength(double y) const {
     static const double meanSquared = meanStartArrowSquared();
-    Scene scene;
-    scene.detectorX = detectorX_;
-    const Scene::Paths paths = scene.pathLengths(y, slitSeparation_);
-    // |p·e^(i·t·Lu) + q·e^(i·t·Ll)|² = p² + q² + 2pq·cos(t·(Lu − Ll))
-    const double slits =
-        upperChance * upperChance + lowerChance * lowerChance +
-        2 * upperChance * lowerChance * std::cos(turnPerPixel_ * (paths.upper - paths.lower));
+    const double p = slitChance(experiment_, true);
+    const double q = slitChance(experiment_, false);
+    // |p·Au + q·Al|² = p²·|Au|² + q²·|Al|² + 2pq·Re(Au·conj(Al)). For point slits the arrows
+    // are e^(i·t·L), of length 1, and the last term is 2pq·cos(t·(Lu − Ll)).
+    double upperSquared = 1.0;
+    double lowerSquared = 1.0;
+    double cross = 0.0;
+    if (experiment_.slitWidth <= 0) {
+        Scene scene;
+        scene.detectorX = experiment_.detectorX;
+        const Scene::Paths paths = scene.pathLengths(y, experiment_.slitSeparation);
+        cross = std::cos(experiment_.turnPerPixel * (paths.upper - paths.lower));
+    } else {
+        const std::complex<double> upper = experiment_.slitArrow(true, y);
+        const std::complex<double> lower = experiment_.slitArrow(false, y);
+        upperSquared = std::norm(upper);
+        lowerSquared = std::norm(lower);
+        cross = std::real(upper * std::conj(lower));
+    }
+    // With the which-slit detector the two slits' photons are summed apart: no cross term.
+    const double crossWeight = experiment_.whichSlitDetector ? 0.0 : 2 * p * q;
+    const double slits = p * p * upperSquared + q * q * lowerSquared + crossWeight * cross;
     const double n = photons_ < 1 ? 0 : std::floor(photons_);
     return probabilityScale_ * arrowSquared * (n + n * (n - 1) * meanSquared * slits);
 }

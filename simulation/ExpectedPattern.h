@@ -1,10 +1,12 @@
 // The pattern the photons build on average: the expected length of a bar at each height, for the
-// settings a run started with. Each photon's start phase and slit are drawn independently, so
-// the expected squared length of a dot's arrow sum is N·0.09 for the arrows with themselves and
-// N(N−1)·|mean arrow|² for the pairs, where the mean arrow is 0.3 times the mean start arrow m
-// turned by each slit's path, weighted by the slit's chance.
+// settings a run started with. Each photon's start phase, slit and height across the slit are
+// drawn independently, so the expected squared length of a dot's arrow sum is N·0.09 for the
+// arrows with themselves and N(N−1)·|mean arrow|² for the pairs, where the mean arrow is 0.3
+// times the mean start arrow m times each slit's mean arrow, weighted by the slit's chance. With
+// the which-slit detector on, only pairs through the same slit are added as arrows.
 #pragma once
 
+#include "Experiment.h"
 #include "FormFields.h"
 
 #include <optional>
@@ -25,11 +27,11 @@ public:
     double barLength(double y) const;
     // |m|², the squared length of the mean start arrow of a pass.
     static double meanStartArrowSquared();
+    // The chance that a photon takes the upper slit, or the lower one.
+    static double slitChance(const Experiment& experiment, bool upper);
 
 private:
     double photons_ = 0.0;
     double probabilityScale_ = 0.0;
-    double turnPerPixel_ = 0.0;
-    double detectorX_ = 0.0;
-    double slitSeparation_ = 0.0;
+    Experiment experiment_;
 };

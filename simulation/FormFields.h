@@ -8,7 +8,20 @@
 #include <cstddef>
 #include <iterator>
 
-enum class SettingField { PocetFotonu, Spomaleni, Rozptyl, Vzdalenost, Ur, Rd };
+enum class SettingField {
+    PocetFotonu,
+    Spomaleni,
+    Rozptyl,
+    Vzdalenost,
+    Ur,
+    Rd,
+    Sirka,    // slit width in pixels; 0 or less: point slits
+    Otevrene, // open slits: 0 both, 1 the upper only, 2 the lower only; any other number: both
+    Detekce,  // which-slit detector: 0 off, any other number on
+};
+
+// What the text of the open-slits field chooses.
+enum class OpenSlits { Both, Upper, Lower };
 
 enum class CaptionField { Zdroj, Clona, Detektor, Soucet, Pravdepodobnost };
 
@@ -36,6 +49,9 @@ public:
         {SettingField::Rozptyl, "nRozptyl", 180},
         {SettingField::PocetFotonu, "nPocetFotonu", 50},
         {SettingField::Spomaleni, "nSpomaleni", 1},
+        {SettingField::Sirka, "nSirka", 0},
+        {SettingField::Otevrene, "nOtevrene", 0},
+        {SettingField::Detekce, "nDetekce", 0},
     };
     static constexpr std::size_t settingCount = std::size(settings);
     // Where a setting's text is kept in an array of settingCount.

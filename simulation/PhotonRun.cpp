@@ -98,6 +98,8 @@ void PhotonRun::beginDot() {
     const double r = Conversion::integerPart(random_.nextValue() * heightChoices);
     dotOffset_ = pass_ == 1 ? r : r + 2;
     sum_.reset();
+    upperSum_.reset();
+    lowerSum_.reset();
     photonBound_ = settings_.number(SettingField::PocetFotonu);
     photon_ = 1;
     stage_ = Stage::NextPhoton;
@@ -135,22 +137,28 @@ void PhotonRun::animateRepetition() {
     surface_.line(sourceX, axisY, f(Scene::sourceX - length * phaseCos_),
                   f(Scene::axisY - length * phaseSin_));
 
+    // The slit is drawn even with one slit closed, so that the random sequence keeps its shape.
     const double u = Conversion::integerPart(random_.nextValue() * slitChoices);
-    const bool upper = u > 500;
+    const OpenSlits open = settings_.openSlits();
+    const bool upper = open == OpenSlits::Both ? u > 500 : open == OpenSlits::Upper;
     slitSign_ = upper ? +1 : -1;
     const std::optional<Colour> slitColour =
         upper ? std::nullopt : std::optional<Colour>(Colour::lowerSlit());
 
     const double halfSeparation = settings_.number(SettingField::Rd) / 2;
-    const double slitY = upper ? Scene::axisY - halfSeparation : Scene::axisY + halfSeparation;
+    double slitY = upper ? Scene::axisY - halfSeparation : Scene::axisY + halfSeparation;
+    // A wide slit is passed at a height drawn uniformly across it; a point slit draws nothing.
+    const double slitWidth = settings_.number(SettingField::Sirka);
+    if (slitWidth > 0) {
+        slitY += (random_.nextValue() - 0.5) * slitWidth;
+    }
     surface_.line(sourceX, axisY, f(Scene::shieldX), f(slitY), slitColour);
     surface_.line(f(Scene::shieldX), f(slitY), f(Scene::shieldX - length * phaseCos_),
                   f(slitY - length * phaseSin_), slitColour);
 
     dotY_ = f(Scene::bottomY - dotOffset_);
-    const Scene::Paths paths = scene_.pathLengths(dotY_, settings_.number(SettingField::Rd));
     const double turnPerPixel = settings_.number(SettingField::Ur);
-    const double arrivalPhase = phase_ + turnPerPixel * (upper ? paths.upper : paths.lower);
+    const double arrivalPhase = phase_ + turnPerPixel * scene_.pathLength(dotY_, slitY);
     arrivalCos_ = std::cos(arrivalPhase);
     arrivalSin_ = std::sin(arrivalPhase);
 
@@ -162,6 +170,7 @@ void PhotonRun::animateRepetition() {
 void PhotonRun::finishPhoton() {
     // Only the last repetition's arrival arrow counts.
     sum_.add(arrivalCos_, arrivalSin_);
+    (slitSign_ == +1 ? upperSum_ : lowerSum_).add(arrivalCos_, arrivalSin_);
     surface_.setPenWidth(1);
     ++photon_;
     ++photonsFinished_;
@@ -169,7 +178,12 @@ void PhotonRun::finishPhoton() {
 }
 
 void PhotonRun::finishDot() {
-    const double probability = sum_.squaredLength() * scene_.scales.probability;
+    // With the which-slit detector the two slits' sums are never joined: their squared lengths
+    // are added instead.
+    const bool whichSlit = settings_.whichSlitDetector();
+    const double squared =
+        whichSlit ? upperSum_.squaredLength() + lowerSum_.squaredLength() : sum_.squaredLength();
+    const double probability = squared * scene_.scales.probability;
     surface_.setPenWidth(2);
     surface_.line(f(Scene::patternAxisX), dotY_, f(Scene::patternAxisX + probability), dotY_);
     // Width 1 then 2 back to back on purpose: the bar and the sum arrow are separate drawings,
@@ -178,13 +192,23 @@ void PhotonRun::finishDot() {
     surface_.setPenWidth(2);
     const bool sampled = (slitSign_ == -1 && Conversion::mod(dotY_, greenEveryLower) == 0) ||
                          (slitSign_ == +1 && Conversion::mod(dotY_, greenEveryUpper) == 0);
-    if (sampled) {
-        surface_.line(f(Scene::sumAxisX), dotY_, f(Scene::sumAxisX + sum_.x() * scene_.scales.sum),
-                      f(dotY_ - sum_.y() * scene_.scales.sum), Colour::sumArrow());
+    if (sampled && whichSlit) {
+        // Both from the same tail, each in its slit's colour: two sums side by side, not one
+        // placed at the other's tip.
+        drawSumArrow(upperSum_, std::nullopt);
+        drawSumArrow(lowerSum_, Colour::lowerSlit());
+    } else if (sampled) {
+        drawSumArrow(sum_, Colour::sumArrow());
     }
     surface_.setPenWidth(1);
     dots_.push_back({pass_, dot_, dotY_, photonBound_, sum_.x(), sum_.y(), probability,
-                     slitSign_ == +1, sampled});
+                     slitSign_ == +1, sampled, upperSum_.x(), upperSum_.y(), lowerSum_.x(),
+                     lowerSum_.y()});
+}
+
+void PhotonRun::drawSumArrow(const ArrowSum& sum, std::optional<Colour> colour) {
+    surface_.line(f(Scene::sumAxisX), dotY_, f(Scene::sumAxisX + sum.x() * scene_.scales.sum),
+                  f(dotY_ - sum.y() * scene_.scales.sum), colour);
 }
 
 void PhotonRun::close() {

@@ -4,9 +4,11 @@
 #pragma once
 
 #include "ArrowSum.h"
+#include "Colour.h"
 #include "Scene.h"
 #include "SettingReader.h"
 
+#include <optional>
 #include <vector>
 
 class DrawingSurface;
@@ -29,6 +31,12 @@ public:
         double barLength = 0.0; // pixels
         bool lastSlitUpper = false;
         bool sumArrowDrawn = false;
+        // The sums of the photons through each slit apart, in sum units: with the which-slit
+        // detector on the bar is made of these.
+        double upperSumX = 0.0;
+        double upperSumY = 0.0;
+        double lowerSumX = 0.0;
+        double lowerSumY = 0.0;
     };
 
     PhotonRun(DrawingSurface& surface, RandomSource& random, FormFields& fields);
@@ -68,6 +76,7 @@ private:
     void animateRepetition();
     void finishPhoton();
     void finishDot();
+    void drawSumArrow(const ArrowSum& sum, std::optional<Colour> colour);
     void close();
 
     DrawingSurface& surface_;
@@ -101,4 +110,6 @@ private:
     double arrivalCos_ = 1.0; // of the arrival phase at the detector point
     double arrivalSin_ = 0.0;
     ArrowSum sum_;
+    ArrowSum upperSum_;
+    ArrowSum lowerSum_;
 };

@@ -6,6 +6,7 @@
 
 #include <QStringList>
 
+#include <algorithm>
 #include <cmath>
 
 Scene::Scales Scene::scalesFor(double photonsPerDot) {
@@ -26,10 +27,55 @@ QString Scene::offeredPhotons() {
 }
 
 Scene::Paths Scene::pathLengths(double dotY, double slitSeparation) const {
+    return {pathLength(dotY, axisY - slitSeparation / 2),
+            pathLength(dotY, axisY + slitSeparation / 2)};
+}
+
+double Scene::pathLength(double dotY, double slitY) const {
     const double dx = detectorX - shieldX;
-    const double upperDy = axisY - slitSeparation / 2 - dotY;
-    const double lowerDy = axisY + slitSeparation / 2 - dotY;
-    return {std::sqrt(dx * dx + upperDy * upperDy), std::sqrt(dx * dx + lowerDy * lowerDy)};
+    const double dy = slitY - dotY;
+    return std::sqrt(dx * dx + dy * dy);
+}
+
+void Scene::drawShield(DrawingSurface& surface, const SettingReader& settings) {
+    const auto x = static_cast<float>(shieldX);
+    const double width = settings.number(SettingField::Sirka);
+    const OpenSlits open = settings.openSlits();
+    if (width <= 0 && open == OpenSlits::Both) {
+        surface.line(x, static_cast<float>(bottomY), x, static_cast<float>(topY));
+        return;
+    }
+    const double half = settings.number(SettingField::Rd) / 2;
+    // The shield is drawn upward from bottomY in pieces that stop short of each opening by the
+    // reach of the pen's round end, so that an opening shows its full width.
+    constexpr double capReach = 1.5;
+    constexpr double crossbar = 6; // pixels either side of the shield
+    struct Slit {
+        double y;
+        bool isOpen;
+    };
+    Slit slits[] = {{axisY + half, open != OpenSlits::Upper},
+                    {axisY - half, open != OpenSlits::Lower}};
+    // From the bottom up, whatever the sign of the separation.
+    if (slits[0].y < slits[1].y) {
+        std::swap(slits[0], slits[1]);
+    }
+    double from = bottomY;
+    for (const Slit& slit : slits) {
+        if (!slit.isOpen) {
+            surface.line(static_cast<float>(shieldX - crossbar), static_cast<float>(slit.y),
+                         static_cast<float>(shieldX + crossbar), static_cast<float>(slit.y));
+        } else if (width > 0) {
+            const double to = std::max(slit.y + width / 2 + capReach, topY);
+            if (to < from) {
+                surface.line(x, static_cast<float>(from), x, static_cast<float>(to));
+            }
+            from = std::min(from, slit.y - width / 2 - capReach);
+        }
+    }
+    if (from > topY) {
+        surface.line(x, static_cast<float>(from), x, static_cast<float>(topY));
+    }
 }
 
 Scene Scene::prepare(DrawingSurface& surface, SettingReader& settings) {
@@ -46,7 +92,7 @@ Scene Scene::prepare(DrawingSurface& surface, SettingReader& settings) {
     const auto bottom = static_cast<float>(bottomY);
     const auto top = static_cast<float>(topY);
     surface.setPenWidth(3);
-    surface.line(static_cast<float>(shieldX), bottom, static_cast<float>(shieldX), top);
+    drawShield(surface, settings);
     surface.setPenWidth(2);
     for (double x : {scene.detectorX, sumAxisX, patternAxisX}) {
         surface.line(static_cast<float>(x), bottom, static_cast<float>(x), top);

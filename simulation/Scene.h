@@ -51,10 +51,16 @@ public:
         double lower = 0.0;
     };
     Paths pathLengths(double dotY, double slitSeparation) const;
+    // Length in pixels of the path from the shield at height slitY to a detector point.
+    double pathLength(double dotY, double slitY) const;
 
     // The first stage of a run: paints the drawing area grey, draws the apparatus, settles the
     // detector position and the scales, and applies the zero-scatter switch.
     static Scene prepare(DrawingSurface& surface, SettingReader& settings);
+    // The shield at pen width 3: one line as designed while both slits are open and have no
+    // width; otherwise a gap of the slit width at each open slit, and a short crossbar closing
+    // a closed slit.
+    static void drawShield(DrawingSurface& surface, const SettingReader& settings);
 
     double detectorX = 0.0; // the distance setting + 100
     Scales scales;

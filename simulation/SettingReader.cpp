@@ -28,3 +28,15 @@ void SettingReader::checkAll() const {
         number(setting.field);
     }
 }
+
+OpenSlits SettingReader::openSlits() const {
+    const double choice = number(SettingField::Otevrene);
+    if (choice == 1) {
+        return OpenSlits::Upper;
+    }
+    return choice == 2 ? OpenSlits::Lower : OpenSlits::Both;
+}
+
+bool SettingReader::whichSlitDetector() const {
+    return number(SettingField::Detekce) != 0;
+}

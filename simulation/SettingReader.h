@@ -17,6 +17,10 @@ public:
     double number(SettingField field) const;
     // Checks every setting at once, so that a run with a bad one never starts.
     void checkAll() const;
+    // The choices the open-slits and the which-slit detector texts encode (see SettingField).
+    // Throw as number() does.
+    OpenSlits openSlits() const;
+    bool whichSlitDetector() const;
     void write(SettingField field, const QString& text) { fields_.setText(field, text); }
     void showCaption(CaptionField field) { fields_.showCaption(field); }
 

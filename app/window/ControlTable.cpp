@@ -250,6 +250,26 @@ const ControlRow table[] = {
      .shown = true,
      .accessibleName = QT_TRANSLATE_NOOP("ControlTable", "Please press button Start"),
      .accessibleDescription = QT_TRANSLATE_NOOP("ControlTable", "What to do first")},
+    // Hidden setting fields added after the design's 27 controls: slit width, open slits and
+    // the which-slit detector. They hold settings only and are never shown.
+    {.name = "nSirka",
+     .kind = K::TextField,
+     .text = "nSirka",
+     .geometry = {560, 0, 49, 25},
+     .backColour = settingGreen,
+     .tabIndex = 28},
+    {.name = "nOtevrene",
+     .kind = K::TextField,
+     .text = "nOtevrene",
+     .geometry = {560, 72, 49, 25},
+     .backColour = settingGreen,
+     .tabIndex = 29},
+    {.name = "nDetekce",
+     .kind = K::TextField,
+     .text = "nDetekce",
+     .geometry = {560, 144, 49, 25},
+     .backColour = settingGreen,
+     .tabIndex = 30},
 };
 
 const ControlRow paused{.name = "pausedCaption",

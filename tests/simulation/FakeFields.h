@@ -1,5 +1,6 @@
 // The window's fields for tests and benchmarks without a window: texts held in a map, starting
-// from the values the window writes when it loads, and the captions shown, in order.
+// from the values the window writes when it loads, or from an experiment of a test's own, and
+// the captions shown, in order.
 #pragma once
 
 #include "FormFields.h"
@@ -7,11 +8,33 @@
 #include <QMap>
 #include <QStringList>
 
+#include <utility>
+
 class FakeFields : public FormFields {
 public:
     FakeFields() {
         for (const auto& [field, name, value] : FormFields::settings) {
             texts_[field] = QString::number(value);
+        }
+    }
+
+    // The experiment's setting texts, for tests that change the apparatus.
+    struct Setup {
+        QString turn = QStringLiteral("1");
+        QString distance = QStringLiteral("200");
+        QString separation = QStringLiteral("40");
+        QString width = QStringLiteral("0");
+        QString open = QStringLiteral("0"); // 0 both, 1 upper, 2 lower
+        QString detector = QStringLiteral("0");
+    };
+    explicit FakeFields(const Setup& setup) : FakeFields() {
+        for (const auto& [field, text] : {std::pair{SettingField::Ur, setup.turn},
+                                          {SettingField::Vzdalenost, setup.distance},
+                                          {SettingField::Rd, setup.separation},
+                                          {SettingField::Sirka, setup.width},
+                                          {SettingField::Otevrene, setup.open},
+                                          {SettingField::Detekce, setup.detector}}) {
+            texts_[field] = text;
         }
     }
 

@@ -1,5 +1,5 @@
 // A random source for tests: it hands out a script of values in turn, cycling when it runs out,
-// and counts the re-seeds it was asked for.
+// and keeps the re-seeds it was asked for and the number of values drawn.
 #pragma once
 
 #include "RandomSource.h"
@@ -18,6 +18,7 @@ public:
     void reseed(double n) override { reseeds_.push_back(n); }
 
     const std::vector<double>& reseeds() const { return reseeds_; }
+    std::size_t drawsMade() const { return next_; }
 
 private:
     std::vector<double> script_;

@@ -1,5 +1,6 @@
 // The expected pattern against the same expectation worked out the long way, photon pairs over
-// all 180 start phases and both slits, and against the mean of many seeded runs' bars.
+// all 180 start phases, both slits and the heights across them, and against the mean of many
+// seeded runs' bars, for each kind of experiment.
 #include "ExpectedPattern.h"
 #include "FakeFields.h"
 #include "PhotonRun.h"
@@ -13,29 +14,52 @@
 
 namespace {
 
+using Setting = FakeFields::Setup;
+
 // E[bar] written out: each photon's arrow is 0.3·e^(i·(start phase + turn · path)), with the
-// start phase r · 0.01727451 for r = 0..179 and the upper slit (y = 320.5) taken 499 times in
-// 1000. Distinct photons are independent, so E|Σ arrows|² = N·0.09 + N(N−1)·|E[arrow]|².
-double expectedTheLongWay(int photons, double scale, double y, double turn = 1,
-                          double detectorX = 300) {
-    std::complex<double> mean;
+// start phase r · 0.01727451 for r = 0..179, the upper slit taken 499 times in 1000 (always or
+// never with one slit open) and the height across a wide slit one of 2,000 even steps. Distinct
+// photons are independent, so E|Σ arrows|² = N·0.09 + N(N−1)·|E[arrow]|². With the which-slit
+// detector each slit's photons are summed apart: E = N·0.09 + N(N−1)·(|E[arrow, upper]|² +
+// |E[arrow, lower]|²), the expectations taken over photons through that slit alone.
+double expectedTheLongWay(int photons, double scale, double y, const Setting& setting) {
+    const double turn = setting.turn.toDouble();
+    const double detectorX = setting.distance.toDouble() + 100;
+    const double half = setting.separation.toDouble() / 2;
+    const double width = setting.width.toDouble();
+    const double upperChance = setting.open == QLatin1String("0")   ? 0.499
+                               : setting.open == QLatin1String("1") ? 1.0
+                                                                    : 0.0;
+    const int heights = width > 0 ? 2000 : 1;
+    std::complex<double> upper;
+    std::complex<double> lower;
     for (int r = 0; r < 180; ++r) {
         const double start = r * (1.57041 / 100 * 1.1);
-        for (const auto& [slitY, chance] : {std::pair(320.5, 0.499), std::pair(360.5, 0.501)}) {
-            const double path = std::hypot(detectorX - 150, slitY - y);
-            mean += chance / 180 * 0.3 * std::polar(1.0, start + turn * path);
+        for (int k = 0; k < heights; ++k) {
+            const double across = width * ((k + 0.5) / heights - 0.5);
+            const auto arrow = [&](double slitY, double chance) {
+                const double path = std::hypot(detectorX - 150, slitY + across - y);
+                return chance / 180 / heights * 0.3 * std::polar(1.0, start + turn * path);
+            };
+            upper += arrow(340.5 - half, upperChance);
+            lower += arrow(340.5 + half, 1 - upperChance);
         }
     }
-    return scale * (photons * 0.09 + photons * (photons - 1.0) * std::norm(mean));
+    const double pairs = setting.detector == QLatin1String("1")
+                             ? std::norm(upper) + std::norm(lower)
+                             : std::norm(upper + lower);
+    return scale * (photons * 0.09 + photons * (photons - 1.0) * pairs);
 }
 
-FakeFields fieldsFor(int photons) {
-    FakeFields fields;
+FakeFields fieldsFor(int photons, const Setting& setting = {}) {
+    FakeFields fields(setting);
     fields.setText(SettingField::PocetFotonu, QString::number(photons));
     return fields;
 }
 
 } // namespace
+
+Q_DECLARE_METATYPE(FakeFields::Setup)
 
 class tst_ExpectedPattern : public QObject {
     Q_OBJECT
@@ -43,6 +67,7 @@ private slots:
     void meanStartArrowIsAboutTwoThirds();
     void matchesTheLongWay_data();
     void matchesTheLongWay();
+    void meanOfSeededRunsApproachesIt_data();
     void meanOfSeededRunsApproachesIt();
 };
 
@@ -54,48 +79,61 @@ void tst_ExpectedPattern::matchesTheLongWay_data() {
     QTest::addColumn<int>("photons");
     QTest::addColumn<double>("scale"); // the bar scale of that photons row
     QTest::addColumn<double>("y");
-    QTest::addColumn<QString>("turn"); // text of the turn per pixel
-    QTest::addColumn<QString>("distance");
-    QTest::newRow("1 photon: flat at 72") << 1 << 800.0 << 200.0 << "1"
-                                          << "200";
-    QTest::newRow("5 photons, top") << 5 << 90.0 << 81.0 << "1"
-                                    << "200";
-    QTest::newRow("50 photons, on the axis") << 50 << 2.0 << 340.0 << "1"
-                                             << "200";
-    QTest::newRow("50 photons, bottom") << 50 << 2.0 << 531.0 << "1"
-                                        << "200";
-    QTest::newRow("500 photons, a dark band") << 500 << 0.02 << 317.0 << "1"
-                                              << "200";
-    QTest::newRow("100 photons, other turn") << 100 << 0.5 << 250.0 << "0.5"
-                                             << "200";
-    QTest::newRow("10 photons, farther detector") << 10 << 30.0 << 150.0 << "1"
-                                                  << "350";
+    QTest::addColumn<Setting>("setting");
+    QTest::newRow("1 photon: flat at 72") << 1 << 800.0 << 200.0 << Setting{};
+    QTest::newRow("5 photons, top") << 5 << 90.0 << 81.0 << Setting{};
+    QTest::newRow("50 photons, on the axis") << 50 << 2.0 << 340.0 << Setting{};
+    QTest::newRow("50 photons, bottom") << 50 << 2.0 << 531.0 << Setting{};
+    QTest::newRow("500 photons, a dark band") << 500 << 0.02 << 317.0 << Setting{};
+    QTest::newRow("100 photons, other turn") << 100 << 0.5 << 250.0 << Setting{.turn = "0.5"};
+    QTest::newRow("10 photons, farther detector")
+        << 10 << 30.0 << 150.0 << Setting{.distance = "350"};
+    QTest::newRow("50 photons, slits 80 apart")
+        << 50 << 2.0 << 300.0 << Setting{.separation = "80"};
+    QTest::newRow("50 photons, slits 20 wide") << 50 << 2.0 << 230.0 << Setting{.width = "20"};
+    QTest::newRow("500 photons, 30 wide, short waves")
+        << 500 << 0.02 << 400.0 << Setting{.turn = "2", .width = "30"};
+    QTest::newRow("50 photons, upper slit only") << 50 << 2.0 << 317.0 << Setting{.open = "1"};
+    QTest::newRow("50 photons, lower slit 10 wide")
+        << 50 << 2.0 << 450.0 << Setting{.width = "10", .open = "2"};
+    QTest::newRow("50 photons, which-slit detector, dark band")
+        << 50 << 2.0 << 317.0 << Setting{.detector = "1"};
+    QTest::newRow("100 photons, detector and wide slits")
+        << 100 << 0.5 << 120.0 << Setting{.width = "25", .detector = "1"};
+    QTest::newRow("1 photon, detector: still flat at 72")
+        << 1 << 800.0 << 317.0 << Setting{.detector = "1"};
 }
 
 void tst_ExpectedPattern::matchesTheLongWay() {
     QFETCH(int, photons);
     QFETCH(double, scale);
     QFETCH(double, y);
-    QFETCH(QString, turn);
-    QFETCH(QString, distance);
-    FakeFields fields = fieldsFor(photons);
-    fields.setText(SettingField::Ur, turn);
-    fields.setText(SettingField::Vzdalenost, distance);
-    const auto pattern = ExpectedPattern::forSettings(fields);
+    QFETCH(Setting, setting);
+    const auto pattern = ExpectedPattern::forSettings(fieldsFor(photons, setting));
     QVERIFY(pattern.has_value());
-    const double longWay =
-        expectedTheLongWay(photons, scale, y, turn.toDouble(), distance.toDouble() + 100);
-    QVERIFY2(std::abs(pattern->barLength(y) - longWay) < 1e-9 * std::max(1.0, longWay),
+    // The long way steps across a wide slit, good to about 1e-4 of the pairs' part.
+    const double longWay = expectedTheLongWay(photons, scale, y, setting);
+    const double tolerance = setting.width == QLatin1String("0") ? 1e-9 : 1e-4;
+    QVERIFY2(std::abs(pattern->barLength(y) - longWay) < tolerance * std::max(1.0, longWay),
              qPrintable(QStringLiteral("%1 against %2").arg(pattern->barLength(y)).arg(longWay)));
     if (photons == 1) {
         QCOMPARE(pattern->barLength(y), 72.0);
     }
 }
 
+void tst_ExpectedPattern::meanOfSeededRunsApproachesIt_data() {
+    QTest::addColumn<Setting>("setting");
+    QTest::newRow("start-up") << Setting{};
+    QTest::newRow("slits 15 wide") << Setting{.width = "15"};
+    QTest::newRow("lower slit only") << Setting{.open = "2"};
+    QTest::newRow("which-slit detector") << Setting{.detector = "1"};
+}
+
 void tst_ExpectedPattern::meanOfSeededRunsApproachesIt() {
     // 40 runs of 5 photons a dot: 20,800 bars, whose sum should come within a few per cent of
     // the sum of their expected lengths.
-    const FakeFields fields = fieldsFor(5);
+    QFETCH(Setting, setting);
+    const FakeFields fields = fieldsFor(5, setting);
     const auto pattern = ExpectedPattern::forSettings(fields);
     double bars = 0.0;
     double expected = 0.0;

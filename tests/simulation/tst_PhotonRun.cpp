@@ -10,6 +10,7 @@
 #include <QTest>
 
 #include <cmath>
+#include <complex>
 #include <limits>
 
 using Call = RecordingSurface::Call;
@@ -93,6 +94,10 @@ private slots:
     void onePhotonAnimationInOrder();
     void pathLengths_data();
     void pathLengths();
+    void slitAndHeightFollowTheExperiment_data();
+    void slitAndHeightFollowTheExperiment();
+    void whichSlitDetectorAddsSquaredLengths_data();
+    void whichSlitDetectorAddsSquaredLengths();
     void slowdownRepeatsAndSumsOnlyTheLast();
     void passTwoUsesLowerHeightsAndTheSecondHalfTurn();
     void onePhotonPerDotGivesFlatBars();
@@ -180,6 +185,107 @@ void tst_PhotonRun::pathLengths() {
         QVERIFY2(near(arrow.x2, 300 + 20 * std::cos(path)) &&
                      near(arrow.y2, dotY - 20 * std::sin(path)),
                  qPrintable(RecordingSurface::describe(arrow)));
+    }
+}
+
+void tst_PhotonRun::slitAndHeightFollowTheExperiment_data() {
+    QTest::addColumn<QString>("open");  // 0 both, 1 upper, 2 lower
+    QTest::addColumn<QString>("width"); // pixels
+    QTest::addColumn<double>("slit");   // the random value of the slit draw
+    QTest::addColumn<double>("across"); // the random value of the height across the slit
+    QTest::addColumn<float>("slitY");   // where the photon passes the shield
+    QTest::addColumn<std::size_t>("draws");
+    QTest::newRow("point slits draw height, phase and slit")
+        << "0"
+        << "0" << upper << 0.5 << 320.5f << std::size_t(3);
+    QTest::newRow("upper closed: the lower one, still drawn")
+        << "2"
+        << "0" << upper << 0.5 << 360.5f << std::size_t(3);
+    QTest::newRow("lower closed: the upper one") << "1"
+                                                 << "0" << lower << 0.5 << 320.5f << std::size_t(3);
+    QTest::newRow("10 wide, top edge") << "0"
+                                       << "10" << upper << 0.0 << 315.5f << std::size_t(4);
+    QTest::newRow("10 wide, three quarters down")
+        << "0"
+        << "10" << lower << 0.75 << 363.0f << std::size_t(4);
+    QTest::newRow("upper only, 30 wide") << "1"
+                                         << "30" << lower << 0.25 << 313.0f << std::size_t(4);
+    QTest::newRow("width below 0 acts as 0") << "0"
+                                             << "-4" << lower << 0.5 << 360.5f << std::size_t(3);
+}
+
+void tst_PhotonRun::slitAndHeightFollowTheExperiment() {
+    QFETCH(QString, open);
+    QFETCH(QString, width);
+    QFETCH(double, slit);
+    QFETCH(double, across);
+    QFETCH(float, slitY);
+    QFETCH(std::size_t, draws);
+    RecordingSurface surface;
+    const int dotY = 200;
+    ScriptedRandom random({height(531 - dotY), phase(0), slit, across});
+    FakeFields fields;
+    fields.setText(SettingField::Otevrene, open);
+    fields.setText(SettingField::Sirka, width);
+    PhotonRun run(surface, random, fields);
+    run.start();
+    const std::size_t shieldLines = surface.lines().size();
+    run.advance(1);
+    QCOMPARE(random.drawsMade(), draws);
+    const std::vector<Call> all = surface.lines();
+    const std::vector<Call> lines(all.begin() + static_cast<long>(shieldLines), all.end());
+    QCOMPARE(lines[2].y2, slitY); // the path to the slit
+    QCOMPARE(lines[3].y1, slitY); // the arrow at the slit
+    // Start phase 0, one radian per pixel: the arrival phase is the path from there.
+    const double path = std::hypot(150.0, slitY - dotY);
+    QVERIFY2(near(lines[4].x2, 300 + 20 * std::cos(path)) &&
+                 near(lines[4].y2, dotY - 20 * std::sin(path)),
+             qPrintable(RecordingSurface::describe(lines[4])));
+}
+
+void tst_PhotonRun::whichSlitDetectorAddsSquaredLengths_data() {
+    QTest::addColumn<QString>("detector");
+    QTest::addColumn<bool>("apart");
+    QTest::newRow("off: one sum of all the arrows") << "0" << false;
+    QTest::newRow("on: two sums, one per slit") << "1" << true;
+}
+
+void tst_PhotonRun::whichSlitDetectorAddsSquaredLengths() {
+    QFETCH(QString, detector);
+    QFETCH(bool, apart);
+    // Five photons at dotY 336 with start phase 0: two through the upper slit, then three
+    // through the lower one, whose last photon makes the sum arrow due (336 = 21 · 16).
+    RecordingSurface surface;
+    ScriptedRandom random({height(195), phase(0), upper, phase(0), upper, phase(0), lower, phase(0),
+                           lower, phase(0), lower});
+    FakeFields fields;
+    fields.setText(SettingField::PocetFotonu, QStringLiteral("5"));
+    fields.setText(SettingField::Detekce, detector);
+    PhotonRun run(surface, random, fields);
+    run.start();
+    run.advance(5);
+    const Scene::Paths paths = run.scene().pathLengths(336, 40);
+    const std::complex<double> upperSum = 2 * 0.3 * std::polar(1.0, -paths.upper);
+    const std::complex<double> lowerSum = 3 * 0.3 * std::polar(1.0, -paths.lower);
+    const PhotonRun::DotResult dot = run.dots().at(0);
+    QVERIFY(std::abs(std::complex(dot.upperSumX, dot.upperSumY) - upperSum) < 1e-9);
+    QVERIFY(std::abs(std::complex(dot.lowerSumX, dot.lowerSumY) - lowerSum) < 1e-9);
+    const double squared =
+        apart ? std::norm(upperSum) + std::norm(lowerSum) : std::norm(upperSum + lowerSum);
+    QVERIFY(std::abs(dot.barLength - 90 * squared) < 1e-6);
+
+    // The sum arrows, scale 65: one green arrow, or the two sums from one tail in their slits'
+    // colours.
+    std::vector<Call> sums = linesFrom(surface, 450, 336);
+    QCOMPARE(sums.size(), std::size_t(apart ? 2 : 1));
+    const auto tipAt = [](const Call& arrow, std::complex<double> sum) {
+        return near(arrow.x2, 450 + 65 * sum.real()) && near(arrow.y2, 336 - 65 * sum.imag());
+    };
+    if (apart) {
+        QVERIFY(!sums[0].colour && tipAt(sums[0], upperSum));
+        QVERIFY(sums[1].colour == Colour::lowerSlit() && tipAt(sums[1], lowerSum));
+    } else {
+        QVERIFY(sums[0].colour == Colour::sumArrow() && tipAt(sums[0], upperSum + lowerSum));
     }
 }
 
@@ -363,6 +469,9 @@ void tst_PhotonRun::badTextStopsTheRun_data() {
     QTest::newRow("photons out of range") << int(SettingField::PocetFotonu) << "1e308" << true;
     QTest::newRow("turn changed mid-run") << int(SettingField::Ur) << "x" << false;
     QTest::newRow("slowdown changed mid-run") << int(SettingField::Spomaleni) << "??" << false;
+    QTest::newRow("slit width not a number") << int(SettingField::Sirka) << "wide" << true;
+    QTest::newRow("open slits changed mid-run") << int(SettingField::Otevrene) << "a" << false;
+    QTest::newRow("detector changed mid-run") << int(SettingField::Detekce) << "1e9" << false;
 }
 
 void tst_PhotonRun::badTextStopsTheRun() {

@@ -1,0 +1,56 @@
+// A wide slit's arrow is the average over its width of the arrows from each height. Within one
+// piece of the slit the phase φ runs nearly linearly from φ0 to φ1, and the average of e^(iφ)
+// over a linear run is e^(iφm) · sin δ / δ, with δ = (φ1 − φ0) / 2 and φm the phase at the
+// piece's middle (closer to the true mean than the mean of the two ends, as φ bends).
+#include "Experiment.h"
+
+#include "Scene.h"
+#include "SettingReader.h"
+
+#include <cmath>
+
+Experiment Experiment::fromSettings(const SettingReader& settings) {
+    Experiment experiment;
+    experiment.detectorX = settings.number(SettingField::Vzdalenost) + 100;
+    experiment.slitSeparation = settings.number(SettingField::Rd);
+    experiment.turnPerPixel = settings.number(SettingField::Ur);
+    experiment.slitWidth = settings.number(SettingField::Sirka);
+    experiment.open = settings.openSlits();
+    experiment.whichSlitDetector = settings.whichSlitDetector();
+    return experiment;
+}
+
+bool Experiment::isOpen(bool upper) const {
+    return open == OpenSlits::Both || (open == OpenSlits::Upper) == upper;
+}
+
+int Experiment::openCount() const {
+    return open == OpenSlits::Both ? 2 : 1;
+}
+
+double Experiment::slitY(bool upper) const {
+    return upper ? Scene::axisY - slitSeparation / 2 : Scene::axisY + slitSeparation / 2;
+}
+
+std::complex<double> Experiment::slitArrow(bool upper, double y) const {
+    const double dx = detectorX - Scene::shieldX;
+    const auto phaseFrom = [&](double height) {
+        return turnPerPixel * std::sqrt(dx * dx + (height - y) * (height - y));
+    };
+    const double middle = slitY(upper);
+    if (slitWidth <= 0) {
+        return std::polar(1.0, phaseFrom(middle));
+    }
+    const double piece = slitWidth / slitPieces;
+    std::complex<double> sum;
+    double before = phaseFrom(middle - slitWidth / 2);
+    for (int i = 1; i <= slitPieces; ++i) {
+        const double from = middle - slitWidth / 2 + (i - 1) * piece;
+        const double after = phaseFrom(from + piece);
+        const double half = (after - before) / 2;
+        const double sinc = std::abs(half) < 1e-9 ? 1.0 : std::sin(half) / half;
+        sum += sinc * std::polar(1.0, phaseFrom(from + piece / 2));
+        before = after;
+    }
+    return sum / static_cast<double>(slitPieces);
+}

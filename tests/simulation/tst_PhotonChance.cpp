@@ -1,0 +1,128 @@
+// A single photon's chance and the hits drawn from it, against the chance worked out in the test
+// from the arrows themselves: a plain average over heights across each slit.
+#include "DetectorHits.h"
+#include "FakeFields.h"
+#include "RandomGenerator.h"
+
+#include <QTest>
+
+#include <cmath>
+#include <complex>
+
+namespace {
+
+using Setting = FakeFields::Setup;
+
+// The photon's arrow from one slit at height y for the start-up geometry (slits at 320.5 and
+// 360.5, detector at x = 300, one radian per pixel), averaged over 2,000 heights across the slit.
+std::complex<double> arrowFrom(double slitY, double width, double y) {
+    const int heights = width > 0 ? 2000 : 1;
+    std::complex<double> sum;
+    for (int k = 0; k < heights; ++k) {
+        const double h = slitY + width * ((k + 0.5) / heights - 0.5);
+        sum += std::polar(1.0, std::hypot(150.0, h - y));
+    }
+    return sum / static_cast<double>(heights);
+}
+
+// One photon's two arrows at height y, of length 1/√(open slits); 0 for a closed slit.
+std::pair<std::complex<double>, std::complex<double>> arrowsAt(const Setting& setting, double y) {
+    const double width = setting.width.toDouble();
+    const double length = setting.open == QLatin1String("0") ? std::sqrt(0.5) : 1.0;
+    return {setting.open == QLatin1String("2") ? 0.0 : length * arrowFrom(320.5, width, y),
+            setting.open == QLatin1String("1") ? 0.0 : length * arrowFrom(360.5, width, y)};
+}
+
+double weightAt(const Setting& setting, double y) {
+    const auto [upper, lower] = arrowsAt(setting, y);
+    return setting.detector == QLatin1String("1") ? std::norm(upper) + std::norm(lower)
+                                                  : std::norm(upper + lower);
+}
+
+// Chi-square of the counts in equal bins over 79 to 531 against the chance in each bin.
+double chiSquare(const std::vector<int>& counts, const std::vector<double>& chances) {
+    double total = 0;
+    for (int count : counts) {
+        total += count;
+    }
+    double sum = 0;
+    for (std::size_t i = 0; i < counts.size(); ++i) {
+        const double expected = total * chances[i];
+        sum += (counts[i] - expected) * (counts[i] - expected) / expected;
+    }
+    return sum;
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(FakeFields::Setup)
+
+class tst_PhotonChance : public QObject {
+    Q_OBJECT
+private slots:
+    void hitsFollowTheChance_data();
+    void hitsFollowTheChance();
+};
+
+void tst_PhotonChance::hitsFollowTheChance_data() {
+    QTest::addColumn<Setting>("setting");
+    QTest::addColumn<bool>("fringes"); // whether the chance is far from even
+    QTest::newRow("start-up: two point slits") << Setting{} << true;
+    QTest::newRow("which-slit detector: even") << Setting{.detector = "1"} << false;
+    QTest::newRow("one slit 20 pixels wide: an envelope")
+        << Setting{.width = "20", .open = "1"} << true;
+}
+
+void tst_PhotonChance::hitsFollowTheChance() {
+    // 20,000 hits in 40 bins: chi-square with 39 degrees of freedom stays below 72.05 but at
+    // a significance of 0.001. Against an even chance it must exceed that where fringes are.
+    QFETCH(Setting, setting);
+    QFETCH(bool, fringes);
+    constexpr int bins = 40;
+    constexpr int hitCount = 20000;
+    constexpr double critical = 72.05;
+    constexpr double binHeight = (531.0 - 79.0) / bins;
+    std::vector<double> chances(bins);
+    double total = 0;
+    for (int i = 0; i < bins; ++i) {
+        for (int k = 0; k < 50; ++k) {
+            chances[i] += weightAt(setting, 79 + binHeight * (i + (k + 0.5) / 50));
+        }
+        total += chances[i];
+    }
+    for (double& chance : chances) {
+        chance /= total;
+    }
+
+    const auto chance = PhotonChance::forSettings(FakeFields(setting));
+    QVERIFY(chance.has_value());
+    RandomGenerator random(7);
+    DetectorHits hits(*chance, random, 200);
+    hits.land(hitCount);
+    std::vector<int> counts(bins);
+    for (const DetectorHits::Hit& hit : hits.hits()) {
+        QVERIFY(hit.y >= 79 && hit.y <= 531 && hit.x >= 0 && hit.x < 200);
+        ++counts[std::min(bins - 1, static_cast<int>((hit.y - 79) / binHeight))];
+    }
+    const double fit = chiSquare(counts, chances);
+    QVERIFY2(fit < critical, qPrintable(QString::number(fit)));
+    const double againstEven = chiSquare(counts, std::vector<double>(bins, 1.0 / bins));
+    QCOMPARE(againstEven > critical, fringes);
+
+    // The same seed lands the same photons, and the latest one's arrows are those at its height.
+    RandomGenerator again(7);
+    DetectorHits repeat(*chance, again, 200);
+    repeat.land(hitCount);
+    const DetectorHits::Hit last = hits.hits().back();
+    QCOMPARE(repeat.hits().back().y, last.y);
+    QCOMPARE(repeat.hits().back().x, last.x);
+    const auto [upper, lower] = arrowsAt(setting, last.y);
+    const PhotonChance::Arrows arrows = *hits.latestArrows();
+    QVERIFY(std::abs(arrows.upper - upper) < 1e-4 && std::abs(arrows.lower - lower) < 1e-4);
+    QCOMPARE(arrows.joined, setting.detector != QLatin1String("1"));
+    hits.clear();
+    QVERIFY(!hits.latestArrows());
+}
+
+QTEST_APPLESS_MAIN(tst_PhotonChance)
+#include "tst_PhotonChance.moc"
