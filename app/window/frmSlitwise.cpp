@@ -8,7 +8,9 @@
 #include "Conversion.h"
 #include "KeyboardHandling.h"
 #include "PictureActions.h"
+#include "RunDisplay.h"
 #include "RunStatus.h"
+#include "StepOverlay.h"
 #include "WindowActions.h"
 #include "ZoomLayout.h"
 #include "ZoomStyle.h"
@@ -55,6 +57,7 @@ frmSlitwise::frmSlitwise(std::optional<std::uint64_t> seed)
     windowActions_ = new WindowActions(
         *this, session_, *pictureActions_,
         *qobject_cast<QAbstractButton*>(controls_.value(QStringLiteral("cmdStart"))));
+    connect(windowActions_, &WindowActions::paceChanged, runDisplay_, &RunDisplay::refresh);
     Form_Load();
     // The keyboard starts on Start, the first control in the tab order, so that Space or Enter
     // straight after opening starts a run.
@@ -74,6 +77,7 @@ void frmSlitwise::createControls() {
     }
     pausedCaption_ =
         qobject_cast<QLabel*>(ControlFactory::create(ControlTable::pausedCaption(), this));
+    runDisplay_ = new RunDisplay(*this, session_);
 }
 
 void frmSlitwise::connectHandlers() {
@@ -111,6 +115,7 @@ void frmSlitwise::connectHandlers() {
 void frmSlitwise::connectSession() {
     connect(&session_, &RunSession::stateChanged, this, &frmSlitwise::showRunState);
     connect(&session_, &RunSession::pictureChanged, this, [this](bool whole) {
+        runDisplay_->refresh();
         if (whole) {
             update();
         } else {
@@ -145,6 +150,7 @@ void frmSlitwise::applyZoom(double zoom) {
                               row.parent ? QPoint() : origin());
     }
     ControlFactory::place(pausedCaption_, ControlTable::pausedCaption(), zoom, origin());
+    runDisplay_->place(zoom, origin());
     session_.picture().want(zoom, devicePixelRatioF());
     update();
 }
@@ -229,6 +235,7 @@ void frmSlitwise::HScroll1_Change(int value) {
 void frmSlitwise::showRunState(const QString& state) {
     status_->set(state);
     pausedCaption_->setVisible(session_.isPaused());
+    runDisplay_->refresh();
     windowActions_->refresh();
 }
 
@@ -269,6 +276,9 @@ void frmSlitwise::paintEvent(QPaintEvent* event) {
     picture.paint(painter, event->region(), origin());
     if (session_.isExpectedShown()) {
         picture.paintExpected(painter, origin(), zoom_);
+    }
+    if (const auto& photon = session_.followedPhoton()) {
+        StepOverlay::paint(painter, *photon, origin(), zoom_);
     }
 }
 

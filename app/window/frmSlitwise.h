@@ -18,6 +18,7 @@ class PictureActions;
 class QLabel;
 class QLineEdit;
 class QMessageBox;
+class RunDisplay;
 class RunStatus;
 class WindowActions;
 class ZoomStyle;
@@ -97,6 +98,7 @@ private:
     WindowActions* windowActions_ = nullptr;
     RunStatus* status_ = nullptr; // the run's state, for screen readers
     QLabel* pausedCaption_ = nullptr;
-    QPointer<QMessageBox> message_; // not modal to the application; a new one replaces it
+    RunDisplay* runDisplay_ = nullptr; // progress, pace and the followed photon, below the picture
+    QPointer<QMessageBox> message_;    // not modal to the application; a new one replaces it
     double zoom_ = 1.0;
 };
