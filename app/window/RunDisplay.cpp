@@ -22,6 +22,10 @@ QLabel* makeLine(QWidget& window, int index) {
 // The label keeps its accessible name; the text is its description, which a screen reader reads
 // when asked but does not announce as it changes.
 void show(QLabel* label, const QString& text) {
+    // Asked at every frame of a run: only a change is passed on.
+    if (text == label->text() && label->isVisibleTo(label->parentWidget()) != text.isEmpty()) {
+        return;
+    }
     label->setText(text);
     label->setAccessibleDescription(text);
     label->setVisible(!text.isEmpty());
