@@ -20,9 +20,11 @@ QString quoted(const QString& text) {
 }
 
 // The options that take a value, as "--name".
-const QStringList valueOptions = {QStringLiteral("--seed"),    QStringLiteral("--render"),
-                                  QStringLiteral("--photons"), QStringLiteral("--slowdown"),
-                                  QStringLiteral("--scale"),   QStringLiteral("--data")};
+const QStringList valueOptions =
+    QStringList{QStringLiteral("--seed"),    QStringLiteral("--render"),
+                QStringLiteral("--photons"), QStringLiteral("--slowdown"),
+                QStringLiteral("--scale"),   QStringLiteral("--data")} +
+    ExperimentOptions::valueOptions;
 // The options that take none.
 const QStringList flagOptions = {QStringLiteral("--expected"), QStringLiteral("--help"),
                                  QStringLiteral("--help-all"), QStringLiteral("--version"),
@@ -72,6 +74,7 @@ struct Described {
     QCommandLineOption expected{QStringLiteral("expected"),
                                 CommandLine::tr("With --render: draw the expected pattern over "
                                                 "the picture, in red.")};
+    ExperimentOptions experiment;
     // Qt's own -h/--help (with --help-all) and -v/--version, listed after the options above.
     QCommandLineOption help;
     QCommandLineOption version;
@@ -85,6 +88,7 @@ private:
             "Shows the double-slit experiment with single photons as phase arrows.\n"
             "Press Start to build the interference pattern bar by bar."));
         parser.addOptions({seed, render, data, photons, slowdown, scale, expected});
+        experiment.addTo(parser);
         return parser.addHelpOption();
     }
 };
@@ -124,7 +128,8 @@ QString typedOption(const QStringList& arguments, const QString& name) {
 QString refusal(const QStringList& arguments, const QCommandLineParser& parser) {
     for (const QString& argument : arguments) {
         const QString option = argument.section(QLatin1Char('='), 0, 0);
-        if (argument.contains(QLatin1Char('=')) && flagOptions.contains(option)) {
+        if (argument.contains(QLatin1Char('=')) &&
+            (flagOptions.contains(option) || ExperimentOptions::flagOptions.contains(option))) {
             return CommandLine::tr("%1 takes no value").arg(option);
         }
     }
@@ -245,6 +250,11 @@ CommandLine CommandLine::parse(const QStringList& arguments) {
         }
     }
     line.expected = parser.isSet(options.expected);
+    QString refused;
+    line.experiment = options.experiment.read(parser, refused);
+    if (!refused.isEmpty()) {
+        return fail(refused);
+    }
     for (const QCommandLineOption* renderOnly :
          {&options.photons, &options.slowdown, &options.scale, &options.expected}) {
         if (line.mode == Mode::Window && parser.isSet(*renderOnly)) {
@@ -285,11 +295,19 @@ QString CommandLine::helpText() {
     QCommandLineParser parser;
     const Described options(parser);
     // Qt's usage line names the program by the path it was started with; these name it plainly.
-    const QString usage = CommandLine::tr(
-        "Usage: slitwise [options]\n"
-        "       slitwise [--render FILE.png] [--data FILE.csv] [--photons N] [--slowdown S]\n"
-        "                [--scale Z] [--expected] [--seed N]\n");
+    const QString usage =
+        CommandLine::tr(
+            "Usage: slitwise [options]\n"
+            "       slitwise [--render FILE.png] [--data FILE.csv] [--photons N] [--slowdown S]\n"
+            "                [--scale Z] [--expected] [--seed N]\n") +
+        ExperimentOptions::usage();
     return usage + parser.helpText().section(QLatin1Char('\n'), 1) + epilogue();
+}
+
+void CommandLine::applyExperiment(FormFields& fields) const {
+    for (const auto& [field, text] : experiment) {
+        fields.setText(field, text);
+    }
 }
 
 void CommandLine::showHelpAll() {
