@@ -20,11 +20,9 @@ QString quoted(const QString& text) {
 }
 
 // The options that take a value, as "--name".
-const QStringList valueOptions =
-    QStringList{QStringLiteral("--seed"),    QStringLiteral("--render"),
-                QStringLiteral("--photons"), QStringLiteral("--slowdown"),
-                QStringLiteral("--scale"),   QStringLiteral("--data")} +
-    ExperimentOptions::valueOptions;
+const QStringList valueOptions = {QStringLiteral("--seed"),    QStringLiteral("--render"),
+                                  QStringLiteral("--photons"), QStringLiteral("--slowdown"),
+                                  QStringLiteral("--scale"),   QStringLiteral("--data")};
 // The options that take none.
 const QStringList flagOptions = {QStringLiteral("--expected"), QStringLiteral("--help"),
                                  QStringLiteral("--help-all"), QStringLiteral("--version"),
@@ -109,6 +107,10 @@ QString epilogue() {
                       "Bad arguments print one line on standard error and exit with status 2.\n");
 }
 
+bool takesValue(const QString& option) {
+    return valueOptions.contains(option) || ExperimentOptions::valueOptions().contains(option);
+}
+
 // The argument as typed that Qt's parser found unknown under `name` (given without dashes).
 QString typedOption(const QStringList& arguments, const QString& name) {
     for (const QString& argument : arguments) {
@@ -129,11 +131,11 @@ QString refusal(const QStringList& arguments, const QCommandLineParser& parser) 
     for (const QString& argument : arguments) {
         const QString option = argument.section(QLatin1Char('='), 0, 0);
         if (argument.contains(QLatin1Char('=')) &&
-            (flagOptions.contains(option) || ExperimentOptions::flagOptions.contains(option))) {
+            (flagOptions.contains(option) || ExperimentOptions::flagOptions().contains(option))) {
             return CommandLine::tr("%1 takes no value").arg(option);
         }
     }
-    if (!arguments.isEmpty() && valueOptions.contains(arguments.last())) {
+    if (!arguments.isEmpty() && takesValue(arguments.last())) {
         return CommandLine::tr("%1 needs a value").arg(arguments.last());
     }
     return parser.errorText();
@@ -143,8 +145,7 @@ QString refusal(const QStringList& arguments, const QCommandLineParser& parser) 
 // is not an option's value is refused like any stray word.
 bool hasStrayDoubleDash(const QStringList& arguments) {
     for (qsizetype i = 0; i < arguments.size(); ++i) {
-        if (arguments[i] == QStringLiteral("--") &&
-            (i == 0 || !valueOptions.contains(arguments[i - 1]))) {
+        if (arguments[i] == QStringLiteral("--") && (i == 0 || !takesValue(arguments[i - 1]))) {
             return true;
         }
     }

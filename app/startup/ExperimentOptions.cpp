@@ -34,10 +34,15 @@ const QStringList slitWords = {QStringLiteral("both"), QStringLiteral("upper"),
 
 } // namespace
 
-const QStringList ExperimentOptions::valueOptions = {
-    QStringLiteral("--distance"), QStringLiteral("--separation"), QStringLiteral("--wavelength"),
-    QStringLiteral("--turn"),     QStringLiteral("--slit-width"), QStringLiteral("--slits")};
-const QStringList ExperimentOptions::flagOptions = {QStringLiteral("--which-slit")};
+QStringList ExperimentOptions::valueOptions() {
+    return {QStringLiteral("--distance"),   QStringLiteral("--separation"),
+            QStringLiteral("--wavelength"), QStringLiteral("--turn"),
+            QStringLiteral("--slit-width"), QStringLiteral("--slits")};
+}
+
+QStringList ExperimentOptions::flagOptions() {
+    return {QStringLiteral("--which-slit")};
+}
 
 ExperimentOptions::ExperimentOptions()
     : distance_(QStringLiteral("distance"),
@@ -115,16 +120,12 @@ ExperimentOptions::Texts ExperimentOptions::read(const QCommandLineParser& parse
     if (parser.isSet(wavelength_) && parser.isSet(turn_)) {
         return fail(tr("--wavelength and --turn cannot both be given"));
     }
-    // A small margin, so that a turn typed from a rounded wavelength at either end is taken.
-    const auto wavelengthFits = [](double wavelength) {
-        return wavelength >= ExperimentSettings::shortestWavelength - 1e-9 &&
-               wavelength <= ExperimentSettings::longestWavelength + 1e-9;
-    };
     for (const QString& value : parser.values(wavelength_)) {
         bool ok = false;
         const double wavelength = QLocale::c().toDouble(value, &ok);
-        // Written as "ok and fits" so that NaN fails too.
-        if (!(ok && wavelengthFits(wavelength))) {
+        // Written as "ok and in range" so that NaN fails too.
+        if (!(ok && wavelength >= ExperimentSettings::shortestWavelength &&
+              wavelength <= ExperimentSettings::longestWavelength)) {
             return fail(tr("--wavelength %1 is not a number from %2 to %3")
                             .arg(quoted(value))
                             .arg(ExperimentSettings::shortestWavelength)

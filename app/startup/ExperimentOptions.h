@@ -28,8 +28,8 @@ public:
     Texts read(const QCommandLineParser& parser, QString& error) const;
 
     // The options that take a value and the one that takes none, as "--name".
-    static const QStringList valueOptions;
-    static const QStringList flagOptions;
+    static QStringList valueOptions();
+    static QStringList flagOptions();
     // The usage line's part for them.
     static QString usage();
 

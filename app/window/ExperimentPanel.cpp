@@ -12,6 +12,7 @@
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -94,6 +95,24 @@ void ExperimentPanel::createControls() {
     connect(detector_, &QCheckBox::toggled, this,
             [this](bool on) { write(SettingField::Detekce, Conversion::toText(on ? 1 : 0)); });
     connect(designed_, &QPushButton::clicked, this, &ExperimentPanel::restoreDesigned);
+    for (QWidget* box : {static_cast<QWidget*>(distance_), static_cast<QWidget*>(separation_),
+                         static_cast<QWidget*>(wavelength_), static_cast<QWidget*>(slitWidth_)}) {
+        box->installEventFilter(this);
+    }
+    // Tab goes through the settings first, the button that undoes them last.
+    setTabOrder(detector_, designed_);
+}
+
+bool ExperimentPanel::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        // Not handed to the box, so not accepted: the window's shortcut acts.
+        if (key->modifiers() == Qt::NoModifier && !key->text().isEmpty() &&
+            key->text().at(0).isLetter()) {
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void ExperimentPanel::addRow(int row, int column, const QString& label, QWidget* control,

@@ -36,6 +36,11 @@ public:
     void place(double zoom, QPoint origin);
     QPushButton& designedButton() { return *designed_; }
 
+protected:
+    // Letters typed in a spin box go to the window's keys (X closes the panel, P pauses): the
+    // boxes take only numbers.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void createControls();
     void addRow(int row, int column, const QString& label, QWidget* control,

@@ -55,8 +55,6 @@ frmSlitwise::frmSlitwise(std::optional<std::uint64_t> seed)
     // option buttons and the scroll bar drawn with it.
     style_->setParent(this);
     status_ = new RunStatus(this);
-    experiment_ = new ExperimentPanel(*this, session_, this);
-    keyboard_->watch(&experiment_->designedButton());
     connectHandlers();
     connectSession();
     windowActions_ = new WindowActions(
@@ -148,6 +146,11 @@ int frmSlitwise::belowPicture() const {
 }
 
 void frmSlitwise::showExperiment(bool open) {
+    // Made when first opened, so that the window of the design starts as it always did.
+    if (experiment_ == nullptr) {
+        experiment_ = new ExperimentPanel(*this, session_, this);
+        keyboard_->watch(&experiment_->designedButton());
+    }
     experiment_->setOpen(open);
     if (!(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))) {
         const int strip = static_cast<int>(std::lround(ExperimentPanel::designHeight * zoom_));

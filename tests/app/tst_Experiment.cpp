@@ -24,10 +24,10 @@ private slots:
 
 void tst_Experiment::panelIsClosedAndTakesNoRoomByDefault() {
     const auto window = activeWindow(1);
-    QWidget* panel = control(*window, "experimentPanel");
-    QVERIFY(!panel->isVisible());
+    QVERIFY(window->findChild<QWidget*>(QStringLiteral("experimentPanel")) == nullptr);
     const double zoom = window->zoom();
     QTest::keyClick(window.get(), Qt::Key_X);
+    QWidget* panel = control(*window, "experimentPanel");
     QVERIFY(panel->isVisible());
     // Below the picture at the same zoom, not over it.
     QCOMPARE(window->zoom(), zoom);
@@ -49,7 +49,7 @@ void tst_Experiment::everyControlIsReachedByKeyboardAndWrites_data() {
                             << duringRun;
     };
     row("experimentDistance", Qt::Key_Up, "nVzdalenost", "201");
-    row("experimentSeparation", Qt::Key_Down, "nRd", "39");
+    row("experimentSeparation", Qt::Key_Down, "nRd", "79"); // from the field's 80
     row("experimentWavelength", Qt::Key_Up, "nUr", ExperimentSettings::turnText(6.4));
     row("experimentSlitWidth", Qt::Key_Up, "nSirka", "1");
     row("experimentSlits", Qt::Key_Down, "nOtevrene", "1");
