@@ -13,6 +13,7 @@
 class tst_Experiment : public QObject {
     Q_OBJECT
 private slots:
+    void panelIsClosedAndTakesNoRoomByDefault_data();
     void panelIsClosedAndTakesNoRoomByDefault();
     void everyControlIsReachedByKeyboardAndWrites_data();
     void everyControlIsReachedByKeyboardAndWrites();
@@ -22,19 +23,29 @@ private slots:
     void dataCarriesTheRunsSettings();
 };
 
+void tst_Experiment::panelIsClosedAndTakesNoRoomByDefault_data() {
+    QTest::addColumn<double>("zoom");
+    QTest::newRow("design size") << 1.0;
+    QTest::newRow("twice the design size") << 2.0;
+}
+
 void tst_Experiment::panelIsClosedAndTakesNoRoomByDefault() {
+    QFETCH(double, zoom);
     const auto window = activeWindow(1);
+    window->resize(qRound(801 * zoom), qRound(581 * zoom));
+    QTRY_COMPARE(window->zoom(), zoom);
     QVERIFY(window->findChild<QWidget*>(QStringLiteral("experimentPanel")) == nullptr);
-    const double zoom = window->zoom();
     QTest::keyClick(window.get(), Qt::Key_X);
     QWidget* panel = control(*window, "experimentPanel");
     QVERIFY(panel->isVisible());
-    // Below the picture at the same zoom, not over it.
+    // A strip below the picture, as wide as it, the window grown by it at the same zoom.
     QCOMPARE(window->zoom(), zoom);
-    QVERIFY(panel->geometry().top() >= qRound(581 * zoom));
-    QVERIFY(panel->geometry().bottom() < window->height());
+    QCOMPARE(panel->geometry(),
+             QRect(0, qRound(581 * zoom), qRound(801 * zoom), qRound(96 * zoom)));
+    QCOMPARE(window->height(), qRound(581 * zoom) + qRound(96 * zoom));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_X);
     QVERIFY(!panel->isVisible());
+    QCOMPARE(window->height(), qRound(581 * zoom));
 }
 
 void tst_Experiment::everyControlIsReachedByKeyboardAndWrites_data() {
