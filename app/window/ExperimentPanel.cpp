@@ -99,6 +99,10 @@ void ExperimentPanel::createControls() {
                          static_cast<QWidget*>(wavelength_), static_cast<QWidget*>(slitWidth_)}) {
         box->installEventFilter(this);
     }
+    // Spare width goes after each setting's box and note, so that each group stays together.
+    for (int column = 2; column < 9; column += 3) {
+        grid_->setColumnStretch(column, 1);
+    }
     // Tab goes through the settings first, the button that undoes them last.
     setTabOrder(detector_, designed_);
 }
