@@ -71,8 +71,7 @@ bool PictureActions::hasData() const {
 }
 
 QByteArray PictureActions::dataCsv() const {
-    const auto& run = session_.lastFinished();
-    return DataExport::csv(run.dots, run.expected);
+    return DataExport::csv(session_.lastFinished());
 }
 
 bool PictureActions::exportData(const QString& path) {

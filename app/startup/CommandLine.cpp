@@ -72,6 +72,7 @@ struct Described {
     QCommandLineOption expected{QStringLiteral("expected"),
                                 CommandLine::tr("With --render: draw the expected pattern over "
                                                 "the picture, in red.")};
+    ExperimentOptions experiment;
     // Qt's own -h/--help (with --help-all) and -v/--version, listed after the options above.
     QCommandLineOption help;
     QCommandLineOption version;
@@ -85,6 +86,7 @@ private:
             "Shows the double-slit experiment with single photons as phase arrows.\n"
             "Press Start to build the interference pattern bar by bar."));
         parser.addOptions({seed, render, data, photons, slowdown, scale, expected});
+        experiment.addTo(parser);
         return parser.addHelpOption();
     }
 };
@@ -103,6 +105,10 @@ QString epilogue() {
                       "and -reverse; --help-all lists them all.\n"
                       "\n"
                       "Bad arguments print one line on standard error and exit with status 2.\n");
+}
+
+bool takesValue(const QString& option) {
+    return valueOptions.contains(option) || ExperimentOptions::valueOptions().contains(option);
 }
 
 // The argument as typed that Qt's parser found unknown under `name` (given without dashes).
@@ -124,11 +130,12 @@ QString typedOption(const QStringList& arguments, const QString& name) {
 QString refusal(const QStringList& arguments, const QCommandLineParser& parser) {
     for (const QString& argument : arguments) {
         const QString option = argument.section(QLatin1Char('='), 0, 0);
-        if (argument.contains(QLatin1Char('=')) && flagOptions.contains(option)) {
+        if (argument.contains(QLatin1Char('=')) &&
+            (flagOptions.contains(option) || ExperimentOptions::flagOptions().contains(option))) {
             return CommandLine::tr("%1 takes no value").arg(option);
         }
     }
-    if (!arguments.isEmpty() && valueOptions.contains(arguments.last())) {
+    if (!arguments.isEmpty() && takesValue(arguments.last())) {
         return CommandLine::tr("%1 needs a value").arg(arguments.last());
     }
     return parser.errorText();
@@ -138,8 +145,7 @@ QString refusal(const QStringList& arguments, const QCommandLineParser& parser) 
 // is not an option's value is refused like any stray word.
 bool hasStrayDoubleDash(const QStringList& arguments) {
     for (qsizetype i = 0; i < arguments.size(); ++i) {
-        if (arguments[i] == QStringLiteral("--") &&
-            (i == 0 || !valueOptions.contains(arguments[i - 1]))) {
+        if (arguments[i] == QStringLiteral("--") && (i == 0 || !takesValue(arguments[i - 1]))) {
             return true;
         }
     }
@@ -245,6 +251,11 @@ CommandLine CommandLine::parse(const QStringList& arguments) {
         }
     }
     line.expected = parser.isSet(options.expected);
+    QString refused;
+    line.experiment = options.experiment.read(parser, refused);
+    if (!refused.isEmpty()) {
+        return fail(refused);
+    }
     for (const QCommandLineOption* renderOnly :
          {&options.photons, &options.slowdown, &options.scale, &options.expected}) {
         if (line.mode == Mode::Window && parser.isSet(*renderOnly)) {
@@ -285,11 +296,19 @@ QString CommandLine::helpText() {
     QCommandLineParser parser;
     const Described options(parser);
     // Qt's usage line names the program by the path it was started with; these name it plainly.
-    const QString usage = CommandLine::tr(
-        "Usage: slitwise [options]\n"
-        "       slitwise [--render FILE.png] [--data FILE.csv] [--photons N] [--slowdown S]\n"
-        "                [--scale Z] [--expected] [--seed N]\n");
+    const QString usage =
+        CommandLine::tr(
+            "Usage: slitwise [options]\n"
+            "       slitwise [--render FILE.png] [--data FILE.csv] [--photons N] [--slowdown S]\n"
+            "                [--scale Z] [--expected] [--seed N]\n") +
+        ExperimentOptions::usage();
     return usage + parser.helpText().section(QLatin1Char('\n'), 1) + epilogue();
+}
+
+void CommandLine::applyExperiment(FormFields& fields) const {
+    for (const auto& [field, text] : experiment) {
+        fields.setText(field, text);
+    }
 }
 
 void CommandLine::showHelpAll() {

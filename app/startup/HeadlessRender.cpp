@@ -62,10 +62,8 @@ int HeadlessRender::run(const CommandLine& line, QWidget& window, RunSession& se
         outputs.push_back({line.renderPath, png, std::make_unique<FileOutput>(line.renderPath)});
     }
     if (!line.dataPath.isEmpty()) {
-        outputs.push_back(
-            {line.dataPath,
-             DataExport::csv(session.lastFinished().dots, session.lastFinished().expected),
-             std::make_unique<FileOutput>(line.dataPath)});
+        outputs.push_back({line.dataPath, DataExport::csv(session.lastFinished()),
+                           std::make_unique<FileOutput>(line.dataPath)});
     }
     for (const Output& output : outputs) {
         if (!output.file->write(output.bytes)) {

@@ -141,6 +141,10 @@ void WindowActions::on_exportAction_triggered() {
     picture_.requestExport();
 }
 
+void WindowActions::on_experimentAction_toggled(bool open) {
+    emit experimentPanelToggled(open);
+}
+
 void WindowActions::on_aboutAction_triggered() {
     if (!about_) {
         auto* dialog = new QDialog(&window_);
