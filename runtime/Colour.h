@@ -19,6 +19,7 @@ struct Colour {
     static constexpr Colour captionText() { return Colour{0xFFFFFF}; }
     static constexpr Colour lightGrey() { return Colour{0xC0C0C0}; }
     static constexpr Colour green() { return Colour{0x00FF00}; }
+    static constexpr Colour red() { return Colour{0xFF0000}; }
 
     // The roles.
     // The lower slit's photons: their path, their arrow at the slit and their arrival arrow.
@@ -27,6 +28,27 @@ struct Colour {
     static constexpr Colour background() { return lightGrey(); }
     // The summed arrows.
     static constexpr Colour sumArrow() { return green(); }
+    // The expected pattern's line over the picture.
+    static constexpr Colour expectedLine() { return red(); }
+
+    // Projector colours: darker and stronger, at least 3:1 against the background, with the
+    // expected line and the sums told apart by eyes without red or green cones too.
+    static constexpr Colour projectorSumArrow() { return Colour{0x006C00}; }
+    static constexpr Colour projectorLowerSlit() { return Colour{0x8A3C00}; }
+    static constexpr Colour projectorExpectedLine() { return Colour{0x1E28E6}; }
+    // A colour of the picture as projector colours show it; black and the background stay.
+    static constexpr Colour forProjector(Colour colour) {
+        if (colour == sumArrow()) {
+            return projectorSumArrow();
+        }
+        if (colour == lowerSlit()) {
+            return projectorLowerSlit();
+        }
+        if (colour == expectedLine()) {
+            return projectorExpectedLine();
+        }
+        return colour;
+    }
 
     constexpr bool operator==(const Colour&) const = default;
 };

@@ -104,6 +104,18 @@ void ImageSurface::setPenWidth(int pixels) {
     penWidth_ = pixels;
 }
 
+void ImageSurface::setProjectorColours(bool on) {
+    projector_ = on;
+    // The pens were made for the other colours.
+    pens_.clear();
+    appliedWidth_ = 0;
+}
+
+int ImageSurface::drawnWidth(int pixels) const {
+    constexpr double thickerFromZoom = 1.5;
+    return projector_ && zoom_ >= thickerFromZoom ? pixels + 1 : pixels;
+}
+
 int ImageSurface::devicePenWidth(int pixels) const {
     return std::max(1, static_cast<int>(std::lround(pixels * scale())));
 }
@@ -163,13 +175,15 @@ void ImageSurface::takePicture(ImageSurface& drawn) {
     image_ = std::exchange(drawn.image_, QImage());
     zoom_ = drawn.zoom_;
     penWidth_ = drawn.penWidth_;
+    projector_ = drawn.projector_;
     // The pens were made for the old scale.
     pens_.clear();
     markAllDirty();
     beginPainting();
 }
 
-void ImageSurface::usePen(Colour colour) {
+void ImageSurface::usePen(Colour wanted) {
+    const Colour colour = projector_ ? Colour::forProjector(wanted) : wanted;
     // Setting a pen is not free, so it is set only when the width or the colour changes, and a
     // pen is made only the first time its width and colour are used.
     if (penWidth_ == appliedWidth_ && colour == appliedColour_) {
@@ -188,7 +202,8 @@ void ImageSurface::usePen(Colour colour) {
     // hundreds of thousands of thin lines get square caps when zoomed: round ones are made of
     // curves, which cost twice the drawing, and differ only in a corner pixel at some line ends.
     const Qt::PenCapStyle cap = penWidth_ > 1 ? Qt::RoundCap : Qt::SquareCap;
-    QPen pen(toQColor(colour), devicePenWidth(penWidth_), Qt::SolidLine, cap, Qt::RoundJoin);
+    QPen pen(toQColor(colour), devicePenWidth(drawnWidth(penWidth_)), Qt::SolidLine, cap,
+             Qt::RoundJoin);
     pen.setCosmetic(true);
     pens_.push_back({penWidth_, colour, pen});
     painter_.setPen(pen);

@@ -34,6 +34,13 @@ public:
     void line(float x1, float y1, float x2, float y2, std::optional<Colour> colour) override;
     void circle(float x, float y, float radius) override;
 
+    // Projector colours for what is drawn from now on (see Colour::forProjector), with lines one
+    // pixel thicker at a zoom of 1.5 and above. Off when made.
+    void setProjectorColours(bool on);
+    bool projectorColours() const { return projector_; }
+    // The width in design pixels a line of the given width is drawn with.
+    int drawnWidth(int pixels) const;
+
     double zoom() const { return zoom_; }
     qreal devicePixelRatio() const { return image_.devicePixelRatio(); }
     // Device pixels per design pixel.
@@ -81,6 +88,7 @@ private:
     QImage image_;
     QPainter painter_;
     int penWidth_ = 1;
+    bool projector_ = false;
     // The pen the painter holds; width 0 means none has been set yet.
     int appliedWidth_ = 0;
     Colour appliedColour_ = Colour::foreground();

@@ -7,7 +7,9 @@
 #include "DrawingSurface.h"
 #include "RandomSource.h"
 
+#include <algorithm>
 #include <cmath>
+#include <numbers>
 
 namespace {
 
@@ -85,6 +87,12 @@ bool PhotonRun::advancePhoton() {
     return isOver();
 }
 
+PhotonRun::Progress PhotonRun::progress() const {
+    const int points = passes * dotsPerPass;
+    const int point = std::min((pass_ - 1) * dotsPerPass + dot_, points);
+    return {isOver() ? points : point, photon_, photonBound_};
+}
+
 void PhotonRun::beginDot() {
     if (dot_ > dotsPerPass) {
         dot_ = 1;
@@ -158,7 +166,13 @@ void PhotonRun::animateRepetition() {
 
     dotY_ = f(Scene::bottomY - dotOffset_);
     const double turnPerPixel = settings_.number(SettingField::Ur);
-    const double arrivalPhase = phase_ + turnPerPixel * scene_.pathLength(dotY_, slitY);
+    const double turn = turnPerPixel * scene_.pathLength(dotY_, slitY);
+    const double arrivalPhase = phase_ + turn;
+    slitY_ = slitY;
+    turn_ = std::fmod(turn, 2 * std::numbers::pi);
+    if (turn_ < 0) {
+        turn_ += 2 * std::numbers::pi;
+    }
     arrivalCos_ = std::cos(arrivalPhase);
     arrivalSin_ = std::sin(arrivalPhase);
 
@@ -172,6 +186,24 @@ void PhotonRun::finishPhoton() {
     sum_.add(arrivalCos_, arrivalSin_);
     (slitSign_ == +1 ? upperSum_ : lowerSum_).add(arrivalCos_, arrivalSin_);
     surface_.setPenWidth(1);
+    // A photon with no repetitions was never drawn: there is nothing of it to follow.
+    if (repetitionBound_ >= 1) {
+        const double scale = scene_.scales.sum;
+        lastPhoton_ = PhotonTrace{(pass_ - 1) * dotsPerPass + dot_,
+                                  photon_,
+                                  photonBound_,
+                                  slitSign_ == +1,
+                                  slitY_,
+                                  dotY_,
+                                  scene_.detectorX,
+                                  phaseCos_,
+                                  phaseSin_,
+                                  arrivalCos_,
+                                  arrivalSin_,
+                                  turn_,
+                                  Scene::sumAxisX + sum_.x() * scale,
+                                  dotY_ - sum_.y() * scale};
+    }
     ++photon_;
     ++photonsFinished_;
     stage_ = Stage::NextPhoton;

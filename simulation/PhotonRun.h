@@ -39,6 +39,31 @@ public:
         double lowerSumY = 0.0;
     };
 
+    // The photon finished last, as a teacher following it needs it: where it went and what it
+    // added. Positions in pixels of the drawing surface.
+    struct PhotonTrace {
+        int point = 0;        // the detector point, 1 to passes x dotsPerPass, in run order
+        long long photon = 0; // within its point, from 1
+        double photonsPerDot = 0.0;
+        bool upper = false; // through the upper slit
+        double slitY = 0.0;
+        double dotY = 0.0;
+        double detectorX = 0.0;
+        double startCos = 1.0; // of the start phase, the arrow at the slit
+        double startSin = 0.0;
+        double arrivalCos = 1.0; // of the arrival phase, the arrow at the detector point
+        double arrivalSin = 0.0;
+        double turn = 0.0;    // arrival less start phase, radians in [0, 2 pi)
+        double sumEndX = 0.0; // the tip of the point's sum so far, drawn from sumAxisX at dotY
+        double sumEndY = 0.0;
+    };
+    // How far the run has come: the detector point under way and the photon within it.
+    struct Progress {
+        int point = 0; // from 1; passes x dotsPerPass once over
+        long long photon = 0;
+        double photonsPerDot = 0.0;
+    };
+
     PhotonRun(DrawingSurface& surface, RandomSource& random, FormFields& fields);
 
     // The first stage: apparatus, scales, zero-scatter switch. Throws SettingError, having drawn
@@ -55,6 +80,9 @@ public:
     // when the run is over. Throws as advance() does.
     bool advancePhoton();
     bool isOver() const { return stage_ == Stage::Over; }
+    // The photon finished last; nullopt before the first.
+    const std::optional<PhotonTrace>& lastPhoton() const { return lastPhoton_; }
+    Progress progress() const;
     // Over with its closing steps done, rather than ended by a setting it could not use.
     bool isComplete() const { return complete_; }
     // The detector points finished so far, in the order the run made them.
@@ -109,6 +137,9 @@ private:
     int slitSign_ = 0;        // +1 upper slit, -1 lower slit
     double arrivalCos_ = 1.0; // of the arrival phase at the detector point
     double arrivalSin_ = 0.0;
+    double slitY_ = 0.0;
+    double turn_ = 0.0; // radians the arrow turned along the path, in [0, 2 pi)
+    std::optional<PhotonTrace> lastPhoton_;
     ArrowSum sum_;
     ArrowSum upperSum_;
     ArrowSum lowerSum_;

@@ -12,10 +12,6 @@
         <translation>&lt;b&gt;Clona s dvojštěrbinou&lt;/b&gt; je silná svislá čára. Každý foton projde jednou ze dvou štěrbin, zvolenou náhodně. Šipky nakupené u horní štěrbiny jsou černé, u dolní štěrbiny bílé.</translation>
     </message>
     <message>
-        <source>&lt;b&gt;The detector&lt;/b&gt; is the next vertical line. Each photon arrives at one detector point, and its arrow has turned by the length of its path: one turn per pixel of path.</source>
-        <translation>&lt;b&gt;Detektor&lt;/b&gt; je další svislá čára. Každý foton dopadne do jednoho bodu detektoru a jeho šipka se mezitím otočila podle délky jeho dráhy: o jedno otočení na každý pixel dráhy.</translation>
-    </message>
-    <message>
         <source>&lt;b&gt;The vector sum&lt;/b&gt;: the arrows of all the photons sent to one detector point are added head to tail. At some points the sum is drawn in green, starting on the third vertical line; it is mirrored top to bottom.</source>
         <translation>&lt;b&gt;Součet vektorů&lt;/b&gt;: šipky všech fotonů poslaných do jednoho bodu detektoru se sčítají jedna za druhou. V některých bodech je součet nakreslen zeleně, od třetí svislé čáry; je převrácený shora dolů.</translation>
     </message>
@@ -42,6 +38,10 @@
     <message>
         <source>Slitwise %1, free software under the MIT licence. &lt;a href=&quot;%2&quot;&gt;%2&lt;/a&gt;</source>
         <translation>Slitwise %1, svobodný software pod licencí MIT. &lt;a href=&quot;%2&quot;&gt;%2&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;The detector&lt;/b&gt; is the next vertical line. Each photon arrives at one detector point, and its arrow has turned by the length of its path: one radian per pixel of path.</source>
+        <translation>&lt;b&gt;Detektor&lt;/b&gt; je další svislá čára. Každý foton dopadne do jednoho bodu detektoru a jeho šipka se mezitím otočila podle délky jeho dráhy: o jeden radián na každý pixel dráhy.</translation>
     </message>
     <message>
         <source>&lt;b&gt;The experiment panel&lt;/b&gt;, opened and closed with &lt;b&gt;X&lt;/b&gt;, is a strip below the picture. It sets the distance from the slits to the detector, the slit separation, the wavelength (with the arrow&apos;s turn per pixel beside it: one whole turn per wavelength), the slit width, which slits are open and the which-slit detector. The next Start uses them; &lt;b&gt;Designed experiment&lt;/b&gt; brings back the start-up values. The fringes narrow as the slits move apart or the wavelength shortens, and widen as the detector moves away; a wide slit brings an envelope. With one slit open, or with the detector on, the fringes are gone: the detector&apos;s photons add squared lengths, not arrows, and the two partial sums are drawn apart. A picture of a changed experiment names its settings along its bottom.</source>
@@ -264,6 +264,46 @@ samostatně nebo s --render; - je zapíše na standardní výstup.</translation>
     <message>
         <source>all of these in a menu, as a right click gives</source>
         <translation>vše z toho v nabídce, jako pravé tlačítko myši</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Zastavit</translation>
+    </message>
+    <message>
+        <source>stop the run; the picture stays as far as it came</source>
+        <translation>zastavit běh; obrázek zůstane, kam až došel</translation>
+    </message>
+    <message>
+        <source>Finish now</source>
+        <translation>Dokončit hned</translation>
+    </message>
+    <message>
+        <source>draw the rest of the run at once</source>
+        <translation>nakreslit zbytek běhu najednou</translation>
+    </message>
+    <message>
+        <source>Slower</source>
+        <translation>Pomaleji</translation>
+    </message>
+    <message>
+        <source>a slower pace, down to one photon a second</source>
+        <translation>pomalejší tempo, až po jeden foton za sekundu</translation>
+    </message>
+    <message>
+        <source>Faster</source>
+        <translation>Rychleji</translation>
+    </message>
+    <message>
+        <source>a faster pace, up to 4,000 repetitions a second</source>
+        <translation>rychlejší tempo, až po 4 000 opakování za sekundu</translation>
+    </message>
+    <message>
+        <source>Projector colours</source>
+        <translation>Barvy pro projektor</translation>
+    </message>
+    <message>
+        <source>darker, stronger colours for a projector, or back</source>
+        <translation>tmavší, sytější barvy pro projektor, nebo zpět</translation>
     </message>
     <message>
         <source>Experiment</source>
@@ -576,6 +616,49 @@ od 0.2513 do 2.0944 (výchozí 1); vlnová délka je 2π děleno tímto číslem
     </message>
 </context>
 <context>
+    <name>RunDisplay</name>
+    <message>
+        <source>Point %1 of %2</source>
+        <translation>Bod %1 z %2</translation>
+    </message>
+    <message>
+        <source>%1, photon %2 of %3</source>
+        <translation>%1, foton %2 z %3</translation>
+    </message>
+    <message>
+        <source>Pace: %1 photons a second</source>
+        <translation>Tempo (fotonů za sekundu): %1</translation>
+    </message>
+    <message>
+        <source>Pace: %1 repetitions a second</source>
+        <translation>Tempo (opakování za sekundu): %1</translation>
+    </message>
+    <message>
+        <source>upper slit</source>
+        <translation>horní štěrbina</translation>
+    </message>
+    <message>
+        <source>lower slit</source>
+        <translation>dolní štěrbina</translation>
+    </message>
+    <message>
+        <source>Photon %1 of %2 at point %3: %4, arrives turned by %5 rad</source>
+        <translation>Foton %1 z %2 v bodě %3: %4, dopadá otočený o %5 rad</translation>
+    </message>
+    <message>
+        <source>Run progress</source>
+        <translation>Průběh běhu</translation>
+    </message>
+    <message>
+        <source>Pace</source>
+        <translation>Tempo</translation>
+    </message>
+    <message>
+        <source>Photon followed</source>
+        <translation>Sledovaný foton</translation>
+    </message>
+</context>
+<context>
     <name>RunSession</name>
     <message>
         <source>Run finished</source>
@@ -592,6 +675,10 @@ od 0.2513 do 2.0944 (výchozí 1); vlnová délka je 2π děleno tímto číslem
     <message>
         <source>Run paused</source>
         <translation>Běh pozastaven</translation>
+    </message>
+    <message>
+        <source>Run stopped</source>
+        <translation>Běh zastaven</translation>
     </message>
 </context>
 <context>

@@ -14,6 +14,8 @@ public:
     // The oldest held handler, no longer held.
     std::function<void()> take();
     void clear() { held_.clear(); }
+    // Drops the held Starts and keeps the other clicks in their order: for a stopped run.
+    void dropStarts();
 
 private:
     struct Click {

@@ -16,9 +16,12 @@ constexpr long long piece = 64;
 } // namespace
 
 PictureReplay::PictureReplay(const RandomGenerator& random, const FieldSnapshot& fields,
-                             long long steps, double zoom, qreal devicePixelRatio)
+                             long long steps, double zoom, qreal devicePixelRatio,
+                             bool projectorColours)
     : surface_(zoom, devicePixelRatio), random_(random), fields_(fields),
-      run_(surface_, random_, fields_), target_(steps) {}
+      run_(surface_, random_, fields_), target_(steps) {
+    surface_.setProjectorColours(projectorColours);
+}
 
 bool PictureReplay::advance(std::chrono::nanoseconds budget) {
     QElapsedTimer clock;

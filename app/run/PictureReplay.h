@@ -15,7 +15,7 @@ class PictureReplay {
 public:
     // Replays the run that started from `random` and `fields` up to `steps` of its steps.
     PictureReplay(const RandomGenerator& random, const FieldSnapshot& fields, long long steps,
-                  double zoom, qreal devicePixelRatio);
+                  double zoom, qreal devicePixelRatio, bool projectorColours = false);
 
     // Draws for about `budget` of wall time. True when the run's steps are all drawn.
     bool advance(std::chrono::nanoseconds budget);

@@ -40,8 +40,7 @@ void PictureView::runStarting(const RandomGenerator& random, const FormFields& f
     pieces_.stop();
     replay_.reset();
     if (!isAtWantedSize()) {
-        ImageSurface blank(wantedZoom_, wantedRatio_);
-        replaceSurface(blank);
+        makeBlank();
     }
     record_.emplace(Record{random, FieldSnapshot(fields)});
     expected_ = ExpectedPattern::forSettings(fields);
@@ -72,6 +71,18 @@ void PictureView::want(double zoom, qreal devicePixelRatio) {
     }
     wantedZoom_ = zoom;
     wantedRatio_ = devicePixelRatio;
+    wantChanged();
+}
+
+void PictureView::setProjectorColours(bool on) {
+    if (on == wantedProjector_) {
+        return;
+    }
+    wantedProjector_ = on;
+    wantChanged();
+}
+
+void PictureView::wantChanged() {
     const bool resuming = replay_ != nullptr;
     pieces_.stop();
     replay_.reset();
@@ -93,7 +104,14 @@ bool PictureView::isRedrawing() const {
 }
 
 bool PictureView::isAtWantedSize() const {
-    return surface_->zoom() == wantedZoom_ && surface_->devicePixelRatio() == wantedRatio_;
+    return surface_->zoom() == wantedZoom_ && surface_->devicePixelRatio() == wantedRatio_ &&
+           surface_->projectorColours() == wantedProjector_;
+}
+
+void PictureView::makeBlank() {
+    ImageSurface blank(wantedZoom_, wantedRatio_);
+    blank.setProjectorColours(wantedProjector_);
+    replaceSurface(blank);
 }
 
 void PictureView::beginRedraw() {
@@ -103,15 +121,14 @@ void PictureView::beginRedraw() {
     }
     if (!record_) {
         // Nothing was drawn yet: a blank picture at the new size is all there is.
-        ImageSurface blank(wantedZoom_, wantedRatio_);
-        replaceSurface(blank);
+        makeBlank();
         emit redrawn();
         return;
     }
     emit redrawStarting();
     const long long steps = liveRun_ != nullptr ? liveRun_->stepsDone() : finalSteps_;
     replay_ = std::make_unique<PictureReplay>(record_->random, record_->fields, steps, wantedZoom_,
-                                              wantedRatio_);
+                                              wantedRatio_, wantedProjector_);
     pieces_.start();
 }
 
@@ -191,8 +208,11 @@ void PictureView::paintExpected(QPainter& painter, QPointF origin, double zoom) 
     }
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.setPen(QPen(Qt::red, std::max(1.0, std::round(zoom)), Qt::SolidLine, Qt::SquareCap,
-                        Qt::RoundJoin));
+    const Colour colour =
+        wantedProjector_ ? Colour::forProjector(Colour::expectedLine()) : Colour::expectedLine();
+    const double thicker = wantedProjector_ && zoom >= 1.5 ? 1.0 : 0.0;
+    painter.setPen(QPen(QColor::fromRgb(colour.rgb), std::max(1.0, std::round(zoom)) + thicker,
+                        Qt::SolidLine, Qt::SquareCap, Qt::RoundJoin));
     painter.drawPolyline(curve);
     painter.restore();
 }

@@ -40,6 +40,10 @@ public:
     // a window being dragged to a new size sends many of them.
     void want(double zoom, qreal devicePixelRatio);
     double wantedZoom() const { return wantedZoom_; }
+    // Projector colours, or the picture's own; the picture is drawn again in them as for a new
+    // size, and the expected line follows.
+    void setProjectorColours(bool on);
+    bool projectorColours() const { return wantedProjector_; }
     bool isRedrawing() const;
     // Makes the picture at the wanted size now, in one go.
     void finishRedraw();
@@ -78,6 +82,9 @@ signals:
 
 private:
     bool isAtWantedSize() const;
+    // The wanted zoom, ratio or colours changed: the picture follows.
+    void wantChanged();
+    void makeBlank();
     void beginRedraw();
     void redrawPiece();
     void replaceSurface(ImageSurface& drawn);
@@ -85,6 +92,7 @@ private:
     std::unique_ptr<ImageSurface> surface_;
     double wantedZoom_;
     qreal wantedRatio_;
+    bool wantedProjector_ = false;
     // What the run on the surface started from, and how far it got.
     struct Record {
         RandomGenerator random;

@@ -69,7 +69,8 @@ void RunPacer::tick() {
     const qint64 nowNs = clock_();
     const double seconds = std::min((nowNs - lastTickNs_) / 1e9, longestTickSeconds);
     lastTickNs_ = nowNs;
-    credit_ = std::min(credit_ + seconds * pace_, longestTickSeconds * pace_);
+    // At a slow pace a step is earned over many ticks, so the credit may always reach one.
+    credit_ = std::min(credit_ + seconds * pace_, std::max(longestTickSeconds * pace_, 1.0));
 
     const qint64 budgetNs = static_cast<qint64>(timer_.interval() * 1e6 * drawingShareOfFrame);
     bool over = false;

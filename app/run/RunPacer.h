@@ -8,6 +8,7 @@
 #include <QTimer>
 
 #include <functional>
+#include <iterator>
 
 class PhotonRun;
 
@@ -16,6 +17,20 @@ class RunPacer : public QObject {
 public:
     // The pace of a run in the window: the default run (26,000 repetitions) then takes 6.5 s.
     static constexpr double repetitionsPerSecond = 4000;
+
+    // The paces a teacher may choose, fastest first; the first is the constant above.
+    struct Level {
+        double perSecond;
+        bool photons; // whole photons a second, each of its repetitions, rather than repetitions
+    };
+    static constexpr Level levels[] = {{repetitionsPerSecond, false},
+                                       {1000, false},
+                                       {250, false},
+                                       {50, false},
+                                       {10, true},
+                                       {3, true},
+                                       {1, true}};
+    static constexpr int levelCount = static_cast<int>(std::size(levels));
 
     explicit RunPacer(QObject* parent = nullptr);
 

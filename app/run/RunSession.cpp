@@ -7,6 +7,8 @@
 #include "SettingError.h"
 #include "SettingReader.h"
 
+#include <algorithm>
+#include <cmath>
 #include <limits>
 
 namespace {
@@ -52,6 +54,10 @@ void RunSession::start() {
         emit stateChanged(tr("Run failed: %1").arg(error.message()));
         return;
     }
+    followed_.reset();
+    // A run that animates no repetitions still spends a step on each photon.
+    repetitionsPerPhoton_ =
+        std::max(1.0, std::floor(SettingReader(fields_).number(SettingField::Spomaleni)));
     picture_.runStarting(random_, fields_);
     run_ = std::make_unique<PhotonRun>(picture_.surface(), random_, fields_);
     run_->start();
@@ -59,6 +65,31 @@ void RunSession::start() {
     emit stateChanged(tr("Run in progress"));
     emit pictureChanged(false);
     pacer_.start(*run_);
+    // The default pace leaves the pacer's own, which tests may have set.
+    if (paceLevel_ != 0) {
+        applyPace();
+    }
+}
+
+void RunSession::setPaceLevel(int level) {
+    paceLevel_ = std::clamp(level, 0, RunPacer::levelCount - 1);
+    applyPace();
+}
+
+void RunSession::applyPace() {
+    const RunPacer::Level& level = RunPacer::levels[paceLevel_];
+    pacer_.setPace(level.photons ? level.perSecond * repetitionsPerPhoton_ : level.perSecond);
+}
+
+std::optional<PhotonRun::Progress> RunSession::progress() const {
+    return run_ ? std::optional(run_->progress()) : std::nullopt;
+}
+
+void RunSession::unfollow() {
+    if (followed_) {
+        followed_.reset();
+        emit pictureChanged(true);
+    }
 }
 
 void RunSession::togglePause() {
@@ -69,6 +100,7 @@ void RunSession::togglePause() {
     if (pausing) {
         pacer_.hold(RunPacer::Hold::User);
     } else {
+        unfollow();
         pacer_.release(RunPacer::Hold::User);
     }
     emit stateChanged(pausing ? tr("Run paused") : tr("Run in progress"));
@@ -91,11 +123,15 @@ void RunSession::nextPhoton() {
         emit settingRefused(error.message());
         over = true;
     }
-    emit pictureChanged(false);
     if (over) {
+        emit pictureChanged(false);
         pacer_.stop();
         ended(tr("Run finished"));
+        return;
     }
+    followed_ = run_->lastPhoton();
+    // The mark of the photon before is taken away with the whole picture shown again.
+    emit pictureChanged(true);
 }
 
 void RunSession::finish() {
@@ -113,6 +149,15 @@ void RunSession::finish() {
     }
     emit pictureChanged(false);
     ended(state);
+}
+
+void RunSession::stop() {
+    if (!isRunning()) {
+        return;
+    }
+    pacer_.stop();
+    held_.dropStarts();
+    ended(tr("Run stopped"));
 }
 
 void RunSession::close() {
@@ -136,6 +181,7 @@ void RunSession::setExpectedShown(bool shown) {
 }
 
 void RunSession::ended(const QString& state) {
+    unfollow();
     picture_.setLiveRun(nullptr);
     run_.reset();
     emit stateChanged(state);

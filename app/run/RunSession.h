@@ -5,6 +5,7 @@
 
 #include "FormFields.h"
 #include "HeldClicks.h"
+#include "PhotonRun.h"
 #include "PictureView.h"
 #include "RandomGenerator.h"
 #include "RunPacer.h"
@@ -16,8 +17,6 @@
 #include <functional>
 #include <memory>
 #include <optional>
-
-class PhotonRun;
 
 class RunSession : public QObject {
     Q_OBJECT
@@ -37,6 +36,9 @@ public:
     void nextPhoton();
     // Does the rest of the run at once, without the timer, and any redraw first.
     void finish();
+    // S: ends the run at once, leaving the picture as far as it was drawn. The held Starts are
+    // dropped, since the user asked to stop; the other held clicks are applied.
+    void stop();
     // Ends everything at once, for a closing window: the run is dropped and nothing held runs.
     void close();
 
@@ -50,6 +52,15 @@ public:
     // E: the expected pattern over the picture, on or off; the choice lasts across runs.
     void setExpectedShown(bool shown);
     bool isExpectedShown() const { return expectedShown_; }
+
+    // The pace, as an index into RunPacer::levels: 0 is the fastest and the default. It lasts
+    // across runs and may change during one; a run draws the same whatever its pace.
+    void setPaceLevel(int level);
+    int paceLevel() const { return paceLevel_; }
+    // How far the run in progress has come; nullopt between runs.
+    std::optional<PhotonRun::Progress> progress() const;
+    // The photon N drew last, while the run stays paused after it; nullopt otherwise.
+    const std::optional<PhotonRun::PhotonTrace>& followedPhoton() const { return followed_; }
 
     PictureView& picture() { return picture_; }
     const ImageSurface& surface() const { return picture_.surface(); }
@@ -69,6 +80,9 @@ signals:
 
 private:
     void ended(const QString& state);
+    void applyPace();
+    // Forgets the followed photon, and has the picture shown again without it.
+    void unfollow();
 
     FormFields& fields_;
     bool expectedShown_ = false;
@@ -77,4 +91,7 @@ private:
     std::unique_ptr<PhotonRun> run_;
     RunPacer pacer_;
     HeldClicks held_;
+    int paceLevel_ = 0;
+    double repetitionsPerPhoton_ = 1.0; // of the run in progress, for the paces in photons
+    std::optional<PhotonRun::PhotonTrace> followed_;
 };

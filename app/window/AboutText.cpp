@@ -20,8 +20,8 @@ QString AboutText::html() {
            "through one of the two slits, chosen at random. The arrows piled up at the upper "
            "slit are black, those at the lower slit white."),
         tr("<b>The detector</b> is the next vertical line. Each photon arrives at one detector "
-           "point, and its arrow has turned by the length of its path: one turn per pixel of "
-           "path."),
+           "point, and its arrow has turned by the length of its path: one radian per pixel "
+           "of path."),
         tr("<b>The vector sum</b>: the arrows of all the photons sent to one detector point are "
            "added head to tail. At some points the sum is drawn in green, starting on the third "
            "vertical line; it is mirrored top to bottom."),

@@ -200,6 +200,12 @@ void ControlFactory::place(QWidget* widget, const ControlRow& row, double zoom, 
         font.setPixelSize(ZoomLayout::fontPixels(row.font->points, zoom));
         widget->setFont(font);
     }
+    // A field shows its text from where the cursor is kept. At the design size it stays at the
+    // end, as designed; zoomed, a text a pixel wider than its box would be scrolled to its end
+    // and lose its first letter, so it shows from its start.
+    if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+        edit->setCursorPosition(zoom == 1.0 ? static_cast<int>(edit->text().size()) : 0);
+    }
     // A translated caption that the design's box would cut grows the box to the right, just
     // enough; the English texts fit their boxes as designed.
     if (textsOf(row).text != QString::fromUtf8(row.text)) {

@@ -283,7 +283,29 @@ const ControlRow paused{.name = "pausedCaption",
                         .accessibleDescription = QT_TRANSLATE_NOOP(
                             "ControlTable", "The run waits; P resumes it, N does one photon")};
 
+const ControlRow runDisplayRows[] = {
+    {.name = "progressCaption",
+     .kind = K::Label,
+     .geometry = {16, 538, 380, 19},
+     .font = captionFont,
+     .tabIndex = 28},
+    {.name = "paceCaption",
+     .kind = K::Label,
+     .geometry = {400, 538, 385, 19},
+     .font = captionFont,
+     .tabIndex = 29},
+    {.name = "stepCaption",
+     .kind = K::Label,
+     .geometry = {16, 558, 769, 19},
+     .font = frameFont,
+     .tabIndex = 30},
+};
+
 } // namespace
+
+std::span<const ControlRow> ControlTable::runDisplay() {
+    return runDisplayRows;
+}
 
 std::span<const ControlRow> ControlTable::controls() {
     return table;

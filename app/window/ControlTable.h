@@ -44,6 +44,9 @@ public:
     // A caption beside Start and Exit that says a run is paused; not one of the design's
     // controls, and hidden until a run is paused.
     static const ControlRow& pausedCaption();
+    // Below the apparatus, where nothing of the run is drawn, and like the paused caption never
+    // in a saved picture: how far the run has come, its pace, and the photon N drew last.
+    static std::span<const ControlRow> runDisplay();
     static const ControlRow* find(const QString& name);
     // The photons per dot a photons-per-dot button chooses, and the button that chooses a value.
     static int photonsOf(const char* buttonName);

@@ -60,6 +60,13 @@ void WindowActions::refresh() {
     pause->setEnabled(session_.isRunning());
     pause->setText(session_.isPaused() ? tr("Resume") : tr("Pause"));
     action("nextPhotonAction")->setEnabled(session_.isPaused());
+    action("stopAction")->setEnabled(session_.isRunning());
+    action("finishAction")->setEnabled(session_.isRunning());
+    action("slowerAction")->setEnabled(session_.paceLevel() < RunPacer::levelCount - 1);
+    action("fasterAction")->setEnabled(session_.paceLevel() > 0);
+    QAction* projector = action("projectorAction");
+    const QSignalBlocker blockProjector(projector);
+    projector->setChecked(session_.picture().projectorColours());
     action("exportAction")->setEnabled(picture_.hasData());
     // Set without a signal: the window is already as the check says.
     QAction* expected = action("expectedAction");
@@ -82,6 +89,30 @@ void WindowActions::on_pauseAction_triggered() {
 
 void WindowActions::on_nextPhotonAction_triggered() {
     session_.nextPhoton();
+}
+
+void WindowActions::on_stopAction_triggered() {
+    session_.stop();
+}
+
+void WindowActions::on_finishAction_triggered() {
+    session_.finish();
+}
+
+void WindowActions::on_slowerAction_triggered() {
+    session_.setPaceLevel(session_.paceLevel() + 1);
+    refresh();
+    emit paceChanged();
+}
+
+void WindowActions::on_fasterAction_triggered() {
+    session_.setPaceLevel(session_.paceLevel() - 1);
+    refresh();
+    emit paceChanged();
+}
+
+void WindowActions::on_projectorAction_toggled(bool on) {
+    session_.picture().setProjectorColours(on);
 }
 
 void WindowActions::on_expectedAction_toggled(bool shown) {

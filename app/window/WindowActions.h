@@ -1,7 +1,7 @@
-// The window's commands, each with its key, made from the rows of CommandList: Start, pause and
-// the next photon, the expected pattern, full screen, saving, copying and exporting, and the
-// explanation of the picture. The same actions fill the context menu, where each entry shows its
-// key. Each action is done by the slot named after it.
+// The window's commands, each with its key, made from the rows of CommandList: Start, pause, the
+// next photon, stop, finish now, the pace and projector colours, the expected pattern, full
+// screen, saving, copying and exporting, and the explanation of the picture. The same actions fill
+// the context menu, where each entry shows its key. Each action is done by the slot named after it.
 #pragma once
 
 #include <QObject>
@@ -26,10 +26,19 @@ public:
     // Brings the entries' texts, checks and enabled states in line with the window.
     void refresh();
 
+signals:
+    // The pace was stepped by a key, for the window to show the new one.
+    void paceChanged();
+
 private slots:
     void on_startAction_triggered();
     void on_pauseAction_triggered();
     void on_nextPhotonAction_triggered();
+    void on_stopAction_triggered();
+    void on_finishAction_triggered();
+    void on_slowerAction_triggered();
+    void on_fasterAction_triggered();
+    void on_projectorAction_toggled(bool on);
     void on_expectedAction_toggled(bool shown);
     void on_fullScreenAction_triggered();
     void on_leaveFullScreenAction_triggered();

@@ -10,7 +10,9 @@
 #include "ExperimentSettings.h"
 #include "KeyboardHandling.h"
 #include "PictureActions.h"
+#include "RunDisplay.h"
 #include "RunStatus.h"
+#include "StepOverlay.h"
 #include "WindowActions.h"
 #include "ZoomLayout.h"
 #include "ZoomStyle.h"
@@ -60,6 +62,7 @@ frmSlitwise::frmSlitwise(std::optional<std::uint64_t> seed)
     windowActions_ = new WindowActions(
         *this, session_, *pictureActions_,
         *qobject_cast<QAbstractButton*>(controls_.value(QStringLiteral("cmdStart"))));
+    connect(windowActions_, &WindowActions::paceChanged, runDisplay_, &RunDisplay::refresh);
     connect(windowActions_, &WindowActions::experimentPanelToggled, this,
             &frmSlitwise::showExperiment);
     Form_Load();
@@ -81,6 +84,7 @@ void frmSlitwise::createControls() {
     }
     pausedCaption_ =
         qobject_cast<QLabel*>(ControlFactory::create(ControlTable::pausedCaption(), this));
+    runDisplay_ = new RunDisplay(*this, session_);
 }
 
 void frmSlitwise::connectHandlers() {
@@ -118,6 +122,7 @@ void frmSlitwise::connectHandlers() {
 void frmSlitwise::connectSession() {
     connect(&session_, &RunSession::stateChanged, this, &frmSlitwise::showRunState);
     connect(&session_, &RunSession::pictureChanged, this, [this](bool whole) {
+        runDisplay_->refresh();
         if (whole) {
             update();
         } else {
@@ -170,6 +175,7 @@ void frmSlitwise::applyZoom(double zoom) {
                               row.parent ? QPoint() : origin());
     }
     ControlFactory::place(pausedCaption_, ControlTable::pausedCaption(), zoom, origin());
+    runDisplay_->place(zoom, origin());
     if (experiment_ != nullptr) {
         experiment_->place(zoom, origin());
     }
@@ -261,6 +267,7 @@ void frmSlitwise::HScroll1_Change(int value) {
 void frmSlitwise::showRunState(const QString& state) {
     status_->set(state);
     pausedCaption_->setVisible(session_.isPaused());
+    runDisplay_->refresh();
     windowActions_->refresh();
 }
 
@@ -301,6 +308,9 @@ void frmSlitwise::paintEvent(QPaintEvent* event) {
     picture.paint(painter, event->region(), origin());
     if (session_.isExpectedShown()) {
         picture.paintExpected(painter, origin(), zoom_);
+    }
+    if (const auto& photon = session_.followedPhoton()) {
+        StepOverlay::paint(painter, *photon, origin(), zoom_);
     }
 }
 

@@ -19,6 +19,7 @@ class PictureActions;
 class QLabel;
 class QLineEdit;
 class QMessageBox;
+class RunDisplay;
 class RunStatus;
 class WindowActions;
 class ZoomStyle;
@@ -104,6 +105,7 @@ private:
     ExperimentPanel* experiment_ = nullptr;
     RunStatus* status_ = nullptr; // the run's state, for screen readers
     QLabel* pausedCaption_ = nullptr;
-    QPointer<QMessageBox> message_; // not modal to the application; a new one replaces it
+    RunDisplay* runDisplay_ = nullptr; // progress, pace and the followed photon, below the picture
+    QPointer<QMessageBox> message_;    // not modal to the application; a new one replaces it
     double zoom_ = 1.0;
 };

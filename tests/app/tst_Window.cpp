@@ -73,6 +73,8 @@ private slots:
     void timerDrivenRunMatchesOneWithoutAWindow();
     void paceIsFourThousandRepetitionsASecond_data();
     void paceIsFourThousandRepetitionsASecond();
+    void everyPaceDrawsTheSamePicture_data();
+    void everyPaceDrawsTheSamePicture();
     void clicksDuringARunAreHeldUntilItEnds_data();
     void clicksDuringARunAreHeldUntilItEnds();
     void captionsAppearWhenTheFirstRunEnds();
@@ -104,15 +106,15 @@ void tst_Window::windowMatchesTheControlTable() {
         }
     }
     // Nothing but the table's controls, 30 less the 9 option buttons inside the two frames,
-    // the caption that says a run is paused and the run's state for screen readers, which has
-    // no size; menus and dialogs are windows of their own.
+    // the caption that says a run is paused, the three lines of the run's progress and the run's
+    // state for screen readers, which has no size; menus and dialogs are windows of their own.
     QStringList onTheWindow;
     for (QWidget* child : window.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
         if (!child->isWindow()) {
             onTheWindow << child->objectName();
         }
     }
-    QCOMPARE(onTheWindow.size(), 21 + 2);
+    QCOMPARE(onTheWindow.size(), 21 + 2 + 3);
     QVERIFY(onTheWindow.contains(QStringLiteral("pausedCaption")));
     QVERIFY(onTheWindow.contains(QStringLiteral("runStatus")));
     QCOMPARE(control<QLineEdit>(window, "nSoučet")->text(), QStringLiteral("Vector sum"));
@@ -352,6 +354,49 @@ void tst_Window::paceIsFourThousandRepetitionsASecond() {
     pacer.stop();
 }
 
+void tst_Window::everyPaceDrawsTheSamePicture_data() {
+    QTest::addColumn<int>("level"); // of RunPacer::levels
+    QTest::addColumn<QString>("slowdown");
+    QTest::addColumn<int>("photonsIn10s"); // finished in ten seconds; -1: the whole run
+    QTest::newRow("the default, 4,000 repetitions a second") << 0 << "1" << -1;
+    QTest::newRow("50 repetitions a second, 2 a photon") << 3 << "2" << 250;
+    QTest::newRow("10 photons a second of 3 repetitions") << 4 << "3" << 100;
+    QTest::newRow("one photon a second") << 6 << "1" << 10;
+    QTest::newRow("one photon a second of 3 repetitions") << 6 << "3" << 10;
+}
+
+void tst_Window::everyPaceDrawsTheSamePicture() {
+    QFETCH(int, level);
+    QFETCH(QString, slowdown);
+    QFETCH(int, photonsIn10s);
+    FakeFields fields;
+    fields.setText(SettingField::Spomaleni, slowdown);
+    RunSession session(fields, 3, 1.0);
+    qint64 nowNs = 0;
+    session.pacer().setClock([&nowNs] { return nowNs; });
+    session.setPaceLevel(level);
+    session.start();
+    // Ten seconds of frames on the test's clock.
+    for (int frame = 1; frame <= 600 && session.isRunning(); ++frame) {
+        nowNs = qRound64(frame * 1e9 / 60);
+        session.pacer().tick();
+    }
+    if (photonsIn10s < 0) {
+        QVERIFY(!session.isRunning());
+    } else {
+        const PhotonRun::Progress progress = *session.progress();
+        const long long done = (progress.point - 1) * 50LL + progress.photon - 1;
+        QVERIFY2(std::abs(done - photonsIn10s) <= 1, qPrintable(QString::number(done)));
+        session.finish();
+    }
+    ImageSurface undisturbed;
+    RandomGenerator random(3);
+    PhotonRun run(undisturbed, random, fields);
+    run.start();
+    run.advance(std::numeric_limits<long long>::max());
+    QCOMPARE(session.surface().snapshot(), undisturbed.snapshot());
+}
+
 void tst_Window::clicksDuringARunAreHeldUntilItEnds_data() {
     QTest::addColumn<Clicks>("clicks");   // made during a run with 50 photons and slowdown 1
     QTest::addColumn<QStringList>("log"); // each run with its settings, each setting written
@@ -384,6 +429,16 @@ void tst_Window::clicksDuringARunAreHeldUntilItEnds_data() {
         click(window, "opFot5");
         click(window, "cmdStart");
     }) << QStringList({"run 50 1 paused", "photons 5", "run 5 1"});
+    QTest::newRow("Stop drops the held Starts and applies the held choices")
+        << Clicks([](frmSlitwise& window) {
+               click(window, "cmdStart");
+               click(window, "opFot5");
+               click(window, "cmdStart");
+               slower(window);
+               window.session().stop();
+               QCOMPARE(window.accessibleDescription(), QStringLiteral("Run stopped"));
+           })
+        << QStringList({"photons 5", "slowdown 2"});
 }
 
 void tst_Window::clicksDuringARunAreHeldUntilItEnds() {

@@ -5,6 +5,9 @@
 #include <QGuiApplication>
 #include <QTest>
 
+#include <algorithm>
+
+#include <array>
 #include <cmath>
 #include <limits>
 
@@ -22,6 +25,54 @@ int countInRow(const QImage& image, int y, QRgb colour) {
     return count;
 }
 
+// Linear light of an sRGB channel, 0 to 255.
+double linear(int channel) {
+    const double c = channel / 255.0;
+    return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+}
+
+std::array<double, 3> linearRgb(Colour colour) {
+    return {linear(int(colour.rgb >> 16) & 0xFF), linear(int(colour.rgb >> 8) & 0xFF),
+            linear(int(colour.rgb) & 0xFF)};
+}
+
+// Contrast ratio of two colours by their relative luminance, 1 to 21.
+double contrast(Colour a, Colour b) {
+    const auto luminance = [](Colour colour) {
+        const std::array<double, 3> c = linearRgb(colour);
+        return 0.2126 * c[0] + 0.7152 * c[1] + 0.0722 * c[2];
+    };
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+using Matrix = std::array<std::array<double, 3>, 3>;
+
+// Machado, Oliveira and Fernandes (2009), full severity, on linear RGB.
+constexpr Matrix protanopia = {{{0.152286, 1.052583, -0.204868},
+                                {0.114503, 0.786281, 0.099216},
+                                {-0.003882, -0.048116, 1.051998}}};
+constexpr Matrix deuteranopia = {{{0.367322, 0.860646, -0.227968},
+                                  {0.280085, 0.672501, 0.047413},
+                                  {-0.011820, 0.042940, 0.968881}}};
+
+// Distance of two colours as an eye seen through the matrix sees them, in linear RGB (0 to 1
+// a channel).
+double seenDistance(const Matrix& eye, Colour a, Colour b) {
+    const std::array<double, 3> ca = linearRgb(a);
+    const std::array<double, 3> cb = linearRgb(b);
+    double squared = 0.0;
+    for (int row = 0; row < 3; ++row) {
+        double difference = 0.0;
+        for (int column = 0; column < 3; ++column) {
+            difference += eye[row][column] * (ca[column] - cb[column]);
+        }
+        squared += difference * difference;
+    }
+    return std::sqrt(squared);
+}
+
 bool allGrey(const QImage& image) {
     for (int y = 0; y < image.height(); ++y) {
         if (countInRow(image, y, grey) != image.width()) {
@@ -33,6 +84,8 @@ bool allGrey(const QImage& image) {
 
 } // namespace
 
+Q_DECLARE_METATYPE(Colour)
+
 class tst_ImageSurface : public QObject {
     Q_OBJECT
 private slots:
@@ -41,6 +94,8 @@ private slots:
     void verticalLineCoversItsPenWidth();
     void greyRedrawErasesExactly_data();
     void greyRedrawErasesExactly();
+    void projectorColoursStandOutForEveryEye_data();
+    void projectorColoursStandOutForEveryEye();
     void farAndNonFiniteCoordinatesAreHarmless();
     void dirtyRectCoversWhatWasDrawn_data();
     void dirtyRectCoversWhatWasDrawn();
@@ -59,17 +114,27 @@ void tst_ImageSurface::verticalLineCoversItsPenWidth_data() {
     QTest::addColumn<int>("penWidth");
     QTest::addColumn<QSize>("imageSize");
     QTest::addColumn<int>("devicePixels"); // across the line
-    QTest::newRow("design size, pen 1") << 1.0 << 1.0 << 1 << QSize(801, 581) << 1;
-    QTest::newRow("design size, pen 2") << 1.0 << 1.0 << 2 << QSize(801, 581) << 2;
-    QTest::newRow("design size, pen 3") << 1.0 << 1.0 << 3 << QSize(801, 581) << 3;
-    QTest::newRow("ratio 2, pen 2") << 1.0 << 2.0 << 2 << QSize(1602, 1162) << 4;
-    QTest::newRow("ratio 2, pen 3") << 1.0 << 2.0 << 3 << QSize(1602, 1162) << 6;
-    QTest::newRow("zoom 1.5, pen 1") << 1.5 << 1.0 << 1 << QSize(1202, 872) << 2;
-    QTest::newRow("zoom 1.5, pen 3 (4.5 rounded up)") << 1.5 << 1.0 << 3 << QSize(1202, 872) << 5;
-    QTest::newRow("zoom 2, pen 1") << 2.0 << 1.0 << 1 << QSize(1602, 1162) << 2;
-    QTest::newRow("zoom 2, pen 3") << 2.0 << 1.0 << 3 << QSize(1602, 1162) << 6;
-    QTest::newRow("zoom 2 at ratio 2, pen 3") << 2.0 << 2.0 << 3 << QSize(3204, 2324) << 12;
-    QTest::newRow("zoom 0.5, pen 3 (1.5 rounded up)") << 0.5 << 1.0 << 3 << QSize(401, 291) << 2;
+    QTest::addColumn<bool>("projector");
+    QTest::newRow("design size, pen 1") << 1.0 << 1.0 << 1 << QSize(801, 581) << 1 << false;
+    QTest::newRow("design size, pen 2") << 1.0 << 1.0 << 2 << QSize(801, 581) << 2 << false;
+    QTest::newRow("design size, pen 3") << 1.0 << 1.0 << 3 << QSize(801, 581) << 3 << false;
+    QTest::newRow("ratio 2, pen 2") << 1.0 << 2.0 << 2 << QSize(1602, 1162) << 4 << false;
+    QTest::newRow("ratio 2, pen 3") << 1.0 << 2.0 << 3 << QSize(1602, 1162) << 6 << false;
+    QTest::newRow("zoom 1.5, pen 1") << 1.5 << 1.0 << 1 << QSize(1202, 872) << 2 << false;
+    QTest::newRow("zoom 1.5, pen 3 (4.5 rounded up)")
+        << 1.5 << 1.0 << 3 << QSize(1202, 872) << 5 << false;
+    QTest::newRow("zoom 2, pen 1") << 2.0 << 1.0 << 1 << QSize(1602, 1162) << 2 << false;
+    QTest::newRow("zoom 2, pen 3") << 2.0 << 1.0 << 3 << QSize(1602, 1162) << 6 << false;
+    QTest::newRow("zoom 2 at ratio 2, pen 3")
+        << 2.0 << 2.0 << 3 << QSize(3204, 2324) << 12 << false;
+    QTest::newRow("zoom 0.5, pen 3 (1.5 rounded up)")
+        << 0.5 << 1.0 << 3 << QSize(401, 291) << 2 << false;
+    QTest::newRow("projector at zoom 1.4, pen 1")
+        << 1.4 << 1.0 << 1 << QSize(1121, 813) << 1 << true;
+    QTest::newRow("projector at zoom 1.5, pen 1 (2 x 1.5)")
+        << 1.5 << 1.0 << 1 << QSize(1202, 872) << 3 << true;
+    QTest::newRow("projector at zoom 2, pen 3 (4 x 2)")
+        << 2.0 << 1.0 << 3 << QSize(1602, 1162) << 8 << true;
 }
 
 void tst_ImageSurface::verticalLineCoversItsPenWidth() {
@@ -78,7 +143,9 @@ void tst_ImageSurface::verticalLineCoversItsPenWidth() {
     QFETCH(int, penWidth);
     QFETCH(QSize, imageSize);
     QFETCH(int, devicePixels);
+    QFETCH(bool, projector);
     ImageSurface surface(zoom, ratio);
+    surface.setProjectorColours(projector);
     QCOMPARE(surface.image().size(), imageSize);
     surface.setPenWidth(penWidth);
     surface.line(300, 531, 300, 70);
@@ -92,27 +159,54 @@ void tst_ImageSurface::verticalLineCoversItsPenWidth() {
 void tst_ImageSurface::greyRedrawErasesExactly_data() {
     QTest::addColumn<double>("zoom");
     QTest::addColumn<qreal>("ratio");
-    QTest::newRow("ratio 1") << 1.0 << 1.0;
-    QTest::newRow("ratio 1.5") << 1.0 << 1.5;
-    QTest::newRow("ratio 2") << 1.0 << 2.0;
-    QTest::newRow("zoom 1.37") << 1.37 << 1.0;
-    QTest::newRow("zoom 2 at ratio 1.5") << 2.0 << 1.5;
+    QTest::addColumn<bool>("projector");
+    QTest::newRow("ratio 1") << 1.0 << 1.0 << false;
+    QTest::newRow("ratio 1.5") << 1.0 << 1.5 << false;
+    QTest::newRow("ratio 2") << 1.0 << 2.0 << false;
+    QTest::newRow("zoom 1.37") << 1.37 << 1.0 << false;
+    QTest::newRow("zoom 2 at ratio 1.5") << 2.0 << 1.5 << false;
+    QTest::newRow("projector colours, thicker at zoom 1.86") << 1.86 << 1.0 << true;
 }
 
 void tst_ImageSurface::greyRedrawErasesExactly() {
     QFETCH(double, zoom);
     QFETCH(qreal, ratio);
+    QFETCH(bool, projector);
     ImageSurface surface(zoom, ratio);
+    surface.setProjectorColours(projector);
     // Source arrows at awkward angles, drawn and erased as the run does.
     for (double phase = 0.0; phase < 6.3; phase += 0.37) {
         const auto x2 = static_cast<float>(80 - 20 * std::cos(phase));
         const auto y2 = static_cast<float>(340.5 - 20 * std::sin(phase));
-        surface.line(80, 340.5f, x2, y2);
+        surface.line(80, 340.5f, x2, y2, Colour::lowerSlit());
         QVERIFY(!allGrey(surface.image()));
         surface.line(80, 340.5f, x2, y2, Colour::lightGrey());
         QVERIFY2(allGrey(surface.image()),
                  qPrintable(QStringLiteral("left over at %1").arg(phase)));
     }
+}
+
+void tst_ImageSurface::projectorColoursStandOutForEveryEye_data() {
+    QTest::addColumn<Colour>("colour");
+    QTest::newRow("sums") << Colour::projectorSumArrow();
+    QTest::newRow("lower slit") << Colour::projectorLowerSlit();
+    QTest::newRow("expected line") << Colour::projectorExpectedLine();
+}
+
+void tst_ImageSurface::projectorColoursStandOutForEveryEye() {
+    QFETCH(Colour, colour);
+    QVERIFY2(contrast(colour, Colour::background()) >= 3.0,
+             qPrintable(QString::number(contrast(colour, Colour::background()))));
+    // The expected line over the sums, told apart without red or green cones: seen at least a
+    // quarter as far apart as black from white.
+    for (const Matrix& eye : {protanopia, deuteranopia}) {
+        const double blackToWhite = seenDistance(eye, Colour::foreground(), Colour{0xFFFFFF});
+        QVERIFY(seenDistance(eye, Colour::forProjector(Colour::expectedLine()),
+                             Colour::forProjector(Colour::sumArrow())) >= blackToWhite / 4);
+    }
+    // Black and the background stay, so that erasing still erases.
+    QCOMPARE(Colour::forProjector(Colour::background()), Colour::background());
+    QCOMPARE(Colour::forProjector(Colour::foreground()), Colour::foreground());
 }
 
 void tst_ImageSurface::farAndNonFiniteCoordinatesAreHarmless() {

@@ -1,0 +1,35 @@
+// The same geometry as the run's own drawing of the photon, from its recorded trace.
+#include "StepOverlay.h"
+
+#include "Scene.h"
+
+#include <QLineF>
+#include <QPainter>
+#include <QPen>
+
+#include <cmath>
+
+void StepOverlay::paint(QPainter& painter, const PhotonRun::PhotonTrace& photon, QPointF origin,
+                        double zoom) {
+    const double length = Scene::arrowLength;
+    const QPointF source(Scene::sourceX, Scene::axisY);
+    const QPointF slit(Scene::shieldX, photon.slitY);
+    const QPointF point(photon.detectorX, photon.dotY);
+    const QLineF lines[] = {
+        {source, slit},
+        {slit, slit - QPointF(length * photon.startCos, length * photon.startSin)},
+        {point, point + QPointF(length * photon.arrivalCos, -length * photon.arrivalSin)},
+        {QPointF(Scene::sumAxisX, photon.dotY), QPointF(photon.sumEndX, photon.sumEndY)},
+    };
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(QColor::fromRgb(colour), std::max(1.0, std::round(width * zoom)),
+                        Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    for (const QLineF& line : lines) {
+        painter.drawLine(QLineF(origin + line.p1() * zoom, origin + line.p2() * zoom));
+    }
+    const double radius = 5 * zoom;
+    painter.drawEllipse(origin + point * zoom, radius, radius);
+    painter.restore();
+}
