@@ -4,6 +4,7 @@
 #pragma once
 
 #include "FormFields.h"
+#include "HitPacer.h"
 
 #include <QCoreApplication>
 #include <QString>
@@ -26,8 +27,12 @@ public:
     int slowdown = FormFields::startUpValue(SettingField::Spomaleni);
     double scale = 1.0;    // of the rendered picture, 0.5 to 4
     bool expected = false; // the expected pattern drawn over the rendered picture
+    long long hits = 0;    // single photons landed on the detector screen; 0: no screen
     // Empty when the arguments were good; otherwise the one line to print before exiting with 2.
     QString error;
+
+    // The most hits --hits lands: those of a full screen in the window.
+    static constexpr long long mostHits = HitPacer::mostHits;
 
     // The arguments after the program's name, once the toolkit has taken its own options.
     static CommandLine parse(const QStringList& arguments);

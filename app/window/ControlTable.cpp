@@ -283,6 +283,17 @@ const ControlRow paused{.name = "pausedCaption",
                         .accessibleDescription = QT_TRANSLATE_NOOP(
                             "ControlTable", "The run waits; P resumes it, N does one photon")};
 
+const ControlRow hits{.name = "hitsCounter",
+                      .kind = K::Label,
+                      .text = QT_TRANSLATE_NOOP("ControlTable", "Hits: 0"),
+                      .geometry = {556, 544, 240, 22},
+                      .backColour = grey,
+                      .font = captionFont,
+                      .tabIndex = 28,
+                      .accessibleName = QT_TRANSLATE_NOOP("ControlTable", "Hits so far"),
+                      .accessibleDescription = QT_TRANSLATE_NOOP(
+                          "ControlTable", "Single photons landed on the detector screen")};
+
 } // namespace
 
 std::span<const ControlRow> ControlTable::controls() {
@@ -291,6 +302,10 @@ std::span<const ControlRow> ControlTable::controls() {
 
 const ControlRow& ControlTable::pausedCaption() {
     return paused;
+}
+
+const ControlRow& ControlTable::hitsCounter() {
+    return hits;
 }
 
 int ControlTable::photonsOf(const char* buttonName) {

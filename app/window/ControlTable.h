@@ -44,6 +44,8 @@ public:
     // A caption beside Start and Exit that says a run is paused; not one of the design's
     // controls, and hidden until a run is paused.
     static const ControlRow& pausedCaption();
+    // The hits so far on the detector screen, under it; hidden while the screen is.
+    static const ControlRow& hitsCounter();
     static const ControlRow* find(const QString& name);
     // The photons per dot a photons-per-dot button chooses, and the button that chooses a value.
     static int photonsOf(const char* buttonName);

@@ -56,9 +56,10 @@ QMenu& WindowActions::menu() {
 }
 
 void WindowActions::refresh() {
+    const DetectorScreen& screen = session_.screen();
     QAction* pause = action("pauseAction");
-    pause->setEnabled(session_.isRunning());
-    pause->setText(session_.isPaused() ? tr("Resume") : tr("Pause"));
+    pause->setEnabled(session_.isRunning() || screen.isShown());
+    pause->setText(session_.isPaused() || screen.isPaused() ? tr("Resume") : tr("Pause"));
     action("nextPhotonAction")->setEnabled(session_.isPaused());
     action("exportAction")->setEnabled(picture_.hasData());
     // Set without a signal: the window is already as the check says.
@@ -66,6 +67,10 @@ void WindowActions::refresh() {
     const QSignalBlocker blockExpected(expected);
     expected->setChecked(session_.isExpectedShown());
     action("fullScreenAction")->setChecked(window_.isFullScreen());
+    QAction* shown = action("detectorScreenAction");
+    const QSignalBlocker blockShown(shown);
+    shown->setChecked(screen.isShown());
+    action("clearHitsAction")->setEnabled(screen.isShown());
 }
 
 void WindowActions::toggleFullScreen() {
@@ -77,7 +82,16 @@ void WindowActions::on_startAction_triggered() {
 }
 
 void WindowActions::on_pauseAction_triggered() {
-    session_.togglePause();
+    // With the screen shown, P holds its hits, and a run in progress with them.
+    DetectorScreen& screen = session_.screen();
+    if (!screen.isShown()) {
+        session_.togglePause();
+        return;
+    }
+    screen.togglePause();
+    if (session_.isRunning() && session_.isPaused() != screen.isPaused()) {
+        session_.togglePause();
+    }
 }
 
 void WindowActions::on_nextPhotonAction_triggered() {
@@ -108,6 +122,15 @@ void WindowActions::on_copyAction_triggered() {
 
 void WindowActions::on_exportAction_triggered() {
     picture_.requestExport();
+}
+
+void WindowActions::on_detectorScreenAction_toggled(bool shown) {
+    session_.setScreenShown(shown);
+    refresh();
+}
+
+void WindowActions::on_clearHitsAction_triggered() {
+    session_.clearScreen();
 }
 
 void WindowActions::on_aboutAction_triggered() {

@@ -74,6 +74,7 @@ void frmSlitwise::createControls() {
     }
     pausedCaption_ =
         qobject_cast<QLabel*>(ControlFactory::create(ControlTable::pausedCaption(), this));
+    hitsCounter_ = qobject_cast<QLabel*>(ControlFactory::create(ControlTable::hitsCounter(), this));
 }
 
 void frmSlitwise::connectHandlers() {
@@ -120,6 +121,10 @@ void frmSlitwise::connectSession() {
     connect(&session_, &RunSession::settingRefused, this, [this](const QString& message) {
         showMessage(QStringLiteral("settingMessage"), message);
     });
+    connect(&session_.screen(), &DetectorScreen::changed, this, &frmSlitwise::showScreen);
+    connect(
+        &session_.screen(), &DetectorScreen::stageChanged, this,
+        [this](DetectorScreen::Stage stage) { status_->set(DetectorScreen::stageText(stage)); });
     connect(pictureActions_, &PictureActions::failed, this, [this](const QString& message) {
         showMessage(QStringLiteral("saveMessage"), message);
     });
@@ -145,7 +150,9 @@ void frmSlitwise::applyZoom(double zoom) {
                               row.parent ? QPoint() : origin());
     }
     ControlFactory::place(pausedCaption_, ControlTable::pausedCaption(), zoom, origin());
+    ControlFactory::place(hitsCounter_, ControlTable::hitsCounter(), zoom, origin());
     session_.picture().want(zoom, devicePixelRatioF());
+    session_.screen().setZoom(zoom, devicePixelRatioF());
     update();
 }
 
@@ -159,7 +166,15 @@ QImage frmSlitwise::composedPicture() {
     for (CaptionField caption : FormFields::captions) {
         captions << controls_.value(FormFields::name(caption));
     }
-    return session_.picture().composed(captions, origin(), session_.isExpectedShown());
+    QImage picture = session_.picture().composed(captions, origin(), session_.isExpectedShown());
+    if (session_.screen().isShown()) {
+        // The counter over the screen, as the window shows it.
+        QPainter painter(&picture);
+        session_.screen().paint(painter, QPoint());
+        hitsCounter_->render(&painter, hitsCounter_->pos() - origin(), QRegion(),
+                             QWidget::DrawChildren);
+    }
+    return picture;
 }
 
 void frmSlitwise::dispatch(Handler handler) {
@@ -228,8 +243,19 @@ void frmSlitwise::HScroll1_Change(int value) {
 
 void frmSlitwise::showRunState(const QString& state) {
     status_->set(state);
-    pausedCaption_->setVisible(session_.isPaused());
+    pausedCaption_->setVisible(session_.isPaused() || session_.screen().isPaused());
     windowActions_->refresh();
+}
+
+void frmSlitwise::showScreen() {
+    const DetectorScreen& screen = session_.screen();
+    hitsCounter_->setVisible(screen.isShown());
+    hitsCounter_->setText(tr("Hits: %L1").arg(screen.count()));
+    pausedCaption_->setVisible(session_.isPaused() || screen.isPaused());
+    if (windowActions_ != nullptr) {
+        windowActions_->refresh();
+    }
+    update(screen.area().translated(origin()));
 }
 
 void frmSlitwise::showMessage(const QString& objectName, const QString& message) {
@@ -270,6 +296,8 @@ void frmSlitwise::paintEvent(QPaintEvent* event) {
     if (session_.isExpectedShown()) {
         picture.paintExpected(painter, origin(), zoom_);
     }
+    // The detector screen, while shown, stands in place of the pattern bars.
+    session_.screen().paint(painter, origin());
 }
 
 void frmSlitwise::contextMenuEvent(QContextMenuEvent* event) {
