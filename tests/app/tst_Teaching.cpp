@@ -46,6 +46,8 @@ private slots:
     void everyKeyIsNamedAlikeEverywhere();
     void keysTriggerTheirCommands();
     void exportedDataIsTheFinishedRun();
+    void hitsLandSlowlyThenFast_data();
+    void hitsLandSlowlyThenFast();
 
 private:
     std::unique_ptr<frmSlitwise> window_;
@@ -187,6 +189,23 @@ void tst_Teaching::keysTriggerTheirCommands() {
     QTest::keyClick(window_.get(), Qt::Key_S, Qt::ControlModifier);
     QTRY_VERIFY(window_->findChild<QFileDialog*>(QStringLiteral("saveDialog")) != nullptr);
     window_->findChild<QFileDialog*>(QStringLiteral("saveDialog"))->reject();
+
+    // D shows the detector screen, P holds it, Shift+D clears its hits, Ctrl+E exports them.
+    DetectorScreen& screen = window_->session().screen();
+    QTest::keyClick(window_.get(), Qt::Key_D);
+    QVERIFY(screen.isShown() && screen.pacer().isActive());
+    QTest::keyClick(window_.get(), Qt::Key_P);
+    QVERIFY(screen.isPaused());
+    screen.land(40);
+    QVERIFY(window_->pictureActions().hasData());
+    QVERIFY(window_->pictureActions().dataCsv().startsWith("hit,y,"));
+    QCOMPARE(window_->pictureActions().suggestedDataName(),
+             QStringLiteral("slitwise-hits-seed-5.csv"));
+    QTest::keyClick(window_.get(), Qt::Key_D, Qt::ShiftModifier);
+    QCOMPARE(screen.count(), 0);
+    QVERIFY(screen.isPaused());
+    QTest::keyClick(window_.get(), Qt::Key_D);
+    QVERIFY(!screen.isShown());
 }
 
 void tst_Teaching::exportedDataIsTheFinishedRun() {
@@ -228,6 +247,34 @@ void tst_Teaching::exportedDataIsTheFinishedRun() {
     QVERIFY(window_->findChild<QMessageBox*>(QStringLiteral("saveMessage")) != nullptr);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll().trimmed().split('\n'), lines);
+}
+
+void tst_Teaching::hitsLandSlowlyThenFast_data() {
+    QTest::addColumn<double>("seconds");
+    QTest::addColumn<long long>("fewest");
+    QTest::addColumn<long long>("most");
+    QTest::newRow("the first second: a few to follow one by one") << 1.0 << 2LL << 3LL;
+    QTest::newRow("five seconds: still countable") << 5.0 << 10LL << 25LL;
+    QTest::newRow("twenty seconds: thousands") << 20.0 << 3000LL << 20000LL;
+    QTest::newRow("a minute: the screen is full") << 60.0 << 100000LL << 100000LL;
+}
+
+void tst_Teaching::hitsLandSlowlyThenFast() {
+    QFETCH(double, seconds);
+    QFETCH(long long, fewest);
+    QFETCH(long long, most);
+    DetectorScreen& screen = window_->session().screen();
+    qint64 nowNs = 0;
+    screen.pacer().setClock([&nowNs] { return nowNs; });
+    QVERIFY(window_->session().setScreenShown(true));
+    // Ticks of a 60 Hz screen.
+    while (nowNs < qint64(seconds * 1e9)) {
+        nowNs += 16'666'667;
+        screen.pacer().tick();
+    }
+    QVERIFY2(screen.count() >= fewest && screen.count() <= most,
+             qPrintable(QString::number(screen.count())));
+    window_->session().setScreenShown(false);
 }
 
 QTEST_MAIN(tst_Teaching)

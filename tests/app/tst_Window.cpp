@@ -104,15 +104,15 @@ void tst_Window::windowMatchesTheControlTable() {
         }
     }
     // Nothing but the table's controls, 30 less the 9 option buttons inside the two frames,
-    // the caption that says a run is paused and the run's state for screen readers, which has
-    // no size; menus and dialogs are windows of their own.
+    // the caption that says a run is paused, the detector screen's counter and the run's state for
+    // screen readers, which has no size; menus and dialogs are windows of their own.
     QStringList onTheWindow;
     for (QWidget* child : window.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
         if (!child->isWindow()) {
             onTheWindow << child->objectName();
         }
     }
-    QCOMPARE(onTheWindow.size(), 21 + 2);
+    QCOMPARE(onTheWindow.size(), 21 + 3);
     QVERIFY(onTheWindow.contains(QStringLiteral("pausedCaption")));
     QVERIFY(onTheWindow.contains(QStringLiteral("runStatus")));
     QCOMPARE(control<QLineEdit>(window, "nSoučet")->text(), QStringLiteral("Vector sum"));
