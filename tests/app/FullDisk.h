@@ -52,15 +52,9 @@ public:
     QString fresh() const { return QDir(folder_.path()).filePath(QStringLiteral("new.png")); }
     // The reason a failed write gives.
     QString reason() const {
-        switch (kind_) {
-        case Kind::SizeLimit:
-            return QStringLiteral("File too large");
-        case Kind::FullTmpfs:
-            return QStringLiteral("No space left on device");
-        case Kind::BusyTarget:
-            break;
-        }
-        return QStringLiteral("Device or resource busy");
+        return kind_ == Kind::SizeLimit   ? QStringLiteral("File too large")
+               : kind_ == Kind::FullTmpfs ? QStringLiteral("No space left on device")
+                                          : QStringLiteral("Device or resource busy");
     }
     // Run in the process that saves, before it writes. Only async-signal-safe calls, so that it
     // may run between fork and exec.

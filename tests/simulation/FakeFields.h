@@ -6,9 +6,8 @@
 #include "FormFields.h"
 
 #include <QMap>
+#include <QMetaType>
 #include <QStringList>
-
-#include <utility>
 
 class FakeFields : public FormFields {
 public:
@@ -28,14 +27,12 @@ public:
         QString detector = QStringLiteral("0");
     };
     explicit FakeFields(const Setup& setup) : FakeFields() {
-        for (const auto& [field, text] : {std::pair{SettingField::Ur, setup.turn},
-                                          {SettingField::Vzdalenost, setup.distance},
-                                          {SettingField::Rd, setup.separation},
-                                          {SettingField::Sirka, setup.width},
-                                          {SettingField::Otevrene, setup.open},
-                                          {SettingField::Detekce, setup.detector}}) {
-            texts_[field] = text;
-        }
+        texts_[SettingField::Ur] = setup.turn;
+        texts_[SettingField::Vzdalenost] = setup.distance;
+        texts_[SettingField::Rd] = setup.separation;
+        texts_[SettingField::Sirka] = setup.width;
+        texts_[SettingField::Otevrene] = setup.open;
+        texts_[SettingField::Detekce] = setup.detector;
     }
 
     QString text(SettingField field) const override { return texts_.value(field); }
@@ -48,3 +45,5 @@ private:
     QMap<SettingField, QString> texts_;
     QStringList shown_;
 };
+
+Q_DECLARE_METATYPE(FakeFields::Setup)

@@ -28,7 +28,6 @@ class tst_DrawnPicture : public QObject {
 private slots:
     void apparatusPixelsLandInTheImage();
     void secondPreparePaintsOverTheFirst();
-    void sameSeedSamePicture();
     void seededRunDrawsTheKnownPicture_data();
     void seededRunDrawsTheKnownPicture();
 };
@@ -69,21 +68,6 @@ void tst_DrawnPicture::secondPreparePaintsOverTheFirst() {
     surface.line(5, 100, 300, 400);
     Scene::prepare(surface, settings);
     QCOMPARE(surface.snapshot(), once);
-}
-
-void tst_DrawnPicture::sameSeedSamePicture() {
-    const auto picture = [](std::uint64_t seed) {
-        ImageSurface surface;
-        RandomGenerator random(seed);
-        FakeFields fields;
-        fields.setText(SettingField::PocetFotonu, QStringLiteral("10"));
-        PhotonRun run(surface, random, fields);
-        runWhole(run);
-        return surface.snapshot();
-    };
-    const QImage first = picture(1234);
-    QCOMPARE(picture(1234), first);
-    QVERIFY(picture(1235) != first);
 }
 
 void tst_DrawnPicture::seededRunDrawsTheKnownPicture_data() {

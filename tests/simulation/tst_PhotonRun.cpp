@@ -6,6 +6,7 @@
 #include "RecordingSurface.h"
 #include "ScriptedRandom.h"
 #include "SettingError.h"
+#include "SettingReader.h"
 
 #include <QTest>
 
@@ -94,8 +95,6 @@ private slots:
     void onePhotonAnimationInOrder();
     void pathLengths_data();
     void pathLengths();
-    void slitAndHeightFollowTheExperiment_data();
-    void slitAndHeightFollowTheExperiment();
     void whichSlitDetectorAddsSquaredLengths_data();
     void whichSlitDetectorAddsSquaredLengths();
     void slowdownRepeatsAndSumsOnlyTheLast();
@@ -128,33 +127,59 @@ void tst_PhotonRun::firstPhotonErasesALeftPointingArrow() {
 }
 
 void tst_PhotonRun::onePhotonAnimationInOrder_data() {
-    QTest::addColumn<double>("slit");
-    QTest::addColumn<float>("slitY");
-    QTest::addColumn<bool>("captionColour");
-    QTest::newRow("upper slit in the foreground colour") << upper << 320.5f << false;
-    QTest::newRow("lower slit in the caption-text colour") << lower << 360.5f << true;
-    QTest::newRow("u = 500 still takes the lower slit") << pick(500, 1000) << 360.5f << true;
-    QTest::newRow("u = 501 takes the upper slit") << pick(501, 1000) << 320.5f << false;
+    QTest::addColumn<int>("open");      // 0 both, 1 upper, 2 lower
+    QTest::addColumn<int>("width");     // pixels
+    QTest::addColumn<double>("slit");   // the random value of the slit draw
+    QTest::addColumn<double>("across"); // the random value of the height across the slit
+    QTest::addColumn<float>("slitY");   // where the photon passes the shield
+    QTest::addColumn<int>("draws");
+    QTest::newRow("upper slit in the foreground colour") << 0 << 0 << upper << 0.5 << 320.5f << 3;
+    QTest::newRow("lower slit in the caption-text colour") << 0 << 0 << lower << 0.5 << 360.5f << 3;
+    QTest::newRow("u = 500 still takes the lower slit")
+        << 0 << 0 << pick(500, 1000) << 0.5 << 360.5f << 3;
+    QTest::newRow("u = 501 takes the upper slit")
+        << 0 << 0 << pick(501, 1000) << 0.5 << 320.5f << 3;
+    QTest::newRow("upper closed: the lower one, still drawn")
+        << 2 << 0 << upper << 0.5 << 360.5f << 3;
+    QTest::newRow("lower closed: the upper one") << 1 << 0 << lower << 0.5 << 320.5f << 3;
+    QTest::newRow("10 wide, top edge") << 0 << 10 << upper << 0.0 << 315.5f << 4;
+    QTest::newRow("10 wide, three quarters down") << 0 << 10 << lower << 0.75 << 363.0f << 4;
+    QTest::newRow("upper only, 30 wide") << 1 << 30 << lower << 0.25 << 313.0f << 4;
+    QTest::newRow("width below 0 acts as 0") << 0 << -4 << lower << 0.5 << 360.5f << 3;
 }
 
 void tst_PhotonRun::onePhotonAnimationInOrder() {
+    QFETCH(int, open);
+    QFETCH(int, width);
     QFETCH(double, slit);
+    QFETCH(double, across);
     QFETCH(float, slitY);
-    QFETCH(bool, captionColour);
-    Rig rig(ScriptedRandom({height(191), phase(0), slit}));
+    QFETCH(int, draws);
+    const int dotY = 340;
+    Rig rig(ScriptedRandom({height(531 - dotY), phase(0), slit, across}),
+            {{SettingField::Otevrene, QString::number(open)},
+             {SettingField::Sirka, QString::number(width)}});
     auto& [surface, random, fields, run] = rig;
     run.start();
+    const auto shieldLines = static_cast<long>(surface.lines().size());
     run.advance(1);
+    QCOMPARE(random.drawsMade(), std::size_t(draws));
+    // The lower slit's photons in the caption-text colour, the upper's in the foreground one.
     const std::optional<Colour> colour =
-        captionColour ? std::optional<Colour>(Colour::captionText()) : std::nullopt;
+        slitY > 340.5f ? std::optional<Colour>(Colour::captionText()) : std::nullopt;
     const std::vector<Call> all = surface.lines();
-    const std::vector<Call> lines(all.begin() + apparatusLines, all.end());
+    const std::vector<Call> lines(all.begin() + shieldLines, all.end());
     QCOMPARE(lines.size(), std::size_t(5));
     QCOMPARE(lines[1], (Call{Kind::Line, 1, 80, 340.5f, 60, 340.5f})); // new source arrow
     QCOMPARE(lines[2], (Call{Kind::Line, 1, 80, 340.5f, 150, slitY, 0, colour}));
     QCOMPARE(lines[3], (Call{Kind::Line, 1, 150, slitY, 130, slitY, 0, colour}));
     QCOMPARE(lines[4].colour, colour);
-    QCOMPARE(lines[4].y1, 340.0f); // dotY = 531 - 191
+    QCOMPARE(lines[4].y1, float(dotY));
+    // Start phase 0, one radian per pixel: the arrival phase is the path from the slit.
+    const double path = std::hypot(150.0, slitY - dotY);
+    QVERIFY2(near(lines[4].x2, 300 + 20 * std::cos(path)) &&
+                 near(lines[4].y2, dotY - 20 * std::sin(path)),
+             qPrintable(RecordingSurface::describe(lines[4])));
     QCOMPARE(random.reseeds(), (std::vector<double>{10, 5}));
 }
 
@@ -168,79 +193,16 @@ void tst_PhotonRun::pathLengths_data() {
 }
 
 void tst_PhotonRun::pathLengths() {
+    // The run's arrival arrows follow these paths: onePhotonAnimationInOrder.
     QFETCH(int, dotY);
     QFETCH(double, upperPath);
     QFETCH(double, lowerPath);
-    for (const auto& [slit, path] : {std::pair{upper, upperPath}, std::pair{lower, lowerPath}}) {
-        // Start phase 0 and t = 1: the arrival phase is the path length itself.
-        Rig rig(ScriptedRandom({height(531 - dotY), phase(0), slit}));
-        auto& [surface, random, fields, run] = rig;
-        run.start();
-        run.advance(1);
-        const Scene::Paths paths = run.scene().pathLengths(dotY, 40);
-        QVERIFY(std::abs(paths.upper - upperPath) < 5e-5);
-        QVERIFY(std::abs(paths.lower - lowerPath) < 5e-5);
-        const Call arrow = surface.lines().back();
-        QCOMPARE(arrow.x1, 300.0f);
-        QVERIFY2(near(arrow.x2, 300 + 20 * std::cos(path)) &&
-                     near(arrow.y2, dotY - 20 * std::sin(path)),
-                 qPrintable(RecordingSurface::describe(arrow)));
-    }
-}
-
-void tst_PhotonRun::slitAndHeightFollowTheExperiment_data() {
-    QTest::addColumn<QString>("open");  // 0 both, 1 upper, 2 lower
-    QTest::addColumn<QString>("width"); // pixels
-    QTest::addColumn<double>("slit");   // the random value of the slit draw
-    QTest::addColumn<double>("across"); // the random value of the height across the slit
-    QTest::addColumn<float>("slitY");   // where the photon passes the shield
-    QTest::addColumn<std::size_t>("draws");
-    QTest::newRow("point slits draw height, phase and slit")
-        << "0"
-        << "0" << upper << 0.5 << 320.5f << std::size_t(3);
-    QTest::newRow("upper closed: the lower one, still drawn")
-        << "2"
-        << "0" << upper << 0.5 << 360.5f << std::size_t(3);
-    QTest::newRow("lower closed: the upper one") << "1"
-                                                 << "0" << lower << 0.5 << 320.5f << std::size_t(3);
-    QTest::newRow("10 wide, top edge") << "0"
-                                       << "10" << upper << 0.0 << 315.5f << std::size_t(4);
-    QTest::newRow("10 wide, three quarters down")
-        << "0"
-        << "10" << lower << 0.75 << 363.0f << std::size_t(4);
-    QTest::newRow("upper only, 30 wide") << "1"
-                                         << "30" << lower << 0.25 << 313.0f << std::size_t(4);
-    QTest::newRow("width below 0 acts as 0") << "0"
-                                             << "-4" << lower << 0.5 << 360.5f << std::size_t(3);
-}
-
-void tst_PhotonRun::slitAndHeightFollowTheExperiment() {
-    QFETCH(QString, open);
-    QFETCH(QString, width);
-    QFETCH(double, slit);
-    QFETCH(double, across);
-    QFETCH(float, slitY);
-    QFETCH(std::size_t, draws);
     RecordingSurface surface;
-    const int dotY = 200;
-    ScriptedRandom random({height(531 - dotY), phase(0), slit, across});
     FakeFields fields;
-    fields.setText(SettingField::Otevrene, open);
-    fields.setText(SettingField::Sirka, width);
-    PhotonRun run(surface, random, fields);
-    run.start();
-    const std::size_t shieldLines = surface.lines().size();
-    run.advance(1);
-    QCOMPARE(random.drawsMade(), draws);
-    const std::vector<Call> all = surface.lines();
-    const std::vector<Call> lines(all.begin() + static_cast<long>(shieldLines), all.end());
-    QCOMPARE(lines[2].y2, slitY); // the path to the slit
-    QCOMPARE(lines[3].y1, slitY); // the arrow at the slit
-    // Start phase 0, one radian per pixel: the arrival phase is the path from there.
-    const double path = std::hypot(150.0, slitY - dotY);
-    QVERIFY2(near(lines[4].x2, 300 + 20 * std::cos(path)) &&
-                 near(lines[4].y2, dotY - 20 * std::sin(path)),
-             qPrintable(RecordingSurface::describe(lines[4])));
+    SettingReader settings(fields);
+    const Scene::Paths paths = Scene::prepare(surface, settings).pathLengths(dotY, 40);
+    QVERIFY(std::abs(paths.upper - upperPath) < 5e-5);
+    QVERIFY(std::abs(paths.lower - lowerPath) < 5e-5);
 }
 
 void tst_PhotonRun::whichSlitDetectorAddsSquaredLengths_data() {
@@ -255,13 +217,10 @@ void tst_PhotonRun::whichSlitDetectorAddsSquaredLengths() {
     QFETCH(bool, apart);
     // Five photons at dotY 336 with start phase 0: two through the upper slit, then three
     // through the lower one, whose last photon makes the sum arrow due (336 = 21 · 16).
-    RecordingSurface surface;
-    ScriptedRandom random({height(195), phase(0), upper, phase(0), upper, phase(0), lower, phase(0),
-                           lower, phase(0), lower});
-    FakeFields fields;
-    fields.setText(SettingField::PocetFotonu, QStringLiteral("5"));
-    fields.setText(SettingField::Detekce, detector);
-    PhotonRun run(surface, random, fields);
+    Rig rig(ScriptedRandom({height(195), phase(0), upper, phase(0), upper, phase(0), lower,
+                            phase(0), lower, phase(0), lower}),
+            {{SettingField::PocetFotonu, "5"}, {SettingField::Detekce, detector}});
+    auto& [surface, random, fields, run] = rig;
     run.start();
     run.advance(5);
     const Scene::Paths paths = run.scene().pathLengths(336, 40);

@@ -67,41 +67,29 @@ void tst_Scene::detectorFollowsTheDistance() {
 }
 
 void tst_Scene::shieldShowsOpeningsAndClosedSlits_data() {
-    QTest::addColumn<QString>("width");
-    QTest::addColumn<QString>("open"); // 0 both, 1 upper, 2 lower
-    QTest::addColumn<QString>("separation");
+    QTest::addColumn<FakeFields::Setup>("setting");
     // The shield's lines at pen width 3, each as y1, y2 at x = 150 or, for a crossbar, x1, y1.
     QTest::addColumn<QList<QLineF>>("lines");
     // Openings 10 wide at 315.5..325.5 and 355.5..365.5, pieces 1.5 short for the round ends.
     QTest::newRow("10 wide: two gaps")
-        << "10"
-        << "0"
-        << "40" << QList<QLineF>{{150, 531, 150, 367}, {150, 354, 150, 327}, {150, 314, 150, 70}};
+        << FakeFields::Setup{.width = "10"}
+        << QList<QLineF>{{150, 531, 150, 367}, {150, 354, 150, 327}, {150, 314, 150, 70}};
     QTest::newRow("upper only, points: the lower closed by a crossbar")
-        << "0"
-        << "1"
-        << "40" << QList<QLineF>{{144, 360.5, 156, 360.5}, {150, 531, 150, 70}};
+        << FakeFields::Setup{.open = "1"}
+        << QList<QLineF>{{144, 360.5, 156, 360.5}, {150, 531, 150, 70}};
     QTest::newRow("lower only, 10 wide: a gap and a crossbar")
-        << "10"
-        << "2"
-        << "40"
+        << FakeFields::Setup{.width = "10", .open = "2"}
         << QList<QLineF>{{150, 531, 150, 367}, {144, 320.5, 156, 320.5}, {150, 354, 150, 70}};
     QTest::newRow("wider than apart: one opening")
-        << "60"
-        << "0"
-        << "40" << QList<QLineF>{{150, 531, 150, 392}, {150, 289, 150, 70}};
+        << FakeFields::Setup{.width = "60"}
+        << QList<QLineF>{{150, 531, 150, 392}, {150, 289, 150, 70}};
 }
 
 void tst_Scene::shieldShowsOpeningsAndClosedSlits() {
-    QFETCH(QString, width);
-    QFETCH(QString, open);
-    QFETCH(QString, separation);
+    QFETCH(FakeFields::Setup, setting);
     QFETCH(QList<QLineF>, lines);
     RecordingSurface surface;
-    FakeFields fields;
-    fields.setText(SettingField::Sirka, width);
-    fields.setText(SettingField::Otevrene, open);
-    fields.setText(SettingField::Rd, separation);
+    FakeFields fields(setting);
     SettingReader settings(fields);
     Scene::prepare(surface, settings);
     QList<QLineF> shield;
