@@ -290,6 +290,7 @@ void frmSlitwise::paintEvent(QPaintEvent* event) {
     // A window moved to a screen of another pixel density gets its picture drawn again there.
     PictureView& picture = session_.picture();
     picture.want(zoom_, devicePixelRatioF());
+    session_.screen().setZoom(zoom_, devicePixelRatioF());
     // Only the kept picture is copied; the window's own grey fills the rest.
     QPainter painter(this);
     picture.paint(painter, event->region(), origin());
