@@ -99,6 +99,7 @@ int main(int argc, char** argv) {
         return 0;
     case CommandLine::Mode::Render: {
         frmSlitwise window(line.seed);
+        line.applyExperiment(window);
         window.zoomTo(line.scale);
         return HeadlessRender::run(line, window, window.session(),
                                    [&window] { return window.composedPicture(); });
@@ -119,6 +120,7 @@ int main(int argc, char** argv) {
     // Matches the window to its menu entry and icon on desktops that go by the entry's name.
     QGuiApplication::setDesktopFileName(QStringLiteral(SLITWISE_APP_ID));
     frmSlitwise window(line.seed);
+    line.applyExperiment(window);
     window.show();
     return QApplication::exec();
 }

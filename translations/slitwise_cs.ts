@@ -44,6 +44,10 @@
         <translation>Slitwise %1, svobodný software pod licencí MIT. &lt;a href=&quot;%2&quot;&gt;%2&lt;/a&gt;</translation>
     </message>
     <message>
+        <source>&lt;b&gt;The experiment panel&lt;/b&gt;, opened and closed with &lt;b&gt;X&lt;/b&gt;, is a strip below the picture. It sets the distance from the slits to the detector, the slit separation, the wavelength (with the arrow&apos;s turn per pixel beside it: one whole turn per wavelength), the slit width, which slits are open and the which-slit detector. The next Start uses them; &lt;b&gt;Designed experiment&lt;/b&gt; brings back the start-up values. The fringes narrow as the slits move apart or the wavelength shortens, and widen as the detector moves away; a wide slit brings an envelope. With one slit open, or with the detector on, the fringes are gone: the detector&apos;s photons add squared lengths, not arrows, and the two partial sums are drawn apart. A picture of a changed experiment names its settings along its bottom.</source>
+        <translation>&lt;b&gt;Panel experimentu&lt;/b&gt;, který se otevírá a zavírá klávesou &lt;b&gt;X&lt;/b&gt;, je pruh pod obrázkem. Nastavuje vzdálenost od štěrbin k detektoru, vzdálenost štěrbin, vlnovou délku (vedle ní otočení šipky na pixel: jedna celá otáčka na vlnovou délku), šířku štěrbin, které štěrbiny jsou otevřené, a detektor štěrbiny. Použije je příští Start; &lt;b&gt;Navržený experiment&lt;/b&gt; vrátí výchozí hodnoty. Proužky se zužují, když se štěrbiny vzdalují nebo se vlnová délka zkracuje, a rozšiřují se, když se detektor vzdaluje; široká štěrbina přináší obálku. S jednou otevřenou štěrbinou nebo se zapnutým detektorem proužky zmizí: fotony s detektorem sčítají druhé mocniny délek, ne šipky, a oba dílčí součty se kreslí odděleně. Obrázek změněného experimentu uvádí své nastavení podél dolního okraje.</translation>
+    </message>
+    <message>
         <source>&lt;b&gt;The detector screen&lt;/b&gt;, shown with &lt;b&gt;D&lt;/b&gt; in place of the bars, is the picture of the textbooks: single photons land one at a time as dots, scattered at first, in fringes after some thousands. Beside the latest dot stand its two arrows, one for each slit (black for the upper, white for the lower), and their green sum: where they point the same way the sum is long and photons land often; where they point opposite ways, hardly ever. With the which-slit detector on, the two arrows are not added, and no fringes form. On the right the hits counted by height, and with &lt;b&gt;E&lt;/b&gt; the chance in red.</source>
         <translation>&lt;b&gt;Stínítko detektoru&lt;/b&gt;, zobrazené klávesou &lt;b&gt;D&lt;/b&gt; místo pruhů, je obraz z učebnic: jednotlivé fotony dopadají jeden po druhém jako tečky, zpočátku rozházené, po několika tisících v proužcích. Vedle poslední tečky stojí její dvě šipky, jedna pro každou štěrbinu (černá pro horní, bílá pro dolní), a jejich zelený součet: kde míří stejným směrem, je součet dlouhý a fotony dopadají často; kde míří opačně, téměř nikdy. Se zapnutým detektorem štěrbin se obě šipky nesčítají a proužky nevzniknou. Vpravo zásahy sečtené podle výšky a klávesou &lt;b&gt;E&lt;/b&gt; pravděpodobnost červeně.</translation>
     </message>
@@ -274,6 +278,14 @@ zapíše jeden řádek na každý zásah.</translation>
         <translation>vše z toho v nabídce, jako pravé tlačítko myši</translation>
     </message>
     <message>
+        <source>Experiment</source>
+        <translation>Experiment</translation>
+    </message>
+    <message>
+        <source>open or close the experiment panel below the picture</source>
+        <translation>otevřít nebo zavřít panel experimentu pod obrázkem</translation>
+    </message>
+    <message>
         <source>show or hide the expected pattern, and the chance on the screen</source>
         <translation>zobrazit nebo skrýt očekávaný obrazec a pravděpodobnost na stínítku</translation>
     </message>
@@ -425,6 +437,149 @@ zapíše jeden řádek na každý zásah.</translation>
     <message>
         <source>Detector screen: the pattern is clear</source>
         <translation>Stínítko detektoru: obrazec je zřetelný</translation>
+    </message>
+</context>
+<context>
+    <name>ExperimentOptions</name>
+    <message>
+        <source>Distance from the slits to the detector, %1 to %2 pixels (default %3).</source>
+        <translation>Vzdálenost od štěrbin k detektoru, %1 až %2 pixelů (výchozí %3).</translation>
+    </message>
+    <message>
+        <source>Slit separation, %1 to %2 pixels (default %3).</source>
+        <translation>Vzdálenost štěrbin, %1 až %2 pixelů (výchozí %3).</translation>
+    </message>
+    <message>
+        <source>Wavelength, %1 to %2 pixels (default 2π, about 6.28).</source>
+        <translation>Vlnová délka, %1 až %2 pixelů (výchozí 2π, asi 6,28).</translation>
+    </message>
+    <message>
+        <source>Instead of --wavelength: the arrow&apos;s turn per pixel of path, in radians
+from 0.2513 to 2.0944 (default 1): a wavelength of 2π divided by it.</source>
+        <translation>Místo --wavelength: otočení šipky na pixel dráhy v radiánech
+od 0.2513 do 2.0944 (výchozí 1); vlnová délka je 2π děleno tímto číslem.</translation>
+    </message>
+    <message>
+        <source>Slit width, 0 to %1 pixels (default 0, point slits).</source>
+        <translation>Šířka štěrbin, 0 až %1 pixelů (výchozí 0, bodové štěrbiny).</translation>
+    </message>
+    <message>
+        <source>Open slits: both, upper or lower (default both).</source>
+        <translation>Otevřené štěrbiny: both (obě), upper (horní) nebo lower (dolní); výchozí both.</translation>
+    </message>
+    <message>
+        <source>Turn the which-slit detector on: each photon&apos;s slit is recorded.</source>
+        <translation>Zapne detektor štěrbiny: zaznamená se štěrbina každého fotonu.</translation>
+    </message>
+    <message>
+        <source>--%1 %2 is not a whole number from %3 to %4</source>
+        <translation>--%1 %2 není celé číslo od %3 do %4</translation>
+    </message>
+    <message>
+        <source>--wavelength and --turn cannot both be given</source>
+        <translation>--wavelength a --turn nelze zadat zároveň</translation>
+    </message>
+    <message>
+        <source>--wavelength %1 is not a number from %2 to %3</source>
+        <translation>--wavelength %1 není číslo od %2 do %3</translation>
+    </message>
+    <message>
+        <source>--turn %1 is not a number from %2 to %3</source>
+        <translation>--turn %1 není číslo od %2 do %3</translation>
+    </message>
+    <message>
+        <source>--slits %1 is not one of both, upper, lower</source>
+        <translation>--slits %1 není jedna z hodnot both, upper, lower</translation>
+    </message>
+</context>
+<context>
+    <name>ExperimentPanel</name>
+    <message>
+        <source>Experiment</source>
+        <translation>Experiment</translation>
+    </message>
+    <message>
+        <source>Designed experiment</source>
+        <translation>Navržený experiment</translation>
+    </message>
+    <message>
+        <source>Brings back the experiment&apos;s start-up settings</source>
+        <translation>Vrátí výchozí nastavení experimentu</translation>
+    </message>
+    <message>
+        <source>Distance to detector</source>
+        <translation>Vzdálenost detektoru</translation>
+    </message>
+    <message>
+        <source>Slit separation</source>
+        <translation>Vzdálenost štěrbin</translation>
+    </message>
+    <message>
+        <source>Wavelength</source>
+        <translation>Vlnová délka</translation>
+    </message>
+    <message>
+        <source>Slit width</source>
+        <translation>Šířka štěrbin</translation>
+    </message>
+    <message>
+        <source>both</source>
+        <translation>obě</translation>
+    </message>
+    <message>
+        <source>upper only</source>
+        <translation>jen horní</translation>
+    </message>
+    <message>
+        <source>lower only</source>
+        <translation>jen dolní</translation>
+    </message>
+    <message>
+        <source>Open slits</source>
+        <translation>Otevřené štěrbiny</translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation>zapnutý</translation>
+    </message>
+    <message>
+        <source>Which-slit detector</source>
+        <translation>Detektor štěrbiny</translation>
+    </message>
+    <message>
+        <source>%1 rad/px</source>
+        <translation>%1 rad/px</translation>
+    </message>
+    <message>
+        <source>Turn per pixel: %1</source>
+        <translation>Otočení na pixel: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ExperimentSettings</name>
+    <message>
+        <source>both slits open</source>
+        <translation>obě štěrbiny otevřené</translation>
+    </message>
+    <message>
+        <source>upper slit only</source>
+        <translation>jen horní štěrbina</translation>
+    </message>
+    <message>
+        <source>lower slit only</source>
+        <translation>jen dolní štěrbina</translation>
+    </message>
+    <message>
+        <source>Distance %1 px, slit separation %2 px, wavelength %3 px (%4 rad/px), slit width %5 px, %6, which-slit detector %7</source>
+        <translation>Vzdálenost %1 px, vzdálenost štěrbin %2 px, vlnová délka %3 px (%4 rad/px), šířka štěrbin %5 px, %6, detektor štěrbiny %7</translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation>zapnutý</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>vypnutý</translation>
     </message>
 </context>
 <context>

@@ -1,7 +1,10 @@
 // std::to_chars writes the shortest text that reads back as the same double, in the C locale.
 #include "DataExport.h"
 
+#include "Experiment.h"
+#include "FieldSnapshot.h"
 #include "PictureExport.h"
+#include "SettingReader.h"
 
 #include <charconv>
 
@@ -13,23 +16,54 @@ void appendNumber(QByteArray& out, double value) {
     out.append(text, end - text);
 }
 
+// The settings columns, the same on every line: what the run went by.
+QByteArray settingCells(const Experiment& experiment) {
+    QByteArray cells;
+    for (double value : {experiment.detectorX - 100, experiment.slitSeparation,
+                         experiment.turnPerPixel, std::max(0.0, experiment.slitWidth)}) {
+        cells += ',';
+        appendNumber(cells, value);
+    }
+    cells += experiment.open == OpenSlits::Both    ? ",both"
+             : experiment.open == OpenSlits::Upper ? ",upper"
+                                                   : ",lower";
+    cells += experiment.whichSlitDetector ? ",on" : ",off";
+    return cells;
+}
+
 } // namespace
 
-QByteArray DataExport::csv(const std::vector<PhotonRun::DotResult>& dots,
-                           const std::optional<ExpectedPattern>& expected) {
+QByteArray DataExport::csv(const PictureView::FinishedRun& run) {
+    Experiment experiment;
+    if (run.settings) {
+        FieldSnapshot copy(*run.settings);
+        experiment = Experiment::fromSettings(SettingReader(copy));
+    }
+    const QByteArray settings = settingCells(experiment);
     QByteArray out = "pass,dot,y,photons_per_dot,sum_x,sum_y,bar_length,expected_bar_length,"
-                     "last_slit,sum_arrow_drawn\n";
-    for (const PhotonRun::DotResult& dot : dots) {
+                     "last_slit,sum_arrow_drawn,distance,slit_separation,turn_per_pixel,"
+                     "slit_width,open_slits,which_slit_detector";
+    out +=
+        experiment.whichSlitDetector ? ",upper_sum_x,upper_sum_y,lower_sum_x,lower_sum_y\n" : "\n";
+    for (const PhotonRun::DotResult& dot : run.dots) {
         for (double value : {double(dot.pass), double(dot.dot), dot.y, dot.photonsPerDot, dot.sumX,
                              dot.sumY, dot.barLength}) {
             appendNumber(out, value);
             out += ',';
         }
-        if (expected) {
-            appendNumber(out, expected->barLength(dot.y));
+        if (run.expected) {
+            appendNumber(out, run.expected->barLength(dot.y));
         }
         out += dot.lastSlitUpper ? ",upper," : ",lower,";
-        out += dot.sumArrowDrawn ? "yes\n" : "no\n";
+        out += dot.sumArrowDrawn ? "yes" : "no";
+        out += settings;
+        if (experiment.whichSlitDetector) {
+            for (double value : {dot.upperSumX, dot.upperSumY, dot.lowerSumX, dot.lowerSumY}) {
+                out += ',';
+                appendNumber(out, value);
+            }
+        }
+        out += '\n';
     }
     return out;
 }

@@ -2,20 +2,16 @@
 // the numbers away into a spreadsheet or a notebook.
 #pragma once
 
-#include "ExpectedPattern.h"
-#include "PhotonRun.h"
+#include "PictureView.h"
 
 #include <QByteArray>
 
-#include <optional>
-#include <vector>
-
 class DataExport {
 public:
-    // The header line and one line per point. Numbers have a dot as the decimal mark whatever
-    // the locale, written so that they read back exactly.
-    static QByteArray csv(const std::vector<PhotonRun::DotResult>& dots,
-                          const std::optional<ExpectedPattern>& expected);
+    // The header line and one line per point, each with the settings the run went by, and the
+    // sums of each slit's photons apart when the which-slit detector was on. Numbers have a dot
+    // as the decimal mark whatever the locale, written so that they read back exactly.
+    static QByteArray csv(const PictureView::FinishedRun& run);
     // For example slitwise-50-photons-seed-1234.csv.
     static QString suggestedName(const QString& photonsPerDot, std::uint64_t seed);
 };

@@ -79,8 +79,7 @@ QByteArray PictureActions::dataCsv() const {
     if (const DetectorHits* hits = session_.screen().hits()) {
         return HitsExport::csv(*hits);
     }
-    const auto& run = session_.lastFinished();
-    return DataExport::csv(run.dots, run.expected);
+    return DataExport::csv(session_.lastFinished());
 }
 
 bool PictureActions::exportData(const QString& path) {

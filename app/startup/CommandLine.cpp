@@ -80,6 +80,7 @@ struct Described {
                         "writes one row per hit.")
             .arg(CommandLine::mostHits),
         QStringLiteral("N")};
+    ExperimentOptions experiment;
     // Qt's own -h/--help (with --help-all) and -v/--version, listed after the options above.
     QCommandLineOption help;
     QCommandLineOption version;
@@ -93,6 +94,7 @@ private:
             "Shows the double-slit experiment with single photons as phase arrows.\n"
             "Press Start to build the interference pattern bar by bar."));
         parser.addOptions({seed, render, data, photons, slowdown, scale, expected, hits});
+        experiment.addTo(parser);
         return parser.addHelpOption();
     }
 };
@@ -111,6 +113,10 @@ QString epilogue() {
                       "and -reverse; --help-all lists them all.\n"
                       "\n"
                       "Bad arguments print one line on standard error and exit with status 2.\n");
+}
+
+bool takesValue(const QString& option) {
+    return valueOptions.contains(option) || ExperimentOptions::valueOptions().contains(option);
 }
 
 // The argument as typed that Qt's parser found unknown under `name` (given without dashes).
@@ -132,11 +138,12 @@ QString typedOption(const QStringList& arguments, const QString& name) {
 QString refusal(const QStringList& arguments, const QCommandLineParser& parser) {
     for (const QString& argument : arguments) {
         const QString option = argument.section(QLatin1Char('='), 0, 0);
-        if (argument.contains(QLatin1Char('=')) && flagOptions.contains(option)) {
+        if (argument.contains(QLatin1Char('=')) &&
+            (flagOptions.contains(option) || ExperimentOptions::flagOptions().contains(option))) {
             return CommandLine::tr("%1 takes no value").arg(option);
         }
     }
-    if (!arguments.isEmpty() && valueOptions.contains(arguments.last())) {
+    if (!arguments.isEmpty() && takesValue(arguments.last())) {
         return CommandLine::tr("%1 needs a value").arg(arguments.last());
     }
     return parser.errorText();
@@ -146,8 +153,7 @@ QString refusal(const QStringList& arguments, const QCommandLineParser& parser) 
 // is not an option's value is refused like any stray word.
 bool hasStrayDoubleDash(const QStringList& arguments) {
     for (qsizetype i = 0; i < arguments.size(); ++i) {
-        if (arguments[i] == QStringLiteral("--") &&
-            (i == 0 || !valueOptions.contains(arguments[i - 1]))) {
+        if (arguments[i] == QStringLiteral("--") && (i == 0 || !takesValue(arguments[i - 1]))) {
             return true;
         }
     }
@@ -262,6 +268,11 @@ CommandLine CommandLine::parse(const QStringList& arguments) {
         }
     }
     line.expected = parser.isSet(options.expected);
+    QString refused;
+    line.experiment = options.experiment.read(parser, refused);
+    if (!refused.isEmpty()) {
+        return fail(refused);
+    }
     for (const QCommandLineOption* renderOnly :
          {&options.photons, &options.slowdown, &options.scale, &options.expected, &options.hits}) {
         if (line.mode == Mode::Window && parser.isSet(*renderOnly)) {
@@ -302,11 +313,19 @@ QString CommandLine::helpText() {
     QCommandLineParser parser;
     const Described options(parser);
     // Qt's usage line names the program by the path it was started with; these name it plainly.
-    const QString usage = CommandLine::tr(
-        "Usage: slitwise [options]\n"
-        "       slitwise [--render FILE.png] [--data FILE.csv] [--photons N] [--slowdown S]\n"
-        "                [--scale Z] [--expected] [--hits N] [--seed N]\n");
+    const QString usage =
+        CommandLine::tr(
+            "Usage: slitwise [options]\n"
+            "       slitwise [--render FILE.png] [--data FILE.csv] [--photons N] [--slowdown S]\n"
+            "                [--scale Z] [--expected] [--hits N] [--seed N]\n") +
+        ExperimentOptions::usage();
     return usage + parser.helpText().section(QLatin1Char('\n'), 1) + epilogue();
+}
+
+void CommandLine::applyExperiment(FormFields& fields) const {
+    for (const auto& [field, text] : experiment) {
+        fields.setText(field, text);
+    }
 }
 
 void CommandLine::showHelpAll() {

@@ -3,6 +3,7 @@
 // with one line that names them.
 #pragma once
 
+#include "ExperimentOptions.h"
 #include "FormFields.h"
 #include "HitPacer.h"
 
@@ -28,6 +29,8 @@ public:
     double scale = 1.0;    // of the rendered picture, 0.5 to 4
     bool expected = false; // the expected pattern drawn over the rendered picture
     long long hits = 0;    // single photons landed on the detector screen; 0: no screen
+    // The setting texts the experiment's options ask for, for a render or the window alike.
+    ExperimentOptions::Texts experiment;
     // Empty when the arguments were good; otherwise the one line to print before exiting with 2.
     QString error;
 
@@ -36,6 +39,8 @@ public:
 
     // The arguments after the program's name, once the toolkit has taken its own options.
     static CommandLine parse(const QStringList& arguments);
+    // Writes the experiment's texts into the fields, after the window's load handler.
+    void applyExperiment(FormFields& fields) const;
     // Whether the arguments, as typed and before the toolkit has seen them, ask for something
     // other than the window: a render, help or the version. Those need no display.
     static bool asksForNoWindow(const QStringList& arguments);

@@ -69,11 +69,10 @@ int HeadlessRender::run(const CommandLine& line, QWidget& window, RunSession& se
     }
     if (!line.dataPath.isEmpty()) {
         const DetectorHits* hits = session.screen().hits();
-        outputs.push_back({line.dataPath,
-                           hits != nullptr ? HitsExport::csv(*hits)
-                                           : DataExport::csv(session.lastFinished().dots,
-                                                             session.lastFinished().expected),
-                           std::make_unique<FileOutput>(line.dataPath)});
+        outputs.push_back(
+            {line.dataPath,
+             hits != nullptr ? HitsExport::csv(*hits) : DataExport::csv(session.lastFinished()),
+             std::make_unique<FileOutput>(line.dataPath)});
     }
     for (const Output& output : outputs) {
         if (!output.file->write(output.bytes)) {

@@ -43,6 +43,16 @@ QString AboutText::html() {
            "added. On the detector screen, one photon's arrows for both slits are added: the "
            "photon does not take one slit or the other, and its chance of landing already has "
            "the fringes. Many photons only make that chance visible as dots."),
+        tr("<b>The experiment panel</b>, opened and closed with <b>X</b>, is a strip below the "
+           "picture. It sets the distance from the slits to the detector, the slit separation, "
+           "the wavelength (with the arrow's turn per pixel beside it: one whole turn per "
+           "wavelength), the slit width, which slits are open and the which-slit detector. The "
+           "next Start uses them; <b>Designed experiment</b> brings back the start-up values. "
+           "The fringes narrow as the slits move apart or the wavelength shortens, and widen "
+           "as the detector moves away; a wide slit brings an envelope. With one slit open, or "
+           "with the detector on, the fringes are gone: the detector's photons add squared "
+           "lengths, not arrows, and the two partial sums are drawn apart. A picture of a "
+           "changed experiment names its settings along its bottom."),
     };
     return QStringLiteral("<h2>%1</h2><p>%2</p><h3>%3</h3><p>%4</p>%5<p>%6</p>")
         .arg(tr("About this picture"), paragraphs.join(QStringLiteral("</p><p>")),

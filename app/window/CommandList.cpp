@@ -34,6 +34,9 @@ constexpr Command commands[] = {
      QT_TRANSLATE_NOOP("CommandList", "clear the screen's hits and begin again")},
     {"aboutAction", QT_TRANSLATE_NOOP("CommandList", "About this picture"), "F1",
      QT_TRANSLATE_NOOP("CommandList", "what each part of the picture is"), false, true},
+    {"experimentAction", QT_TRANSLATE_NOOP("CommandList", "Experiment"), "X",
+     QT_TRANSLATE_NOOP("CommandList", "open or close the experiment panel below the picture"),
+     true, true},
     {nullptr, nullptr, "Menu",
      QT_TRANSLATE_NOOP("CommandList", "all of these in a menu, as a right click gives")},
 };

@@ -133,6 +133,10 @@ void WindowActions::on_clearHitsAction_triggered() {
     session_.clearScreen();
 }
 
+void WindowActions::on_experimentAction_toggled(bool open) {
+    emit experimentPanelToggled(open);
+}
+
 void WindowActions::on_aboutAction_triggered() {
     if (!about_) {
         auto* dialog = new QDialog(&window_);

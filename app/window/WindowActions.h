@@ -41,6 +41,11 @@ private slots:
     void on_clearHitsAction_triggered();
     // F1: the explanation of the picture, in a window of its own that does not block this one.
     void on_aboutAction_triggered();
+    // X: the experiment panel, opened or closed by the window.
+    void on_experimentAction_toggled(bool open);
+
+signals:
+    void experimentPanelToggled(bool open);
 
 private:
     void createActions();

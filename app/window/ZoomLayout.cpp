@@ -6,9 +6,9 @@
 #include <algorithm>
 #include <cmath>
 
-double ZoomLayout::zoomFor(QSize clientArea) {
+double ZoomLayout::zoomFor(QSize clientArea, int below) {
     const double across = static_cast<double>(clientArea.width()) / ImageSurface::width;
-    const double down = static_cast<double>(clientArea.height()) / ImageSurface::height;
+    const double down = static_cast<double>(clientArea.height()) / (ImageSurface::height + below);
     return std::clamp(std::min(across, down), smallest, largest);
 }
 

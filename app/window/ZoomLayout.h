@@ -13,8 +13,9 @@ public:
     static constexpr double smallest = 0.5;
     static constexpr double largest = 4.0;
 
-    // The largest zoom at which the 801 x 581 design fits the client area, within the bounds.
-    static double zoomFor(QSize clientArea);
+    // The largest zoom at which the 801 x 581 design, with `below` design pixels of controls
+    // under it, fits the client area, within the bounds.
+    static double zoomFor(QSize clientArea, int below = 0);
     // The smallest client area, the design at the smallest zoom.
     static QSize smallestArea();
     // Where the zoomed design's top-left stands: centred across, at the top.

@@ -6,6 +6,8 @@
 #include "ControlFactory.h"
 #include "ControlTable.h"
 #include "Conversion.h"
+#include "ExperimentPanel.h"
+#include "ExperimentSettings.h"
 #include "KeyboardHandling.h"
 #include "PictureActions.h"
 #include "RunStatus.h"
@@ -23,9 +25,12 @@
 #include <QMessageBox>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollBar>
+
+#include <cmath>
 
 frmSlitwise::frmSlitwise(std::optional<std::uint64_t> seed)
     : keyboard_(new KeyboardHandling(this)), style_(new ZoomStyle),
@@ -55,6 +60,8 @@ frmSlitwise::frmSlitwise(std::optional<std::uint64_t> seed)
     windowActions_ = new WindowActions(
         *this, session_, *pictureActions_,
         *qobject_cast<QAbstractButton*>(controls_.value(QStringLiteral("cmdStart"))));
+    connect(windowActions_, &WindowActions::experimentPanelToggled, this,
+            &frmSlitwise::showExperiment);
     Form_Load();
     // The keyboard starts on Start, the first control in the tab order, so that Space or Enter
     // straight after opening starts a run.
@@ -136,7 +143,25 @@ QPoint frmSlitwise::origin() const {
 
 void frmSlitwise::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    applyZoom(ZoomLayout::zoomFor(size()));
+    applyZoom(ZoomLayout::zoomFor(size(), belowPicture()));
+}
+
+int frmSlitwise::belowPicture() const {
+    return experiment_ != nullptr && experiment_->isOpen() ? ExperimentPanel::designHeight : 0;
+}
+
+void frmSlitwise::showExperiment(bool open) {
+    // Made when first opened, so that the window of the design starts as it always did.
+    if (experiment_ == nullptr) {
+        experiment_ = new ExperimentPanel(*this, session_, this);
+        keyboard_->watch(&experiment_->designedButton());
+    }
+    experiment_->setOpen(open);
+    if (!(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))) {
+        const int strip = static_cast<int>(std::lround(ExperimentPanel::designHeight * zoom_));
+        resize(width(), height() + (open ? strip : -strip));
+    }
+    applyZoom(ZoomLayout::zoomFor(size(), belowPicture()));
 }
 
 void frmSlitwise::applyZoom(double zoom) {
@@ -151,6 +176,9 @@ void frmSlitwise::applyZoom(double zoom) {
     }
     ControlFactory::place(pausedCaption_, ControlTable::pausedCaption(), zoom, origin());
     ControlFactory::place(hitsCounter_, ControlTable::hitsCounter(), zoom, origin());
+    if (experiment_ != nullptr) {
+        experiment_->place(zoom, origin());
+    }
     session_.picture().want(zoom, devicePixelRatioF());
     session_.screen().setZoom(zoom, devicePixelRatioF());
     update();
@@ -173,6 +201,9 @@ QImage frmSlitwise::composedPicture() {
         session_.screen().paint(painter, QPoint());
         hitsCounter_->render(&painter, hitsCounter_->pos() - origin(), QRegion(),
                              QWidget::DrawChildren);
+    }
+    if (const FieldSnapshot* drawn = session_.picture().drawnSettings()) {
+        ExperimentSettings::drawSummary(picture, *drawn, zoom_);
     }
     return picture;
 }

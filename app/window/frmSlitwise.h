@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <optional>
 
+class ExperimentPanel;
 class KeyboardHandling;
 class PictureActions;
 class QLabel;
@@ -78,6 +79,11 @@ private:
     void connectHandlers();
     void connectSession();
     void applyZoom(double zoom);
+    // Opens or closes the experiment panel below the picture; a window in its normal state grows
+    // or shrinks by it, so that the picture keeps its size.
+    void showExperiment(bool open);
+    // Design pixels of controls below the picture: the experiment panel's while it is open.
+    int belowPicture() const;
     // Runs the handler now, or after the run when one is in progress.
     void dispatch(Handler handler);
     // The run's state, for the window's description and for screen readers, wherever the focus
@@ -97,6 +103,7 @@ private:
     RunSession session_;
     PictureActions* pictureActions_;
     WindowActions* windowActions_ = nullptr;
+    ExperimentPanel* experiment_ = nullptr;
     RunStatus* status_ = nullptr; // the run's state, for screen readers
     QLabel* pausedCaption_ = nullptr;
     QLabel* hitsCounter_ = nullptr;

@@ -262,6 +262,24 @@ void tst_BadArguments::badArgumentsAreRefusedInOneLine_data() {
         dirMark + "/locked/out.png");
     row("--render onto an existing file, bad photons",
         {"--render", dirMark + "/existing.png", "--photons", "3"}, "'3'");
+    // The experiment's options, for the window as for a render.
+    row("--distance below its range", {"--distance", "99"}, "'99'");
+    row("--distance a fraction", {"--render", out, "--distance", "150.5"}, "'150.5'");
+    row("--separation above its range", {"--separation", "201"}, "'201'");
+    row("--separation empty", {"--separation="}, "--separation ''");
+    row("--wavelength not a number", {"--wavelength", "blue"}, "'blue'");
+    row("--wavelength too short", {"--data", dirMark + "/d.csv", "--wavelength", "2.9"}, "'2.9'");
+    row("--wavelength nan", {"--wavelength=nan"}, "'nan'");
+    row("--turn too large", {"--turn", "2.1"}, "'2.1'");
+    row("--turn zero", {"--turn", "0"}, "'0'");
+    row("--wavelength with --turn", {"--wavelength", "8", "--turn", "1"}, "--turn");
+    row("--slit-width negative", {"--slit-width", "-1"}, "'-1'");
+    row("--slit-width above its range", {"--slit-width", "31"}, "'31'");
+    row("--slits not a choice", {"--slits", "middle"}, "'middle'");
+    row("--slits without its value", {"--slits"}, "--slits needs a value");
+    row("--which-slit with a value", {"--which-slit=yes"}, "--which-slit takes no value");
+    row("--distance given twice", {"--distance", "150", "--distance", "160"},
+        "--distance is given twice");
 }
 
 void tst_BadArguments::badArgumentsAreRefusedInOneLine() {

@@ -11,6 +11,8 @@ private slots:
     void goodArguments_data();
     void goodArguments();
     void helpDescribesEveryOption();
+    void experimentOptionsGiveTheirTexts_data();
+    void experimentOptionsGiveTheirTexts();
 };
 
 void tst_CommandLine::goodArguments_data() {
@@ -79,11 +81,50 @@ void tst_CommandLine::goodArguments() {
 
 void tst_CommandLine::helpDescribesEveryOption() {
     const QString help = CommandLine::helpText();
-    for (const char* option : {"--seed", "--render", "--photons", "--slowdown", "--version",
-                               "--help", "1, 5, 10, 50, 100, 500", "801 x 581", "-h, --help",
-                               "-v, --version", "-platform", "Usage: slitwise "}) {
+    for (const char* option :
+         {"--seed", "--render", "--photons", "--slowdown", "--version", "--help",
+          "1, 5, 10, 50, 100, 500", "801 x 581", "-h, --help", "-v, --version", "-platform",
+          "Usage: slitwise ", "--distance", "--separation", "--wavelength", "--turn",
+          "--slit-width", "--slits", "--which-slit"}) {
         QVERIFY2(help.contains(QLatin1String(option)), option);
     }
+}
+
+void tst_CommandLine::experimentOptionsGiveTheirTexts_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<QStringList>("texts"); // field=text, in the order written
+    const auto row = [](const char* name, const QStringList& arguments, Mode mode,
+                        const QStringList& texts) {
+        QTest::newRow(name) << arguments << int(mode) << texts;
+    };
+    row("none: the designed experiment", {"--render", "a.png"}, Mode::Render, {});
+    row("distance, for the window", {"--distance", "150"}, Mode::Window, {"nVzdalenost=150"});
+    row("the ends of the ranges", {"--distance=300", "--separation", "10", "--slit-width", "30"},
+        Mode::Window, {"nVzdalenost=300", "nRd=10", "nSirka=30"});
+    row("a wavelength is written as its turn", {"--data", "d.csv", "--wavelength", "12.5663706144"},
+        Mode::Render, {"nUr=0.5"});
+    row("the shortest wavelength", {"--wavelength", "3"}, Mode::Window, {"nUr=2.0943951"});
+    row("a turn as typed", {"--turn", "0.2513"}, Mode::Window, {"nUr=0.2513"});
+    row("upper slit", {"--slits", "upper"}, Mode::Window, {"nOtevrene=1"});
+    row("lower slit with a render", {"--render", "a.png", "--slits=lower"}, Mode::Render,
+        {"nOtevrene=2"});
+    row("both slits", {"--slits", "both"}, Mode::Window, {"nOtevrene=0"});
+    row("which-slit detector", {"--which-slit"}, Mode::Window, {"nDetekce=1"});
+}
+
+void tst_CommandLine::experimentOptionsGiveTheirTexts() {
+    QFETCH(QStringList, arguments);
+    QFETCH(int, mode);
+    QFETCH(QStringList, texts);
+    const CommandLine line = CommandLine::parse(arguments);
+    QVERIFY2(line.error.isEmpty(), qPrintable(line.error));
+    QCOMPARE(int(line.mode), mode);
+    QStringList written;
+    for (const auto& [field, text] : line.experiment) {
+        written << FormFields::name(field) + QLatin1Char('=') + text;
+    }
+    QCOMPARE(written, texts);
 }
 
 QTEST_APPLESS_MAIN(tst_CommandLine)

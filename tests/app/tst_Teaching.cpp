@@ -225,10 +225,14 @@ void tst_Teaching::exportedDataIsTheFinishedRun() {
     file.close();
     QCOMPARE(lines.size(), 1 + 520);
     QCOMPARE(lines[0], QByteArray("pass,dot,y,photons_per_dot,sum_x,sum_y,bar_length,"
-                                  "expected_bar_length,last_slit,sum_arrow_drawn"));
+                                  "expected_bar_length,last_slit,sum_arrow_drawn,distance,"
+                                  "slit_separation,turn_per_pixel,slit_width,open_slits,"
+                                  "which_slit_detector"));
     for (qsizetype i = 1; i < lines.size(); ++i) {
         const QList<QByteArray> cells = lines[i].split(',');
-        QCOMPARE(cells.size(), 10);
+        QCOMPARE(cells.size(), 16);
+        // The designed experiment's settings on every line.
+        QCOMPARE(cells.mid(10), QByteArrayList({"200", "40", "1", "0", "both", "off"}));
         QCOMPARE(cells[0].toInt(), i <= 260 ? 1 : 2);
         QCOMPARE(cells[1].toInt(), i <= 260 ? int(i) : int(i) - 260);
         // Read back exactly: the bar is the squared sum times the scale 2, to the last bit.

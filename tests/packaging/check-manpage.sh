@@ -29,9 +29,11 @@ warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l -Tutf8 -Z "$pag
 whatis=$(lexgrog "$page") || fail "lexgrog finds no NAME line in $page"
 grep -q ': "slitwise - .' <<<"$whatis" || fail "lexgrog reads the NAME line as $whatis"
 
-options=$("$binary" --help | grep -Eo -- '--[a-z]+' | sort -u)
+options=$("$binary" --help | grep -Eo -- '--[a-z]+(-[a-z]+)*' | sort -u)
 [ -n "$options" ] || fail "$binary --help printed no options"
 for option in $options; do
-    grep -Eq -- "^\\.B[IR]? (.* )?\\\\-\\\\-${option#--}( |\"|$)" "$page" || fail "$page has no entry for $option"
+    name=${option#--}
+    name=${name//-/\\\\-}
+    grep -Eq -- "^\\.B[IR]? (.* )?\\\\-\\\\-${name}( |\"|$)" "$page" || fail "$page has no entry for $option"
 done
 echo "Rendered $page with no warnings; it documents" $options

@@ -1,0 +1,65 @@
+// The experiment panel: a strip below the picture, closed until the teacher opens it, with the
+// six settings of the experiment and a button that brings back the designed one. Like the
+// photons-per-dot buttons, its controls only write the setting texts; the next Start uses them,
+// and a change made during a run is held until it ends.
+#pragma once
+
+#include "FormFields.h"
+
+#include <QWidget>
+
+#include <functional>
+
+class QCheckBox;
+class QComboBox;
+class QDoubleSpinBox;
+class QGridLayout;
+class QLabel;
+class QPushButton;
+class QSpinBox;
+class RunSession;
+
+class ExperimentPanel : public QWidget {
+    Q_OBJECT
+public:
+    // Design pixels below the 801 x 581 picture that the open panel takes.
+    static constexpr int designHeight = 96;
+
+    // Reads and writes the settings in `fields` through `session`; both must outlive it.
+    ExperimentPanel(FormFields& fields, RunSession& session, QWidget* window);
+
+    // Opens the panel with the controls showing the settings as they are and the keyboard on its
+    // first control, or closes it.
+    void setOpen(bool open);
+    bool isOpen() const { return !isHidden(); }
+    // Puts the strip below the picture, whose top-left stands at `origin`, at the zoom.
+    void place(double zoom, QPoint origin);
+    QPushButton& designedButton() { return *designed_; }
+
+protected:
+    // Letters typed in a spin box go to the window's keys (X closes the panel, P pauses): the
+    // boxes take only numbers.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void createControls();
+    void addRow(int row, int column, const QString& label, QWidget* control,
+                QLabel* note = nullptr);
+    // The controls show the settings, without writing them back.
+    void showSettings(const std::function<double(SettingField)>& number);
+    void showTurn(double wavelength);
+    void write(SettingField field, const QString& text);
+    void restoreDesigned();
+
+    FormFields& fields_;
+    RunSession& session_;
+    QGridLayout* grid_;
+    QSpinBox* distance_;
+    QSpinBox* separation_;
+    QDoubleSpinBox* wavelength_;
+    QLabel* turn_; // the turn per pixel the wavelength stands for
+    QSpinBox* slitWidth_;
+    QComboBox* slits_;
+    QCheckBox* detector_;
+    QPushButton* designed_;
+};

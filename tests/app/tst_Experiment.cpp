@@ -1,0 +1,180 @@
+// The experiment panel as a teacher and a screen-reader user meet it: closed by default, opened
+// with X below the picture, every control reached with Tab and named, its changes written to the
+// settings or held during a run; and the line that names a changed experiment on its picture.
+#include "CommandLine.h"
+#include "DataExport.h"
+#include "ExperimentSettings.h"
+#include "WindowControls.h"
+#include "frmSlitwise.h"
+
+#include <QAccessible>
+#include <QTest>
+
+class tst_Experiment : public QObject {
+    Q_OBJECT
+private slots:
+    void panelIsClosedAndTakesNoRoomByDefault_data();
+    void panelIsClosedAndTakesNoRoomByDefault();
+    void everyControlIsReachedByKeyboardAndWrites_data();
+    void everyControlIsReachedByKeyboardAndWrites();
+    void pictureNamesAChangedExperiment_data();
+    void pictureNamesAChangedExperiment();
+    void dataCarriesTheRunsSettings_data();
+    void dataCarriesTheRunsSettings();
+};
+
+void tst_Experiment::panelIsClosedAndTakesNoRoomByDefault_data() {
+    QTest::addColumn<double>("zoom");
+    QTest::newRow("design size") << 1.0;
+    QTest::newRow("twice the design size") << 2.0;
+}
+
+void tst_Experiment::panelIsClosedAndTakesNoRoomByDefault() {
+    QFETCH(double, zoom);
+    const auto window = activeWindow(1);
+    window->resize(qRound(801 * zoom), qRound(581 * zoom));
+    QTRY_COMPARE(window->zoom(), zoom);
+    QVERIFY(window->findChild<QWidget*>(QStringLiteral("experimentPanel")) == nullptr);
+    QTest::keyClick(window.get(), Qt::Key_X);
+    QWidget* panel = control(*window, "experimentPanel");
+    QVERIFY(panel->isVisible());
+    // A strip below the picture, as wide as it, the window grown by it at the same zoom.
+    QCOMPARE(window->zoom(), zoom);
+    QCOMPARE(panel->geometry(),
+             QRect(0, qRound(581 * zoom), qRound(801 * zoom), qRound(96 * zoom)));
+    QCOMPARE(window->height(), qRound(581 * zoom) + qRound(96 * zoom));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_X);
+    QVERIFY(!panel->isVisible());
+    QCOMPARE(window->height(), qRound(581 * zoom));
+}
+
+void tst_Experiment::everyControlIsReachedByKeyboardAndWrites_data() {
+    QTest::addColumn<QByteArray>("name");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QByteArray>("field");
+    QTest::addColumn<QString>("written");
+    QTest::addColumn<bool>("duringRun");
+    const auto row = [](const char* name, Qt::Key key, const char* field, const QString& written,
+                        bool duringRun = false) {
+        QTest::newRow(name) << QByteArray(name) << int(key) << QByteArray(field) << written
+                            << duringRun;
+    };
+    row("experimentDistance", Qt::Key_Up, "nVzdalenost", "201");
+    row("experimentSeparation", Qt::Key_Down, "nRd", "79"); // from the field's 80
+    row("experimentWavelength", Qt::Key_Up, "nUr", ExperimentSettings::turnText(6.4));
+    row("experimentSlitWidth", Qt::Key_Up, "nSirka", "1");
+    row("experimentSlits", Qt::Key_Down, "nOtevrene", "1");
+    row("experimentDetector", Qt::Key_Space, "nDetekce", "1");
+    row("experimentDesigned", Qt::Key_Return, "nRd", "40");
+    row("experimentSlitWidth, held during a run", Qt::Key_Up, "nSirka", "1", true);
+}
+
+void tst_Experiment::everyControlIsReachedByKeyboardAndWrites() {
+    QFETCH(QByteArray, name);
+    QFETCH(int, key);
+    QFETCH(QByteArray, field);
+    QFETCH(QString, written);
+    QFETCH(bool, duringRun);
+    const auto window = activeWindow(1);
+    window->setText(SettingField::Rd, QStringLiteral("80")); // for Designed to bring back
+    const QByteArray wanted = name.split(',').first();
+    QTest::keyClick(window.get(), Qt::Key_X);
+    QWidget* target = control(*window, wanted.constData());
+    for (int tab = 0; tab < 40 && QApplication::focusWidget() != target; ++tab) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    QCOMPARE(QApplication::focusWidget(), target);
+    QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(target);
+    QVERIFY(!spoken->text(QAccessible::Name).isEmpty());
+
+    const QString before = text(*window, field.constData());
+    if (duringRun) {
+        window->session().act([&window] { window->cmdStart_Click(); }, true);
+        QVERIFY(window->session().isRunning());
+    }
+    QTest::keyClick(target, Qt::Key(key));
+    if (duringRun) {
+        QCOMPARE(text(*window, field.constData()), before);
+        window->session().finish();
+    }
+    QCOMPARE(text(*window, field.constData()), written);
+}
+
+void tst_Experiment::pictureNamesAChangedExperiment_data() {
+    QTest::addColumn<int>("field");
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QString>("named"); // in the line; empty for no line
+    QTest::newRow("designed") << int(SettingField::Rd) << "40"
+                              << "";
+    QTest::newRow("designed, written otherwise") << int(SettingField::Ur) << "1.0"
+                                                 << "";
+    QTest::newRow("slit separation") << int(SettingField::Rd) << "80"
+                                     << "slit separation 80 px";
+    QTest::newRow("wavelength") << int(SettingField::Ur) << "0.5"
+                                << "wavelength 12.6 px (0.5";
+    QTest::newRow("upper slit") << int(SettingField::Otevrene) << "1"
+                                << "upper slit only";
+    QTest::newRow("detector") << int(SettingField::Detekce) << "1"
+                              << "which-slit detector on";
+}
+
+void tst_Experiment::pictureNamesAChangedExperiment() {
+    QFETCH(int, field);
+    QFETCH(QString, value);
+    QFETCH(QString, named);
+    frmSlitwise window(1);
+    window.setText(SettingField(field), value);
+    window.cmdStart_Click();
+    window.session().finish();
+    const QString line = ExperimentSettings::summary(window);
+    QCOMPARE(line.isEmpty(), named.isEmpty());
+    QVERIFY2(line.contains(named), qPrintable(line));
+    // The line is in the picture taken away, along its bottom, never in the kept one.
+    const QImage kept = window.session().surface().snapshot();
+    const QImage composed = window.composedPicture();
+    const QRect bottom(0, 561, 801, 20);
+    QCOMPARE(composed.copy(bottom) != kept.copy(bottom), !named.isEmpty());
+}
+
+void tst_Experiment::dataCarriesTheRunsSettings_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QByteArray>("settings"); // the settings cells of every line
+    QTest::addColumn<bool>("perSlit");
+    QTest::newRow("designed") << QStringList() << QByteArray("200,40,1,0,both,off") << false;
+    QTest::newRow("changed") << QStringList({"--distance", "150", "--wavelength", "12.5663706144",
+                                             "--slit-width", "5", "--slits", "lower"})
+                             << QByteArray("150,40,0.5,5,lower,off") << false;
+    QTest::newRow("detector on") << QStringList({"--which-slit", "--separation", "80"})
+                                 << QByteArray("200,80,1,0,both,on") << true;
+}
+
+void tst_Experiment::dataCarriesTheRunsSettings() {
+    QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, settings);
+    QFETCH(bool, perSlit);
+    const CommandLine line = CommandLine::parse(arguments);
+    QVERIFY2(line.error.isEmpty(), qPrintable(line.error));
+    frmSlitwise window(3);
+    line.applyExperiment(window);
+    window.cmdStart_Click();
+    window.session().finish();
+    const QList<QByteArray> lines = DataExport::csv(window.session().lastFinished()).split('\n');
+    QCOMPARE(lines[0].endsWith("upper_sum_x,upper_sum_y,lower_sum_x,lower_sum_y"), perSlit);
+    const int columns = perSlit ? 20 : 16;
+    for (qsizetype i = 1; i <= 520; ++i) {
+        const QList<QByteArray> cells = lines[i].split(',');
+        QCOMPARE(cells.size(), columns);
+        QCOMPARE(cells.mid(10, 6).join(','), settings);
+        if (perSlit) {
+            // Squared lengths added, times the scale of 50 photons per dot.
+            const auto squared = [&cells](int x) {
+                return cells[x].toDouble() * cells[x].toDouble() +
+                       cells[x + 1].toDouble() * cells[x + 1].toDouble();
+            };
+            QVERIFY(qFuzzyCompare(cells[6].toDouble(), 2 * (squared(16) + squared(18))));
+        }
+    }
+}
+
+QTEST_MAIN(tst_Experiment)
+#include "tst_Experiment.moc"
