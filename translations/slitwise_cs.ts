@@ -47,6 +47,14 @@
         <source>&lt;b&gt;The experiment panel&lt;/b&gt;, opened and closed with &lt;b&gt;X&lt;/b&gt;, is a strip below the picture. It sets the distance from the slits to the detector, the slit separation, the wavelength (with the arrow&apos;s turn per pixel beside it: one whole turn per wavelength), the slit width, which slits are open and the which-slit detector. The next Start uses them; &lt;b&gt;Designed experiment&lt;/b&gt; brings back the start-up values. The fringes narrow as the slits move apart or the wavelength shortens, and widen as the detector moves away; a wide slit brings an envelope. With one slit open, or with the detector on, the fringes are gone: the detector&apos;s photons add squared lengths, not arrows, and the two partial sums are drawn apart. A picture of a changed experiment names its settings along its bottom.</source>
         <translation>&lt;b&gt;Panel experimentu&lt;/b&gt;, který se otevírá a zavírá klávesou &lt;b&gt;X&lt;/b&gt;, je pruh pod obrázkem. Nastavuje vzdálenost od štěrbin k detektoru, vzdálenost štěrbin, vlnovou délku (vedle ní otočení šipky na pixel: jedna celá otáčka na vlnovou délku), šířku štěrbin, které štěrbiny jsou otevřené, a detektor štěrbiny. Použije je příští Start; &lt;b&gt;Navržený experiment&lt;/b&gt; vrátí výchozí hodnoty. Proužky se zužují, když se štěrbiny vzdalují nebo se vlnová délka zkracuje, a rozšiřují se, když se detektor vzdaluje; široká štěrbina přináší obálku. S jednou otevřenou štěrbinou nebo se zapnutým detektorem proužky zmizí: fotony s detektorem sčítají druhé mocniny délek, ne šipky, a oba dílčí součty se kreslí odděleně. Obrázek změněného experimentu uvádí své nastavení podél dolního okraje.</translation>
     </message>
+    <message>
+        <source>&lt;b&gt;The detector screen&lt;/b&gt;, shown with &lt;b&gt;D&lt;/b&gt; in place of the bars, is the picture of the textbooks: single photons land one at a time as dots, scattered at first, in fringes after some thousands. Beside the latest dot stand its two arrows, one for each slit (black for the upper, white for the lower), and their green sum: where they point the same way the sum is long and photons land often; where they point opposite ways, hardly ever. With the which-slit detector on, the two arrows are not added, and no fringes form. On the right the hits counted by height, and with &lt;b&gt;E&lt;/b&gt; the chance in red.</source>
+        <translation>&lt;b&gt;Stínítko detektoru&lt;/b&gt;, zobrazené klávesou &lt;b&gt;D&lt;/b&gt; místo pruhů, je obraz z učebnic: jednotlivé fotony dopadají jeden po druhém jako tečky, zpočátku rozházené, po několika tisících v proužcích. Vedle poslední tečky stojí její dvě šipky, jedna pro každou štěrbinu (černá pro horní, bílá pro dolní), a jejich zelený součet: kde míří stejným směrem, je součet dlouhý a fotony dopadají často; kde míří opačně, téměř nikdy. Se zapnutým detektorem štěrbin se obě šipky nesčítají a proužky nevzniknou. Vpravo zásahy sečtené podle výšky a klávesou &lt;b&gt;E&lt;/b&gt; pravděpodobnost červeně.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;How the two pictures differ&lt;/b&gt;: in a run, many photons are sent to one detector point, each through one slit chosen at random, and the arrows of all of them are added. On the detector screen, one photon&apos;s arrows for both slits are added: the photon does not take one slit or the other, and its chance of landing already has the fringes. Many photons only make that chance visible as dots.</source>
+        <translation>&lt;b&gt;Jak se oba obrazy liší&lt;/b&gt;: v běhu se do jednoho bodu detektoru pošle mnoho fotonů, každý jednou náhodně zvolenou štěrbinou, a sečtou se šipky všech. Na stínítku detektoru se sčítají šipky jednoho fotonu pro obě štěrbiny: foton neprojde jen jednou nebo jen druhou a už jeho pravděpodobnost dopadu má proužky. Mnoho fotonů tu pravděpodobnost jen zviditelní jako tečky.</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -121,16 +129,6 @@ Stiskněte Spustit a interferenční obrazec se sestaví pruh po pruhu.</transla
         <translation>--%1 patří jen k --render nebo --data</translation>
     </message>
     <message>
-        <source>Usage: slitwise [options]
-       slitwise [--render FILE.png] [--data FILE.csv] [--photons N] [--slowdown S]
-                [--scale Z] [--expected] [--seed N]
-</source>
-        <translation>Použití: slitwise [volby]
-         slitwise [--render FILE.png] [--data FILE.csv] [--photons N] [--slowdown S]
-                  [--scale Z] [--expected] [--seed N]
-</translation>
-    </message>
-    <message>
         <source>
 Keys in the window:
 </source>
@@ -174,6 +172,28 @@ samostatně nebo s --render; - je zapíše na standardní výstup.</translation>
         <source>--render and --data cannot both write to standard output</source>
         <translation>--render a --data nemohou obě zapisovat na standardní výstup</translation>
     </message>
+    <message>
+        <source>With --render or --data: land N single photons (1 to %1) on the
+detector screen, drawn in place of the pattern bars; --data then
+writes one row per hit.</source>
+        <translation>S --render nebo --data: nechá N jednotlivých fotonů (1 až %1) dopadnout
+na stínítko detektoru, kreslené místo pruhů obrazce; --data pak
+zapíše jeden řádek na každý zásah.</translation>
+    </message>
+    <message>
+        <source>--hits %1 is not a whole number from 1 to %2</source>
+        <translation>--hits %1 není celé číslo od 1 do %2</translation>
+    </message>
+    <message>
+        <source>Usage: slitwise [options]
+       slitwise [--render FILE.png] [--data FILE.csv] [--photons N] [--slowdown S]
+                [--scale Z] [--expected] [--hits N] [--seed N]
+</source>
+        <translation>Použití: slitwise [volby]
+         slitwise [--render FILE.png] [--data FILE.csv] [--photons N] [--slowdown S]
+                  [--scale Z] [--expected] [--hits N] [--seed N]
+</translation>
+    </message>
 </context>
 <context>
     <name>CommandList</name>
@@ -214,10 +234,6 @@ samostatně nebo s --render; - je zapíše na standardní výstup.</translation>
         <translation>Zobrazit očekávaný obrazec</translation>
     </message>
     <message>
-        <source>show or hide the expected pattern</source>
-        <translation>zobrazit nebo skrýt očekávaný obrazec</translation>
-    </message>
-    <message>
         <source>Full screen</source>
         <translation>Celá obrazovka</translation>
     </message>
@@ -248,10 +264,6 @@ samostatně nebo s --render; - je zapíše na standardní výstup.</translation>
     <message>
         <source>Export data…</source>
         <translation>Exportovat data…</translation>
-    </message>
-    <message>
-        <source>export the last finished run&apos;s points as CSV</source>
-        <translation>exportuje body posledního dokončeného běhu jako CSV</translation>
     </message>
     <message>
         <source>About this picture</source>
@@ -312,6 +324,30 @@ samostatně nebo s --render; - je zapíše na standardní výstup.</translation>
     <message>
         <source>open or close the experiment panel below the picture</source>
         <translation>otevřít nebo zavřít panel experimentu pod obrázkem</translation>
+    </message>
+    <message>
+        <source>show or hide the expected pattern, and the chance on the screen</source>
+        <translation>zobrazit nebo skrýt očekávaný obrazec a pravděpodobnost na stínítku</translation>
+    </message>
+    <message>
+        <source>export the last finished run&apos;s points, or the screen&apos;s hits, as CSV</source>
+        <translation>exportuje body posledního dokončeného běhu, nebo zásahy na stínítku, jako CSV</translation>
+    </message>
+    <message>
+        <source>Detector screen</source>
+        <translation>Stínítko detektoru</translation>
+    </message>
+    <message>
+        <source>single photons landing on a screen, in place of the bars; D again hides it</source>
+        <translation>jednotlivé fotony dopadající na stínítko místo pruhů; další D je skryje</translation>
+    </message>
+    <message>
+        <source>Clear hits</source>
+        <translation>Smazat zásahy</translation>
+    </message>
+    <message>
+        <source>clear the screen&apos;s hits and begin again</source>
+        <translation>smaže zásahy na stínítku a začne znovu</translation>
     </message>
 </context>
 <context>
@@ -410,6 +446,37 @@ samostatně nebo s --render; - je zapíše na standardní výstup.</translation>
     <message>
         <source>The run waits; P resumes it, N does one photon</source>
         <translation>Běh čeká; P v něm pokračuje, N provede jeden foton</translation>
+    </message>
+    <message>
+        <source>Hits: 0</source>
+        <translation>Zásahy: 0</translation>
+    </message>
+    <message>
+        <source>Hits so far</source>
+        <translation>Dosavadní zásahy</translation>
+    </message>
+    <message>
+        <source>Single photons landed on the detector screen</source>
+        <translation>Jednotlivé fotony dopadlé na stínítko detektoru</translation>
+    </message>
+</context>
+<context>
+    <name>DetectorScreen</name>
+    <message>
+        <source>Detector screen: no hits yet</source>
+        <translation>Stínítko detektoru: zatím žádné zásahy</translation>
+    </message>
+    <message>
+        <source>Detector screen: a few hits, no pattern yet</source>
+        <translation>Stínítko detektoru: několik zásahů, zatím bez obrazce</translation>
+    </message>
+    <message>
+        <source>Detector screen: a pattern is emerging</source>
+        <translation>Stínítko detektoru: obrazec se vynořuje</translation>
+    </message>
+    <message>
+        <source>Detector screen: the pattern is clear</source>
+        <translation>Stínítko detektoru: obrazec je zřetelný</translation>
     </message>
 </context>
 <context>
@@ -705,6 +772,13 @@ od 0.2513 do 2.0944 (výchozí 1); vlnová délka je 2π děleno tímto číslem
     <message>
         <source>Resume</source>
         <translation>Pokračovat</translation>
+    </message>
+</context>
+<context>
+    <name>frmSlitwise</name>
+    <message>
+        <source>Hits: %L1</source>
+        <translation>Zásahy: %L1</translation>
     </message>
 </context>
 <context>

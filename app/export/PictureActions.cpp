@@ -3,6 +3,7 @@
 
 #include "Conversion.h"
 #include "DataExport.h"
+#include "HitsExport.h"
 #include "PictureExport.h"
 #include "RunSession.h"
 
@@ -25,6 +26,9 @@ QString PictureActions::suggestedFileName() const {
 }
 
 QString PictureActions::suggestedDataName() const {
+    if (session_.screen().isShown()) {
+        return HitsExport::suggestedName(session_.screen().seed());
+    }
     const auto& settings = session_.lastFinished().settings;
     return DataExport::suggestedName(
         settings ? settings->text(SettingField::PocetFotonu) : QString(), session_.seed());
@@ -67,10 +71,14 @@ bool PictureActions::savePicture(const QImage& picture, const QString& path) {
 }
 
 bool PictureActions::hasData() const {
-    return !session_.lastFinished().dots.empty();
+    const DetectorScreen& screen = session_.screen();
+    return screen.isShown() ? screen.count() > 0 : !session_.lastFinished().dots.empty();
 }
 
 QByteArray PictureActions::dataCsv() const {
+    if (const DetectorHits* hits = session_.screen().hits()) {
+        return HitsExport::csv(*hits);
+    }
     return DataExport::csv(session_.lastFinished());
 }
 

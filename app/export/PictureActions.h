@@ -1,6 +1,7 @@
 // What the user can take away from the window: the picture, with the captions shown on it and
 // the expected pattern while it is shown, saved as a PNG (Ctrl+S) or copied (Ctrl+C), and the
-// last finished run's points exported as CSV (Ctrl+E).
+// last finished run's points, or the detector screen's hits while it is shown, exported as CSV
+// (Ctrl+E).
 #pragma once
 
 #include <QImage>
@@ -24,11 +25,12 @@ public:
     void copyPicture();
     // Saves the picture as a PNG; a failure is reported through failed() and changes nothing.
     bool savePicture(const QImage& picture, const QString& path);
-    // Writes the last finished run's points as CSV, under the same rules.
+    // Writes the data as CSV (see dataCsv()), under the same rules.
     bool exportData(const QString& path);
-    // Whether a run has finished, so that there are points to export.
+    // Whether there is data to export: while the detector screen is shown its hits, otherwise
+    // the points of a finished run.
     bool hasData() const;
-    // The last finished run's points as CSV.
+    // The screen's hits while it is shown, otherwise the last finished run's points, as CSV.
     QByteArray dataCsv() const;
     // The names the dialogs suggest, from the photons per dot and the seed: the picture's of the
     // run on screen, the data's of the last finished run.

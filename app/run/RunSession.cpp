@@ -22,7 +22,7 @@ RandomGenerator makeGenerator(std::optional<std::uint64_t> seed) {
 RunSession::RunSession(FormFields& fields, std::optional<std::uint64_t> seed,
                        qreal devicePixelRatio, QObject* parent)
     : QObject(parent), fields_(fields), picture_(1.0, devicePixelRatio),
-      random_(makeGenerator(seed)), pacer_(this) {
+      random_(makeGenerator(seed)), pacer_(this), screen_(seed, this) {
     connect(&pacer_, &RunPacer::stepped, this, [this] { emit pictureChanged(false); });
     connect(&pacer_, &RunPacer::finished, this, [this] { ended(tr("Run finished")); });
     connect(&pacer_, &RunPacer::failed, this, [this](const QString& message) {
@@ -79,6 +79,11 @@ void RunSession::setPaceLevel(int level) {
 void RunSession::applyPace() {
     const RunPacer::Level& level = RunPacer::levels[paceLevel_];
     pacer_.setPace(level.photons ? level.perSecond * repetitionsPerPhoton_ : level.perSecond);
+    // The hits slow down alike: a photon a second at the slowest, and the paces in repetitions
+    // in proportion to the fastest.
+    screen_.setMostPerSecond(level.photons ? level.perSecond
+                                           : HitPacer::fastestPerSecond * level.perSecond /
+                                                 RunPacer::repetitionsPerSecond);
 }
 
 std::optional<PhotonRun::Progress> RunSession::progress() const {
@@ -152,6 +157,7 @@ void RunSession::finish() {
 }
 
 void RunSession::stop() {
+    screen_.stopLanding();
     if (!isRunning()) {
         return;
     }
@@ -177,7 +183,32 @@ void RunSession::act(std::function<void()> handler, bool isStart) {
 
 void RunSession::setExpectedShown(bool shown) {
     expectedShown_ = shown;
+    screen_.setChanceShown(shown);
     emit pictureChanged(true);
+}
+
+bool RunSession::setScreenShown(bool shown, bool paced) {
+    if (!shown) {
+        screen_.hide();
+        return true;
+    }
+    return screenSettingsUsable() && screen_.show(fields_, paced);
+}
+
+void RunSession::clearScreen() {
+    if (screen_.isShown() && screenSettingsUsable()) {
+        screen_.clear(fields_);
+    }
+}
+
+bool RunSession::screenSettingsUsable() {
+    try {
+        SettingReader(fields_).checkAll();
+    } catch (const SettingError& error) {
+        emit settingRefused(error.message());
+        return false;
+    }
+    return true;
 }
 
 void RunSession::ended(const QString& state) {

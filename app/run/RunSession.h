@@ -3,6 +3,7 @@
 // expected pattern's switch and the last finished run. The window shows what this says.
 #pragma once
 
+#include "DetectorScreen.h"
 #include "FormFields.h"
 #include "HeldClicks.h"
 #include "PhotonRun.h"
@@ -68,6 +69,15 @@ public:
     std::uint64_t seed() const { return random_.seed(); }
     const PictureView::FinishedRun& lastFinished() const { return picture_.lastFinished(); }
 
+    // D: the detector screen of single photons, beside the runs; hidden at first.
+    DetectorScreen& screen() { return screen_; }
+    const DetectorScreen& screen() const { return screen_; }
+    // Shows the screen with no hits for the settings as they stand, or hides it. A setting that
+    // cannot be used is said through settingRefused(), and the screen stays hidden.
+    bool setScreenShown(bool shown, bool paced = true);
+    // Shift+D: the hits dropped, and landing begun again with the settings as they stand.
+    void clearScreen();
+
 signals:
     // "Run in progress", "Run paused", "Run finished" or why a run failed.
     void stateChanged(const QString& state);
@@ -83,6 +93,7 @@ private:
     void applyPace();
     // Forgets the followed photon, and has the picture shown again without it.
     void unfollow();
+    bool screenSettingsUsable();
 
     FormFields& fields_;
     bool expectedShown_ = false;
@@ -94,4 +105,5 @@ private:
     int paceLevel_ = 0;
     double repetitionsPerPhoton_ = 1.0; // of the run in progress, for the paces in photons
     std::optional<PhotonRun::PhotonTrace> followed_;
+    DetectorScreen screen_;
 };

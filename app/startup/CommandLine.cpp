@@ -22,7 +22,8 @@ QString quoted(const QString& text) {
 // The options that take a value, as "--name".
 const QStringList valueOptions = {QStringLiteral("--seed"),    QStringLiteral("--render"),
                                   QStringLiteral("--photons"), QStringLiteral("--slowdown"),
-                                  QStringLiteral("--scale"),   QStringLiteral("--data")};
+                                  QStringLiteral("--scale"),   QStringLiteral("--data"),
+                                  QStringLiteral("--hits")};
 // The options that take none.
 const QStringList flagOptions = {QStringLiteral("--expected"), QStringLiteral("--help"),
                                  QStringLiteral("--help-all"), QStringLiteral("--version"),
@@ -72,6 +73,13 @@ struct Described {
     QCommandLineOption expected{QStringLiteral("expected"),
                                 CommandLine::tr("With --render: draw the expected pattern over "
                                                 "the picture, in red.")};
+    QCommandLineOption hits{
+        QStringLiteral("hits"),
+        CommandLine::tr("With --render or --data: land N single photons (1 to %1) on the\n"
+                        "detector screen, drawn in place of the pattern bars; --data then\n"
+                        "writes one row per hit.")
+            .arg(CommandLine::mostHits),
+        QStringLiteral("N")};
     ExperimentOptions experiment;
     // Qt's own -h/--help (with --help-all) and -v/--version, listed after the options above.
     QCommandLineOption help;
@@ -85,7 +93,7 @@ private:
         parser.setApplicationDescription(CommandLine::tr(
             "Shows the double-slit experiment with single photons as phase arrows.\n"
             "Press Start to build the interference pattern bar by bar."));
-        parser.addOptions({seed, render, data, photons, slowdown, scale, expected});
+        parser.addOptions({seed, render, data, photons, slowdown, scale, expected, hits});
         experiment.addTo(parser);
         return parser.addHelpOption();
     }
@@ -250,6 +258,15 @@ CommandLine CommandLine::parse(const QStringList& arguments) {
                 CommandLine::tr("--scale %1 is not a number from 0.5 to 4").arg(quoted(value)));
         }
     }
+    for (const QString& value : parser.values(options.hits)) {
+        bool ok = false;
+        line.hits = value.toLongLong(&ok);
+        if (!ok || line.hits < 1 || line.hits > mostHits) {
+            return fail(CommandLine::tr("--hits %1 is not a whole number from 1 to %2")
+                            .arg(quoted(value))
+                            .arg(mostHits));
+        }
+    }
     line.expected = parser.isSet(options.expected);
     QString refused;
     line.experiment = options.experiment.read(parser, refused);
@@ -257,7 +274,7 @@ CommandLine CommandLine::parse(const QStringList& arguments) {
         return fail(refused);
     }
     for (const QCommandLineOption* renderOnly :
-         {&options.photons, &options.slowdown, &options.scale, &options.expected}) {
+         {&options.photons, &options.slowdown, &options.scale, &options.expected, &options.hits}) {
         if (line.mode == Mode::Window && parser.isSet(*renderOnly)) {
             return fail(CommandLine::tr("--%1 goes only with --render or --data")
                             .arg(renderOnly->names().first()));
@@ -300,7 +317,7 @@ QString CommandLine::helpText() {
         CommandLine::tr(
             "Usage: slitwise [options]\n"
             "       slitwise [--render FILE.png] [--data FILE.csv] [--photons N] [--slowdown S]\n"
-            "                [--scale Z] [--expected] [--seed N]\n") +
+            "                [--scale Z] [--expected] [--hits N] [--seed N]\n") +
         ExperimentOptions::usage();
     return usage + parser.helpText().section(QLatin1Char('\n'), 1) + epilogue();
 }

@@ -5,6 +5,7 @@
 
 #include "ExperimentOptions.h"
 #include "FormFields.h"
+#include "HitPacer.h"
 
 #include <QCoreApplication>
 #include <QString>
@@ -27,10 +28,14 @@ public:
     int slowdown = FormFields::startUpValue(SettingField::Spomaleni);
     double scale = 1.0;    // of the rendered picture, 0.5 to 4
     bool expected = false; // the expected pattern drawn over the rendered picture
+    long long hits = 0;    // single photons landed on the detector screen; 0: no screen
     // The setting texts the experiment's options ask for, for a render or the window alike.
     ExperimentOptions::Texts experiment;
     // Empty when the arguments were good; otherwise the one line to print before exiting with 2.
     QString error;
+
+    // The most hits --hits lands: those of a full screen in the window.
+    static constexpr long long mostHits = HitPacer::mostHits;
 
     // The arguments after the program's name, once the toolkit has taken its own options.
     static CommandLine parse(const QStringList& arguments);

@@ -7,6 +7,7 @@
 #include "ControlTable.h"
 #include "DataExport.h"
 #include "FileOutput.h"
+#include "HitsExport.h"
 #include "PictureExport.h"
 #include "RunSession.h"
 #include "StartupMessages.h"
@@ -45,6 +46,11 @@ int HeadlessRender::run(const CommandLine& line, QWidget& window, RunSession& se
     window.findChild<QScrollBar*>(QStringLiteral("HScroll1"))->setValue(line.slowdown);
     window.findChild<QAbstractButton*>(QStringLiteral("cmdStart"))->click();
     session.finish();
+    if (line.hits > 0) {
+        // The start-up settings, just used by the run, always give a chance to land by.
+        session.setScreenShown(true, false);
+        session.screen().land(line.hits);
+    }
 
     // Both files are written before either replaces anything, so that when one fails neither
     // does.
@@ -62,8 +68,11 @@ int HeadlessRender::run(const CommandLine& line, QWidget& window, RunSession& se
         outputs.push_back({line.renderPath, png, std::make_unique<FileOutput>(line.renderPath)});
     }
     if (!line.dataPath.isEmpty()) {
-        outputs.push_back({line.dataPath, DataExport::csv(session.lastFinished()),
-                           std::make_unique<FileOutput>(line.dataPath)});
+        const DetectorHits* hits = session.screen().hits();
+        outputs.push_back(
+            {line.dataPath,
+             hits != nullptr ? HitsExport::csv(*hits) : DataExport::csv(session.lastFinished()),
+             std::make_unique<FileOutput>(line.dataPath)});
     }
     for (const Output& output : outputs) {
         if (!output.file->write(output.bytes)) {

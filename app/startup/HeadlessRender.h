@@ -1,5 +1,6 @@
 // A whole run made at full speed without showing a window, written as a PNG of the drawing area
-// with its captions, as CSV data of its detector points, or both.
+// with its captions, as CSV data of its detector points, or both. With --hits the detector screen
+// stands in the picture with that many single photons landed, and the data are its hits.
 #pragma once
 
 #include <QCoreApplication>

@@ -30,6 +30,19 @@ QString AboutText::html() {
            "photon there. Long bars are where photons are likely to land."),
         tr("<b>The expected pattern</b>, shown with <b>E</b>, is a red line through the bar "
            "length each point would have on average over many runs."),
+        tr("<b>The detector screen</b>, shown with <b>D</b> in place of the bars, is the "
+           "picture of the textbooks: single photons land one at a time as dots, scattered at "
+           "first, in fringes after some thousands. Beside the latest dot stand its two arrows, "
+           "one for each slit (black for the upper, white for the lower), and their green sum: "
+           "where they point the same way the sum is long and photons land often; where they "
+           "point opposite ways, hardly ever. With the which-slit detector on, the two arrows "
+           "are not added, and no fringes form. On the right the hits counted by height, and "
+           "with <b>E</b> the chance in red."),
+        tr("<b>How the two pictures differ</b>: in a run, many photons are sent to one detector "
+           "point, each through one slit chosen at random, and the arrows of all of them are "
+           "added. On the detector screen, one photon's arrows for both slits are added: the "
+           "photon does not take one slit or the other, and its chance of landing already has "
+           "the fringes. Many photons only make that chance visible as dots."),
         tr("<b>The experiment panel</b>, opened and closed with <b>X</b>, is a strip below the "
            "picture. It sets the distance from the slits to the detector, the slit separation, "
            "the wavelength (with the arrow's turn per pixel beside it: one whole turn per "

@@ -24,7 +24,8 @@ constexpr Command commands[] = {
     {"projectorAction", QT_TRANSLATE_NOOP("CommandList", "Projector colours"), "Ctrl+P",
      QT_TRANSLATE_NOOP("CommandList", "darker, stronger colours for a projector, or back"), true},
     {"expectedAction", QT_TRANSLATE_NOOP("CommandList", "Show expected pattern"), "E",
-     QT_TRANSLATE_NOOP("CommandList", "show or hide the expected pattern"), true},
+     QT_TRANSLATE_NOOP("CommandList", "show or hide the expected pattern, and the chance on "
+                                      "the screen"), true},
     {"fullScreenAction", QT_TRANSLATE_NOOP("CommandList", "Full screen"), "F11",
      QT_TRANSLATE_NOOP("CommandList", "full screen, or back"), true},
     {"leaveFullScreenAction", nullptr, "Esc",
@@ -34,7 +35,13 @@ constexpr Command commands[] = {
     {"copyAction", QT_TRANSLATE_NOOP("CommandList", "Copy picture"), "Ctrl+C",
      QT_TRANSLATE_NOOP("CommandList", "copy the picture")},
     {"exportAction", QT_TRANSLATE_NOOP("CommandList", "Export data…"), "Ctrl+E",
-     QT_TRANSLATE_NOOP("CommandList", "export the last finished run's points as CSV")},
+     QT_TRANSLATE_NOOP("CommandList", "export the last finished run's points, or the screen's "
+                                      "hits, as CSV")},
+    {"detectorScreenAction", QT_TRANSLATE_NOOP("CommandList", "Detector screen"), "D",
+     QT_TRANSLATE_NOOP("CommandList", "single photons landing on a screen, in place of the "
+                                      "bars; D again hides it"), true, true},
+    {"clearHitsAction", QT_TRANSLATE_NOOP("CommandList", "Clear hits"), "Shift+D",
+     QT_TRANSLATE_NOOP("CommandList", "clear the screen's hits and begin again")},
     {"aboutAction", QT_TRANSLATE_NOOP("CommandList", "About this picture"), "F1",
      QT_TRANSLATE_NOOP("CommandList", "what each part of the picture is"), false, true},
     {"experimentAction", QT_TRANSLATE_NOOP("CommandList", "Experiment"), "X",

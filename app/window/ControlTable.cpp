@@ -286,12 +286,12 @@ const ControlRow paused{.name = "pausedCaption",
 const ControlRow runDisplayRows[] = {
     {.name = "progressCaption",
      .kind = K::Label,
-     .geometry = {16, 538, 380, 19},
+     .geometry = {16, 538, 250, 19},
      .font = captionFont,
      .tabIndex = 28},
     {.name = "paceCaption",
      .kind = K::Label,
-     .geometry = {400, 538, 385, 19},
+     .geometry = {270, 538, 280, 19},
      .font = captionFont,
      .tabIndex = 29},
     {.name = "stepCaption",
@@ -300,6 +300,17 @@ const ControlRow runDisplayRows[] = {
      .font = frameFont,
      .tabIndex = 30},
 };
+
+const ControlRow hits{.name = "hitsCounter",
+                      .kind = K::Label,
+                      .text = QT_TRANSLATE_NOOP("ControlTable", "Hits: 0"),
+                      .geometry = {556, 544, 240, 22},
+                      .backColour = grey,
+                      .font = captionFont,
+                      .tabIndex = 31,
+                      .accessibleName = QT_TRANSLATE_NOOP("ControlTable", "Hits so far"),
+                      .accessibleDescription = QT_TRANSLATE_NOOP(
+                          "ControlTable", "Single photons landed on the detector screen")};
 
 } // namespace
 
@@ -313,6 +324,10 @@ std::span<const ControlRow> ControlTable::controls() {
 
 const ControlRow& ControlTable::pausedCaption() {
     return paused;
+}
+
+const ControlRow& ControlTable::hitsCounter() {
+    return hits;
 }
 
 int ControlTable::photonsOf(const char* buttonName) {

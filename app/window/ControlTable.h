@@ -47,6 +47,8 @@ public:
     // Below the apparatus, where nothing of the run is drawn, and like the paused caption never
     // in a saved picture: how far the run has come, its pace, and the photon N drew last.
     static std::span<const ControlRow> runDisplay();
+    // The hits so far on the detector screen, under it; hidden while the screen is.
+    static const ControlRow& hitsCounter();
     static const ControlRow* find(const QString& name);
     // The photons per dot a photons-per-dot button chooses, and the button that chooses a value.
     static int photonsOf(const char* buttonName);

@@ -56,11 +56,12 @@ QMenu& WindowActions::menu() {
 }
 
 void WindowActions::refresh() {
+    const DetectorScreen& screen = session_.screen();
     QAction* pause = action("pauseAction");
-    pause->setEnabled(session_.isRunning());
-    pause->setText(session_.isPaused() ? tr("Resume") : tr("Pause"));
+    pause->setEnabled(session_.isRunning() || screen.isShown());
+    pause->setText(session_.isPaused() || screen.isPaused() ? tr("Resume") : tr("Pause"));
     action("nextPhotonAction")->setEnabled(session_.isPaused());
-    action("stopAction")->setEnabled(session_.isRunning());
+    action("stopAction")->setEnabled(session_.isRunning() || screen.isLanding());
     action("finishAction")->setEnabled(session_.isRunning());
     action("slowerAction")->setEnabled(session_.paceLevel() < RunPacer::levelCount - 1);
     action("fasterAction")->setEnabled(session_.paceLevel() > 0);
@@ -73,6 +74,10 @@ void WindowActions::refresh() {
     const QSignalBlocker blockExpected(expected);
     expected->setChecked(session_.isExpectedShown());
     action("fullScreenAction")->setChecked(window_.isFullScreen());
+    QAction* shown = action("detectorScreenAction");
+    const QSignalBlocker blockShown(shown);
+    shown->setChecked(screen.isShown());
+    action("clearHitsAction")->setEnabled(screen.isShown());
 }
 
 void WindowActions::toggleFullScreen() {
@@ -84,7 +89,16 @@ void WindowActions::on_startAction_triggered() {
 }
 
 void WindowActions::on_pauseAction_triggered() {
-    session_.togglePause();
+    // With the screen shown, P holds its hits, and a run in progress with them.
+    DetectorScreen& screen = session_.screen();
+    if (!screen.isShown()) {
+        session_.togglePause();
+        return;
+    }
+    screen.togglePause();
+    if (session_.isRunning() && session_.isPaused() != screen.isPaused()) {
+        session_.togglePause();
+    }
 }
 
 void WindowActions::on_nextPhotonAction_triggered() {
@@ -93,6 +107,7 @@ void WindowActions::on_nextPhotonAction_triggered() {
 
 void WindowActions::on_stopAction_triggered() {
     session_.stop();
+    refresh();
 }
 
 void WindowActions::on_finishAction_triggered() {
@@ -139,6 +154,15 @@ void WindowActions::on_copyAction_triggered() {
 
 void WindowActions::on_exportAction_triggered() {
     picture_.requestExport();
+}
+
+void WindowActions::on_detectorScreenAction_toggled(bool shown) {
+    session_.setScreenShown(shown);
+    refresh();
+}
+
+void WindowActions::on_clearHitsAction_triggered() {
+    session_.clearScreen();
 }
 
 void WindowActions::on_experimentAction_toggled(bool open) {

@@ -45,6 +45,9 @@ private slots:
     void on_saveAction_triggered();
     void on_copyAction_triggered();
     void on_exportAction_triggered();
+    // D: the detector screen shown or hidden; Shift+D: its hits cleared.
+    void on_detectorScreenAction_toggled(bool shown);
+    void on_clearHitsAction_triggered();
     // F1: the explanation of the picture, in a window of its own that does not block this one.
     void on_aboutAction_triggered();
     // X: the experiment panel, opened or closed by the window.

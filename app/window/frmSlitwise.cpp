@@ -85,6 +85,7 @@ void frmSlitwise::createControls() {
     pausedCaption_ =
         qobject_cast<QLabel*>(ControlFactory::create(ControlTable::pausedCaption(), this));
     runDisplay_ = new RunDisplay(*this, session_);
+    hitsCounter_ = qobject_cast<QLabel*>(ControlFactory::create(ControlTable::hitsCounter(), this));
 }
 
 void frmSlitwise::connectHandlers() {
@@ -132,6 +133,10 @@ void frmSlitwise::connectSession() {
     connect(&session_, &RunSession::settingRefused, this, [this](const QString& message) {
         showMessage(QStringLiteral("settingMessage"), message);
     });
+    connect(&session_.screen(), &DetectorScreen::changed, this, &frmSlitwise::showScreen);
+    connect(
+        &session_.screen(), &DetectorScreen::stageChanged, this,
+        [this](DetectorScreen::Stage stage) { status_->set(DetectorScreen::stageText(stage)); });
     connect(pictureActions_, &PictureActions::failed, this, [this](const QString& message) {
         showMessage(QStringLiteral("saveMessage"), message);
     });
@@ -176,10 +181,12 @@ void frmSlitwise::applyZoom(double zoom) {
     }
     ControlFactory::place(pausedCaption_, ControlTable::pausedCaption(), zoom, origin());
     runDisplay_->place(zoom, origin());
+    ControlFactory::place(hitsCounter_, ControlTable::hitsCounter(), zoom, origin());
     if (experiment_ != nullptr) {
         experiment_->place(zoom, origin());
     }
     session_.picture().want(zoom, devicePixelRatioF());
+    session_.screen().setZoom(zoom, devicePixelRatioF());
     update();
 }
 
@@ -194,6 +201,13 @@ QImage frmSlitwise::composedPicture() {
         captions << controls_.value(FormFields::name(caption));
     }
     QImage picture = session_.picture().composed(captions, origin(), session_.isExpectedShown());
+    if (session_.screen().isShown()) {
+        // The counter over the screen, as the window shows it.
+        QPainter painter(&picture);
+        session_.screen().paint(painter, QPoint());
+        hitsCounter_->render(&painter, hitsCounter_->pos() - origin(), QRegion(),
+                             QWidget::DrawChildren);
+    }
     if (const FieldSnapshot* drawn = session_.picture().drawnSettings()) {
         ExperimentSettings::drawSummary(picture, *drawn, zoom_);
     }
@@ -266,9 +280,20 @@ void frmSlitwise::HScroll1_Change(int value) {
 
 void frmSlitwise::showRunState(const QString& state) {
     status_->set(state);
-    pausedCaption_->setVisible(session_.isPaused());
+    pausedCaption_->setVisible(session_.isPaused() || session_.screen().isPaused());
     runDisplay_->refresh();
     windowActions_->refresh();
+}
+
+void frmSlitwise::showScreen() {
+    const DetectorScreen& screen = session_.screen();
+    hitsCounter_->setVisible(screen.isShown());
+    hitsCounter_->setText(tr("Hits: %L1").arg(screen.count()));
+    pausedCaption_->setVisible(session_.isPaused() || screen.isPaused());
+    if (windowActions_ != nullptr) {
+        windowActions_->refresh();
+    }
+    update(screen.area().translated(origin()));
 }
 
 void frmSlitwise::showMessage(const QString& objectName, const QString& message) {
@@ -303,12 +328,15 @@ void frmSlitwise::paintEvent(QPaintEvent* event) {
     // A window moved to a screen of another pixel density gets its picture drawn again there.
     PictureView& picture = session_.picture();
     picture.want(zoom_, devicePixelRatioF());
+    session_.screen().setZoom(zoom_, devicePixelRatioF());
     // Only the kept picture is copied; the window's own grey fills the rest.
     QPainter painter(this);
     picture.paint(painter, event->region(), origin());
     if (session_.isExpectedShown()) {
         picture.paintExpected(painter, origin(), zoom_);
     }
+    // The detector screen, while shown, stands in place of the pattern bars.
+    session_.screen().paint(painter, origin());
     if (const auto& photon = session_.followedPhoton()) {
         StepOverlay::paint(painter, *photon, origin(), zoom_);
     }

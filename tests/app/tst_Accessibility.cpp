@@ -40,6 +40,8 @@ private slots:
     void enteringTheFrameIsOneFocusChange();
     void runStateIsSpokenWhereverTheFocusIs_data();
     void runStateIsSpokenWhereverTheFocusIs();
+    void hitsStageIsSpokenAtItsCount_data();
+    void hitsStageIsSpokenAtItsCount();
     void scrollBarShowsKeyboardFocus_data();
     void scrollBarShowsKeyboardFocus();
 
@@ -135,6 +137,36 @@ void tst_Accessibility::enteringTheFrameIsOneFocusChange() {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
     QVERIFY(QApplication::focusWidget()->objectName() != chosen);
     QVERIFY(qobject_cast<QRadioButton*>(QApplication::focusWidget())->isChecked());
+}
+
+void tst_Accessibility::hitsStageIsSpokenAtItsCount_data() {
+    QTest::addColumn<int>("hits");
+    QTest::addColumn<QString>("stage");
+    const QString none = QStringLiteral("Detector screen: no hits yet");
+    const QString few = QStringLiteral("Detector screen: a few hits, no pattern yet");
+    const QString emerging = QStringLiteral("Detector screen: a pattern is emerging");
+    const QString clear = QStringLiteral("Detector screen: the pattern is clear");
+    QTest::newRow("none") << 0 << none;
+    QTest::newRow("the first") << 1 << few;
+    QTest::newRow("the last of the few") << 99 << few;
+    QTest::newRow("the first of a pattern") << 100 << emerging;
+    QTest::newRow("the last of an emerging one") << 999 << emerging;
+    QTest::newRow("a clear pattern") << 1000 << clear;
+}
+
+void tst_Accessibility::hitsStageIsSpokenAtItsCount() {
+    QFETCH(int, hits);
+    QFETCH(QString, stage);
+    QWidget* notice = window_->findChild<QWidget*>(QStringLiteral("runStatus"));
+    QVERIFY(window_->session().setScreenShown(true, false));
+    // Landed one at a time up to the count, so that each stage on the way is told once.
+    ShowCounter counter;
+    notice->installEventFilter(&counter);
+    for (int i = 0; i < hits; ++i) {
+        window_->session().screen().land(1);
+    }
+    QCOMPARE(spoken(notice)->text(QAccessible::Name), stage);
+    QCOMPARE(counter.shown, int(DetectorScreen::stageFor(hits)));
 }
 
 void tst_Accessibility::runStateIsSpokenWhereverTheFocusIs_data() {

@@ -132,6 +132,8 @@ private slots:
     void goodRenderWritesOnePng();
     void renderFollowsSeedAndSlowdown_data();
     void renderFollowsSeedAndSlowdown();
+    void hitsDataFollowsTheSeed_data();
+    void hitsDataFollowsTheSeed();
     void renderAtScaleTwoIsTwiceAsLarge();
     void renderCarriesCaptionsAndDataMatchesIt();
     void defaultRunDrawsAsItAlwaysHas();
@@ -232,6 +234,11 @@ void tst_BadArguments::badArgumentsAreRefusedInOneLine_data() {
     row("--scale with a comma", {"--render", out, "--scale", "1,5"}, "'1,5'");
     row("--scale without --render", {"--scale", "2"}, "--scale");
     row("--expected without --render", {"--expected"}, "--expected");
+    row("--hits zero", {"--render", out, "--hits", "0"}, "'0'");
+    row("--hits past the fullest screen", {"--render", out, "--hits", "100001"}, "'100001'");
+    row("--hits not a number", {"--render", out, "--hits", "many"}, "'many'");
+    row("--hits a fraction", {"--data", out, "--hits", "2.5"}, "'2.5'");
+    row("--hits without --render", {"--hits", "5"}, "--hits");
     row("--render given twice", {"--render", out, "--render", out}, "--render is given twice");
     row("--render followed by an option", {"--render", "--render"}, "'--render'");
     row("both to standard output", {"--render", "-", "--data", "-"}, "standard output");
@@ -334,6 +341,43 @@ void tst_BadArguments::renderFollowsSeedAndSlowdown() {
         runProgram(base + QStringList{dir.filePath("b.png")} + changed, runtime_->path()).exitCode,
         0);
     QVERIFY(readPng(dir.filePath("a.png")) != readPng(dir.filePath("b.png")));
+}
+
+void tst_BadArguments::hitsDataFollowsTheSeed_data() {
+    QTest::addColumn<QString>("seed");     // of the second render
+    QTest::addColumn<bool>("withPicture"); // a PNG written beside the second one's data
+    QTest::addColumn<bool>("same");
+    QTest::newRow("the same seed, with a picture beside") << "4" << true << true;
+    QTest::newRow("another seed") << "5" << false << false;
+}
+
+void tst_BadArguments::hitsDataFollowsTheSeed() {
+    QFETCH(QString, seed);
+    QFETCH(bool, withPicture);
+    QFETCH(bool, same);
+    const QDir dir(work_->path());
+    const auto hitsOf = [&dir, this](const QString& name, const QStringList& more) {
+        const Outcome outcome = runProgram(
+            QStringList{"--data", dir.filePath(name), "--hits", "300"} + more, runtime_->path());
+        QFile file(dir.filePath(name));
+        return outcome.exitCode == 0 && file.open(QIODevice::ReadOnly) ? file.readAll()
+                                                                       : QByteArray();
+    };
+    const QByteArray first = hitsOf(QStringLiteral("a.csv"), {"--seed", "4"});
+    const QList<QByteArray> lines = first.trimmed().split('\n');
+    QCOMPARE(lines.size(), 1 + 300);
+    QVERIFY(lines[0].startsWith("hit,y,"));
+    for (qsizetype i = 1; i < lines.size(); ++i) {
+        const QList<QByteArray> cells = lines[i].split(',');
+        QCOMPARE(cells[0].toLongLong(), i);
+        // Heights in the picture's pixels, where the detector points stand.
+        QVERIFY(cells[1].toDouble() >= 79 && cells[1].toDouble() <= 531);
+    }
+    QStringList second = {"--seed", seed};
+    if (withPicture) {
+        second << "--render" << dir.filePath(QStringLiteral("hits.png"));
+    }
+    QCOMPARE(hitsOf(QStringLiteral("b.csv"), second) == first, same);
 }
 
 void tst_BadArguments::renderAtScaleTwoIsTwiceAsLarge() {
@@ -565,6 +609,12 @@ void tst_BadArguments::defaultRunDrawsAsItAlwaysHas() {
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QTest::mouseClick(control(window, "cmdStart"), Qt::LeftButton);
     window.session().finish();
+    // The detector screen shown with its hits and hidden again leaves the picture as it was.
+    QTest::keyClick(&window, Qt::Key_D);
+    QVERIFY(window.session().screen().isShown());
+    window.session().screen().land(500);
+    QTest::keyClick(&window, Qt::Key_D);
+    QVERIFY(!window.session().screen().isShown());
     const QImage shown = window.grab().toImage().convertToFormat(QImage::Format_RGB32);
     QCOMPARE(shown.size(), QSize(801, 581));
     QCryptographicHash pixels(QCryptographicHash::Sha256);

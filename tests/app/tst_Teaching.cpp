@@ -47,6 +47,8 @@ private slots:
     void everyKeyIsNamedAlikeEverywhere();
     void keysTriggerTheirCommands();
     void exportedDataIsTheFinishedRun();
+    void hitsLandSlowlyThenFast_data();
+    void hitsLandSlowlyThenFast();
 
 private:
     std::unique_ptr<frmSlitwise> window_;
@@ -213,6 +215,23 @@ void tst_Teaching::keysTriggerTheirCommands() {
     QTest::keyClick(window_.get(), Qt::Key_S, Qt::ControlModifier);
     QTRY_VERIFY(window_->findChild<QFileDialog*>(QStringLiteral("saveDialog")) != nullptr);
     window_->findChild<QFileDialog*>(QStringLiteral("saveDialog"))->reject();
+
+    // D shows the detector screen, P holds it, Shift+D clears its hits, Ctrl+E exports them.
+    DetectorScreen& screen = window_->session().screen();
+    QTest::keyClick(window_.get(), Qt::Key_D);
+    QVERIFY(screen.isShown() && screen.pacer().isActive());
+    QTest::keyClick(window_.get(), Qt::Key_P);
+    QVERIFY(screen.isPaused());
+    screen.land(40);
+    QVERIFY(window_->pictureActions().hasData());
+    QVERIFY(window_->pictureActions().dataCsv().startsWith("hit,y,"));
+    QCOMPARE(window_->pictureActions().suggestedDataName(),
+             QStringLiteral("slitwise-hits-seed-5.csv"));
+    QTest::keyClick(window_.get(), Qt::Key_D, Qt::ShiftModifier);
+    QCOMPARE(screen.count(), 0);
+    QVERIFY(screen.isPaused());
+    QTest::keyClick(window_.get(), Qt::Key_D);
+    QVERIFY(!screen.isShown());
 }
 
 void tst_Teaching::exportedDataIsTheFinishedRun() {
@@ -258,6 +277,47 @@ void tst_Teaching::exportedDataIsTheFinishedRun() {
     QVERIFY(window_->findChild<QMessageBox*>(QStringLiteral("saveMessage")) != nullptr);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll().trimmed().split('\n'), lines);
+}
+
+void tst_Teaching::hitsLandSlowlyThenFast_data() {
+    QTest::addColumn<double>("seconds");
+    QTest::addColumn<int>("paceLevel");    // the teacher's pace, 0 the fastest
+    QTest::addColumn<double>("stopAfter"); // seconds until S, or never when negative
+    QTest::addColumn<long long>("fewest");
+    QTest::addColumn<long long>("most");
+    QTest::newRow("the first second: a few to follow one by one") << 1.0 << 0 << -1.0 << 2LL << 3LL;
+    QTest::newRow("five seconds: still countable") << 5.0 << 0 << -1.0 << 10LL << 25LL;
+    QTest::newRow("twenty seconds: thousands") << 20.0 << 0 << -1.0 << 3000LL << 20000LL;
+    QTest::newRow("a minute: the screen is full") << 60.0 << 0 << -1.0 << 100000LL << 100000LL;
+    QTest::newRow("the slowest pace: one a second")
+        << 20.0 << RunPacer::levelCount - 1 << -1.0 << 19LL << 20LL;
+    QTest::newRow("stopped after five seconds: no more land") << 20.0 << 0 << 5.0 << 10LL << 25LL;
+}
+
+void tst_Teaching::hitsLandSlowlyThenFast() {
+    QFETCH(double, seconds);
+    QFETCH(int, paceLevel);
+    QFETCH(double, stopAfter);
+    QFETCH(long long, fewest);
+    QFETCH(long long, most);
+    RunSession& session = window_->session();
+    DetectorScreen& screen = session.screen();
+    qint64 nowNs = 0;
+    screen.pacer().setClock([&nowNs] { return nowNs; });
+    session.setPaceLevel(paceLevel);
+    QVERIFY(session.setScreenShown(true));
+    // Ticks of a 60 Hz screen.
+    while (nowNs < qint64(seconds * 1e9)) {
+        nowNs += 16'666'667;
+        if (stopAfter >= 0 && nowNs >= qint64(stopAfter * 1e9) && screen.isLanding()) {
+            session.stop();
+        }
+        screen.pacer().tick();
+    }
+    QVERIFY2(screen.count() >= fewest && screen.count() <= most,
+             qPrintable(QString::number(screen.count())));
+    session.setScreenShown(false);
+    session.setPaceLevel(0);
 }
 
 QTEST_MAIN(tst_Teaching)

@@ -2,10 +2,13 @@
 // from the arrows themselves: a plain average over heights across each slit.
 #include "DetectorHits.h"
 #include "FakeFields.h"
+#include "HitsDrawing.h"
 #include "RandomGenerator.h"
+#include "RecordingSurface.h"
 
 #include <QTest>
 
+#include <algorithm>
 #include <cmath>
 #include <complex>
 #include <numeric>
@@ -47,6 +50,8 @@ class tst_PhotonChance : public QObject {
 private slots:
     void hitsFollowTheChance_data();
     void hitsFollowTheChance();
+    void latestHitIsDrawnWithItsArrows_data();
+    void latestHitIsDrawnWithItsArrows();
 };
 
 void tst_PhotonChance::hitsFollowTheChance_data() {
@@ -94,6 +99,69 @@ void tst_PhotonChance::hitsFollowTheChance() {
     QCOMPARE(arrows.joined, setting.detector != QLatin1String("1"));
     hits.clear();
     QVERIFY(!hits.latestArrows());
+}
+
+void tst_PhotonChance::latestHitIsDrawnWithItsArrows_data() {
+    QTest::addColumn<Setting>("setting");
+    QTest::addColumn<bool>("joined"); // head to tail with a green sum, or apart without one
+    QTest::newRow("two point slits: joined") << Setting{} << true;
+    QTest::newRow("which-slit detector: apart") << Setting{.detector = "1"} << false;
+}
+
+void tst_PhotonChance::latestHitIsDrawnWithItsArrows() {
+    QFETCH(Setting, setting);
+    QFETCH(bool, joined);
+    FakeFields fields(setting);
+    RandomGenerator random(3);
+    DetectorHits hits(*PhotonChance::forSettings(fields), random, HitsDrawing::bandWidth);
+    hits.land(50);
+    RecordingSurface surface;
+    HitsDrawing::drawAll(surface, hits, true);
+    const double y = hits.hits().back().y;
+    const auto [upper, lower] = arrowsAt(setting, y);
+    const auto drawnIn = [&surface](std::optional<Colour> colour) {
+        std::vector<RecordingSurface::Call> found;
+        for (const RecordingSurface::Call& call : surface.lines()) {
+            if (call.colour == colour) {
+                found.push_back(call);
+            }
+        }
+        return found;
+    };
+    // Each arrow from where it starts, arrowScale pixels per unit, upward for a positive
+    // imaginary part.
+    const auto ends = [](const RecordingSurface::Call& call, double x0, double y0,
+                         std::complex<double> arrow) {
+        return std::abs(call.x1 - x0) < 1e-3 && std::abs(call.y1 - y0) < 1e-3 &&
+               std::abs(call.x2 - (x0 + HitsDrawing::arrowScale * arrow.real())) < 1e-2 &&
+               std::abs(call.y2 - (y0 - HitsDrawing::arrowScale * arrow.imag())) < 1e-2;
+    };
+    const auto upperLines = drawnIn(Colour::foreground());
+    const auto lowerLines = drawnIn(Colour::lowerSlit());
+    QCOMPARE(lowerLines.size(), std::size_t(1));
+    QVERIFY(std::any_of(upperLines.begin(), upperLines.end(), [&](const auto& call) {
+        return ends(call, HitsDrawing::arrowsX, y, upper);
+    }));
+    const double lowerX = joined ? HitsDrawing::arrowsX + HitsDrawing::arrowScale * upper.real()
+                                 : HitsDrawing::arrowsX;
+    const double lowerY = joined ? y - HitsDrawing::arrowScale * upper.imag() : y;
+    QVERIFY(ends(lowerLines[0], lowerX, lowerY, lower));
+    const auto sums = drawnIn(Colour::sumArrow());
+    QCOMPARE(sums.size(), std::size_t(joined ? 1 : 0));
+    if (joined) {
+        QVERIFY(ends(sums[0], HitsDrawing::arrowsX, y, upper + lower));
+    }
+    // Every dot inside the band, at its hit's height.
+    const auto dots = drawnIn(std::nullopt);
+    QCOMPARE(std::count_if(dots.begin(), dots.end(),
+                           [](const auto& call) {
+                               return call.x2 == call.x1 + 1 && call.y1 == call.y2 &&
+                                      call.x1 >= HitsDrawing::bandLeft &&
+                                      call.x1 < HitsDrawing::bandLeft + HitsDrawing::bandWidth &&
+                                      call.y1 >= PhotonChance::highestY &&
+                                      call.y1 <= PhotonChance::lowestY;
+                           }),
+             50);
 }
 
 QTEST_APPLESS_MAIN(tst_PhotonChance)

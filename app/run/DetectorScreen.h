@@ -1,0 +1,82 @@
+// The detector screen of single photons: hits landing one at a time where a photon's chance puts
+// them, kept until cleared, drawn into a picture of their own at the window's zoom, which stands
+// in place of the pattern bars while shown. Its stage, from no hits to a clear pattern, is told
+// as it changes.
+#pragma once
+
+#include "DetectorHits.h"
+#include "HitPacer.h"
+#include "ImageSurface.h"
+#include "RandomGenerator.h"
+
+#include <QObject>
+#include <QRect>
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+
+class FormFields;
+class QPainter;
+
+class DetectorScreen : public QObject {
+    Q_OBJECT
+public:
+    // How far the hits have come, each from a number of hits: none (0), a few with no pattern
+    // yet (1 to 99), a pattern emerging (100 to 999), the pattern clear (1,000 and more).
+    enum class Stage { NoHits, FewHits, Emerging, Clear };
+    static Stage stageFor(long long hits);
+    static QString stageText(Stage stage);
+
+    // Without a seed the hits' random numbers are seeded from the clock.
+    explicit DetectorScreen(std::optional<std::uint64_t> seed, QObject* parent = nullptr);
+
+    // Shows the screen with no hits, for the settings as they stand, and lands photons at the
+    // growing pace when `paced`. False, and nothing shown, when a setting cannot be used.
+    bool show(const FormFields& fields, bool paced = true);
+    void hide();
+    bool isShown() const { return hits_.has_value(); }
+    // Drops the hits and begins again with the settings as they stand now.
+    bool clear(const FormFields& fields);
+    // Lands `count` photons at once.
+    void land(long long count);
+    void togglePause();
+    // S: no more hits land until the screen is cleared or shown again; those landed stay.
+    void stopLanding();
+    bool isLanding() const { return pacer_.isActive(); }
+    // The teacher's pace: the most hits a second.
+    void setMostPerSecond(double perSecond) { pacer_.setMostPerSecond(perSecond); }
+    bool isPaused() const { return pacer_.isHeld(); }
+    // The chance as a curve over the histogram, or not.
+    void setChanceShown(bool shown);
+
+    // The zoom and pixel ratio of the picture it stands in; the hits are drawn again at them.
+    void setZoom(double zoom, qreal devicePixelRatio);
+    // The part of the picture the screen covers, in logical pixels of a picture at the zoom.
+    QRect area() const;
+    // Copies the screen over the picture, whose top-left stands at `origin`.
+    void paint(QPainter& painter, QPoint origin) const;
+
+    const DetectorHits* hits() const { return hits_ ? &*hits_ : nullptr; }
+    long long count() const { return hits_ ? static_cast<long long>(hits_->hits().size()) : 0; }
+    HitPacer& pacer() { return pacer_; }
+    std::uint64_t seed() const { return random_.seed(); }
+
+signals:
+    // Hits landed or the screen was drawn again: its area must be shown again.
+    void changed();
+    // The stage is another than it was.
+    void stageChanged(DetectorScreen::Stage stage);
+
+private:
+    long long landAndDraw(long long count);
+    void redrawAll();
+    void tellStage();
+
+    RandomGenerator random_;
+    std::optional<DetectorHits> hits_;
+    std::unique_ptr<ImageSurface> surface_;
+    HitPacer pacer_;
+    bool chanceShown_ = false;
+    std::optional<Stage> toldStage_;
+};

@@ -1,0 +1,52 @@
+// The detector screen of single-photon hits as drawn: a band of dots that stands for the
+// detector line, the latest photon's two arrows and their sum beside it, and the hits' histogram
+// with the normalised chance. It stands where a run's pattern bars stand, and draws only through
+// the drawing interface.
+#pragma once
+
+#include "DetectorHits.h"
+
+class DrawingSurface;
+
+class HitsDrawing {
+public:
+    // The part of the drawing area the screen covers, in design pixels.
+    static constexpr int left = 552;
+    static constexpr int right = 800;
+    static constexpr int top = 60;
+    static constexpr int bottom = 570;
+    // The band of dots: hits are scattered across its width.
+    static constexpr double bandLeft = 556;
+    static constexpr double bandWidth = 88;
+    // Where the latest photon's arrows start, and pixels per unit of arrow length.
+    static constexpr double arrowsX = 688;
+    static constexpr double arrowScale = 28;
+    // The histogram's bars grow right from here, up to the longest bar; each bin is this tall.
+    static constexpr double histogramX = 732;
+    static constexpr double longestBar = 64;
+    static constexpr int binHeight = 4;
+
+    // Paints the screen's part grey and draws the band's frame: the screen with no hits.
+    static void drawEmpty(DrawingSurface& surface);
+    // One hit's dot.
+    static void drawHit(DrawingSurface& surface, const DetectorHits::Hit& hit);
+    // The arrows of the latest hit at its height, drawn over the arrows' column cleared first:
+    // the upper slit's in its colour, the lower's from the upper's tip and their sum from the
+    // start; with the which-slit detector on, both from the start and no sum.
+    static void drawLatest(DrawingSurface& surface, const DetectorHits& hits);
+    // The histogram of the hits, drawn over its column cleared first, scaled so that it tends to
+    // the chance; with `withChance`, the chance itself as a red curve over it.
+    static void drawHistogram(DrawingSurface& surface, const DetectorHits& hits, bool withChance);
+    // All of it: the empty screen, every hit, the latest arrows and the histogram.
+    static void drawAll(DrawingSurface& surface, const DetectorHits& hits, bool withChance);
+
+    // The histogram's bins: how many hits fall in each band of binHeight pixels from the
+    // highest height down.
+    static std::vector<int> binCounts(const DetectorHits& hits);
+    // Bar length in pixels for a chance per pixel of height: the highest chance gets the
+    // longest bar.
+    static double barFor(const PhotonChance& chance, double density);
+
+private:
+    static void clearColumns(DrawingSurface& surface, double from, double to);
+};
