@@ -36,6 +36,7 @@ void show(QLabel* label, const QString& text) {
 RunDisplay::RunDisplay(QWidget& window, const RunSession& session)
     : QObject(&window), session_(session), progress_(makeLine(window, 0)),
       pace_(makeLine(window, 1)), step_(makeLine(window, 2)) {
+    pace_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     progress_->setAccessibleName(tr("Run progress"));
     pace_->setAccessibleName(tr("Pace"));
     step_->setAccessibleName(tr("Photon followed"));
