@@ -1,9 +1,6 @@
 // The window checked against its control table, its state after loading, the setting handlers,
-// and Start: drawing, clicks held during a run, captions, bad setting texts and Exit.
+// and the apparatus Start draws into the kept picture that the window shows.
 #include "ControlTable.h"
-#include "FakeFields.h"
-#include "PhotonRun.h"
-#include "RunPacer.h"
 #include "WindowControls.h"
 #include "frmSlitwise.h"
 
@@ -11,13 +8,10 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTest>
-
-#include <functional>
 
 namespace {
 
@@ -41,19 +35,7 @@ bool isOfKind(QWidget* widget, ControlKind kind) {
     return false;
 }
 
-void click(frmSlitwise& window, const char* name) {
-    QTest::mouseClick(control(window, name), Qt::LeftButton);
-}
-
-void slower(frmSlitwise& window) {
-    control<QScrollBar>(window, "HScroll1")->triggerAction(QAbstractSlider::SliderSingleStepAdd);
-}
-
-using Clicks = std::function<void(frmSlitwise&)>;
-
 } // namespace
-
-Q_DECLARE_METATYPE(Clicks)
 
 class tst_Window : public QObject {
     Q_OBJECT
@@ -70,18 +52,6 @@ private slots:
     void scrollBarWritesOnArrowsAndOnRelease();
     void startDrawsTheApparatus();
     void windowShowsTheKeptPicture();
-    void timerDrivenRunMatchesOneWithoutAWindow();
-    void paceIsFourThousandRepetitionsASecond_data();
-    void paceIsFourThousandRepetitionsASecond();
-    void everyPaceDrawsTheSamePicture_data();
-    void everyPaceDrawsTheSamePicture();
-    void clicksDuringARunAreHeldUntilItEnds_data();
-    void clicksDuringARunAreHeldUntilItEnds();
-    void captionsAppearWhenTheFirstRunEnds();
-    void secondStartPaintsOverAndKeepsCaptions();
-    void badSettingTextIsReportedAndNothingRuns_data();
-    void badSettingTextIsReportedAndNothingRuns();
-    void exitDuringARunClosesAtOnce();
 };
 
 void tst_Window::windowMatchesTheControlTable() {
@@ -306,250 +276,6 @@ void tst_Window::windowShowsTheKeptPicture() {
     const QImage painted =
         window.grab(QRect(0, 0, 801, 581)).toImage().convertToFormat(QImage::Format_RGB32);
     QCOMPARE(painted, window.session().surface().snapshot());
-}
-
-void tst_Window::timerDrivenRunMatchesOneWithoutAWindow() {
-    frmSlitwise window(77);
-    window.session().pacer().setPace(200000);
-    QTest::mouseClick(control(window, "opFot1"), Qt::LeftButton);
-    window.show();
-    QTest::mouseClick(control(window, "cmdStart"), Qt::LeftButton);
-    QTRY_VERIFY_WITH_TIMEOUT(!window.session().isRunning(), 10000);
-    QVERIFY(allCaptionsShown(window));
-
-    ImageSurface surface;
-    RandomGenerator random(77);
-    FakeFields fields;
-    fields.setText(SettingField::PocetFotonu, QStringLiteral("1"));
-    PhotonRun run(surface, random, fields);
-    run.start();
-    run.advance(std::numeric_limits<long long>::max());
-    QCOMPARE(window.session().surface().snapshot(), surface.snapshot());
-}
-
-void tst_Window::paceIsFourThousandRepetitionsASecond_data() {
-    QTest::addColumn<double>("hertz"); // the screen's refresh rate, one tick a frame
-    QTest::newRow("60 Hz") << 60.0;
-    QTest::newRow("144 Hz") << 144.0;
-    QTest::newRow("30 Hz") << 30.0;
-}
-
-void tst_Window::paceIsFourThousandRepetitionsASecond() {
-    QFETCH(double, hertz);
-    ImageSurface surface;
-    RandomGenerator random(1);
-    FakeFields fields;
-    PhotonRun run(surface, random, fields);
-    run.start();
-    RunPacer pacer;
-    qint64 nowNs = 0;
-    pacer.setClock([&nowNs] { return nowNs; });
-    pacer.setFrameRate(hertz);
-    pacer.start(run);
-    // One second of frames on the test's clock, however long the drawing takes.
-    for (int frame = 1; frame <= qRound(hertz); ++frame) {
-        nowNs = qRound64(frame * 1e9 / hertz);
-        pacer.tick();
-    }
-    QVERIFY2(std::abs(run.stepsDone() - 4000) <= 40, qPrintable(QString::number(run.stepsDone())));
-    pacer.stop();
-}
-
-void tst_Window::everyPaceDrawsTheSamePicture_data() {
-    QTest::addColumn<int>("level"); // of RunPacer::levels
-    QTest::addColumn<QString>("slowdown");
-    QTest::addColumn<int>("photonsIn10s"); // finished in ten seconds; -1: the whole run
-    QTest::newRow("the default, 4,000 repetitions a second") << 0 << "1" << -1;
-    QTest::newRow("50 repetitions a second, 2 a photon") << 3 << "2" << 250;
-    QTest::newRow("10 photons a second of 3 repetitions") << 4 << "3" << 100;
-    QTest::newRow("one photon a second") << 6 << "1" << 10;
-    QTest::newRow("one photon a second of 3 repetitions") << 6 << "3" << 10;
-}
-
-void tst_Window::everyPaceDrawsTheSamePicture() {
-    QFETCH(int, level);
-    QFETCH(QString, slowdown);
-    QFETCH(int, photonsIn10s);
-    FakeFields fields;
-    fields.setText(SettingField::Spomaleni, slowdown);
-    RunSession session(fields, 3, 1.0);
-    qint64 nowNs = 0;
-    session.pacer().setClock([&nowNs] { return nowNs; });
-    session.setPaceLevel(level);
-    session.start();
-    // Ten seconds of frames on the test's clock.
-    for (int frame = 1; frame <= 600 && session.isRunning(); ++frame) {
-        nowNs = qRound64(frame * 1e9 / 60);
-        session.pacer().tick();
-    }
-    if (photonsIn10s < 0) {
-        QVERIFY(!session.isRunning());
-    } else {
-        const PhotonRun::Progress progress = *session.progress();
-        const long long done = (progress.point - 1) * 50LL + progress.photon - 1;
-        QVERIFY2(std::abs(done - photonsIn10s) <= 1, qPrintable(QString::number(done)));
-        session.finish();
-    }
-    ImageSurface undisturbed;
-    RandomGenerator random(3);
-    PhotonRun run(undisturbed, random, fields);
-    run.start();
-    run.advance(std::numeric_limits<long long>::max());
-    QCOMPARE(session.surface().snapshot(), undisturbed.snapshot());
-}
-
-void tst_Window::clicksDuringARunAreHeldUntilItEnds_data() {
-    QTest::addColumn<Clicks>("clicks");   // made during a run with 50 photons and slowdown 1
-    QTest::addColumn<QStringList>("log"); // each run with its settings, each setting written
-    QTest::newRow("choices apply after the run, in the order made")
-        << Clicks([](frmSlitwise& window) {
-               click(window, "opfot500");
-               slower(window);
-               click(window, "opFot10");
-               // The controls show the clicks at once; the run goes on with what it started with.
-               QVERIFY(control<QRadioButton>(window, "opFot10")->isChecked());
-               QCOMPARE(control<QScrollBar>(window, "HScroll1")->value(), 2);
-           })
-        << QStringList({"run 50 1", "photons 500", "slowdown 2", "photons 10"});
-    QTest::newRow("a Start after a held choice runs with it; Starts in a row are one")
-        << Clicks([](frmSlitwise& window) {
-               click(window, "cmdStart");
-               click(window, "opFot5");
-               click(window, "cmdStart");
-               click(window, "cmdStart");
-           })
-        << QStringList({"run 50 1", "run 50 1", "photons 5", "run 5 1"});
-    QTest::newRow("scroll moves write the values seen at each move")
-        << Clicks([](frmSlitwise& window) {
-               slower(window);
-               slower(window);
-           })
-        << QStringList({"run 50 1", "slowdown 2", "slowdown 3"});
-    QTest::newRow("a paused run holds them too") << Clicks([](frmSlitwise& window) {
-        window.session().togglePause();
-        click(window, "opFot5");
-        click(window, "cmdStart");
-    }) << QStringList({"run 50 1 paused", "photons 5", "run 5 1"});
-    QTest::newRow("Stop drops the held Starts and applies the held choices")
-        << Clicks([](frmSlitwise& window) {
-               click(window, "cmdStart");
-               click(window, "opFot5");
-               click(window, "cmdStart");
-               slower(window);
-               window.session().stop();
-               QCOMPARE(window.accessibleDescription(), QStringLiteral("Run stopped"));
-           })
-        << QStringList({"photons 5", "slowdown 2"});
-}
-
-void tst_Window::clicksDuringARunAreHeldUntilItEnds() {
-    QFETCH(Clicks, clicks);
-    QFETCH(QStringList, log);
-    frmSlitwise window(1);
-    window.show();
-    QStringList seen;
-    for (const char* name : {"nPocetFotonu", "nSpomaleni"}) {
-        const QString what =
-            name[1] == 'P' ? QStringLiteral("photons ") : QStringLiteral("slowdown ");
-        connect(control<QLineEdit>(window, name), &QLineEdit::textChanged, this,
-                [&seen, what](const QString& text) { seen << what + text; });
-    }
-    click(window, "cmdStart");
-    clicks(window);
-    while (window.session().isRunning()) {
-        seen << QStringLiteral("run %1 %2%3")
-                    .arg(text(window, "nPocetFotonu"), text(window, "nSpomaleni"),
-                         window.session().isPaused() ? QStringLiteral(" paused") : QString());
-        window.session().finish();
-    }
-    QCOMPARE(seen, log);
-}
-
-void tst_Window::captionsAppearWhenTheFirstRunEnds() {
-    frmSlitwise window(1);
-    window.session().pacer().setPace(100000);
-    window.show();
-    QTest::mouseClick(control(window, "cmdStart"), Qt::LeftButton);
-    int ticksSeen = 0;
-    while (window.session().isRunning()) {
-        for (const char* caption : captionNames) {
-            QVERIFY2(!control(window, caption)->isVisible(), caption);
-        }
-        ++ticksSeen;
-        QTest::qWait(5);
-    }
-    QVERIFY(ticksSeen > 1);
-    QVERIFY(allCaptionsShown(window));
-}
-
-void tst_Window::secondStartPaintsOverAndKeepsCaptions() {
-    frmSlitwise window(3);
-    window.show();
-    window.cmdStart_Click();
-    const QImage apparatusOnly = window.session().surface().snapshot();
-    window.session().finish();
-    QVERIFY(window.session().surface().snapshot() != apparatusOnly);
-    window.cmdStart_Click();
-    // Only the first photon's arrows stand over the fresh apparatus.
-    QCOMPARE(window.session().surface().snapshot(), apparatusOnly);
-    QVERIFY(control(window, "nZdroj")->isVisible());
-    QVERIFY(control(window, "labKlepnete")->isVisible());
-    window.session().finish();
-}
-
-void tst_Window::badSettingTextIsReportedAndNothingRuns_data() {
-    QTest::addColumn<QString>("field");
-    QTest::addColumn<QString>("bad");
-    QTest::addColumn<QString>("message");
-    QTest::newRow("distance not a number") << "nVzdalenost"
-                                           << "abc"
-                                           << "nVzdalenost holds \"abc\", which is not a number.";
-    QTest::newRow("slit separation not a number") << "nRd"
-                                                  << "4O"
-                                                  << "nRd holds \"4O\", which is not a number.";
-    QTest::newRow("photons far too many")
-        << "nPocetFotonu"
-        << "1e308"
-        << QStringLiteral("nPocetFotonu holds \"1e308\", which is out of range (at most %1 either "
-                          "side of 0).")
-               .arg(QLocale().toString(32767)); // as the user's locale writes numbers
-}
-
-void tst_Window::badSettingTextIsReportedAndNothingRuns() {
-    QFETCH(QString, field);
-    QFETCH(QString, bad);
-    QFETCH(QString, message);
-    frmSlitwise window(1);
-    window.show();
-    const QImage before = window.session().surface().snapshot();
-    window.findChild<QLineEdit*>(field)->setText(bad);
-    QTest::mouseClick(control(window, "cmdStart"), Qt::LeftButton);
-    auto* box = window.findChild<QMessageBox*>(QStringLiteral("settingMessage"));
-    QVERIFY(box != nullptr);
-    QTRY_VERIFY(box->isVisible());
-    QCOMPARE(box->text(), message);
-    QVERIFY(!window.session().isRunning());
-    QCOMPARE(window.session().surface().snapshot(), before);
-    // The window stays usable: with the text mended, Start runs.
-    box->accept();
-    window.findChild<QLineEdit*>(field)->setText(QStringLiteral("40"));
-    QTest::mouseClick(control(window, "cmdStart"), Qt::LeftButton);
-    QVERIFY(window.session().isRunning());
-    window.session().finish();
-}
-
-void tst_Window::exitDuringARunClosesAtOnce() {
-    frmSlitwise window(1);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QTest::mouseClick(control(window, "cmdStart"), Qt::LeftButton);
-    QTest::mouseClick(control(window, "opFot1"), Qt::LeftButton);
-    QTest::mouseClick(control(window, "cmdUnload"), Qt::LeftButton);
-    QVERIFY(!window.isVisible());
-    QVERIFY(!window.session().isRunning());
-    QTest::qWait(50);
-    // The click held during the run never ran.
-    QCOMPARE(text(window, "nPocetFotonu"), QStringLiteral("50"));
 }
 
 QTEST_MAIN(tst_Window)
