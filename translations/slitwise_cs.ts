@@ -314,8 +314,8 @@ zapíše jeden řádek na každý zásah.</translation>
         <translation>Barvy pro projektor</translation>
     </message>
     <message>
-        <source>darker, stronger colours for a projector, or back</source>
-        <translation>tmavší, sytější barvy pro projektor, nebo zpět</translation>
+        <source>projector colours: sums dark green, lower slit brown, expected blue</source>
+        <translation>barvy pro projektor: součty tmavě zelené, dolní štěrbina hnědá, očekávaný průběh modrý</translation>
     </message>
     <message>
         <source>Experiment</source>

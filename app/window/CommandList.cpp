@@ -22,7 +22,7 @@ constexpr Command commands[] = {
     {"fasterAction", QT_TRANSLATE_NOOP("CommandList", "Faster"), "+",
      QT_TRANSLATE_NOOP("CommandList", "a faster pace, up to 4,000 repetitions a second")},
     {"projectorAction", QT_TRANSLATE_NOOP("CommandList", "Projector colours"), "Ctrl+P",
-     QT_TRANSLATE_NOOP("CommandList", "darker, stronger colours for a projector, or back"), true},
+     QT_TRANSLATE_NOOP("CommandList", "projector colours: sums dark green, lower slit brown, expected blue"), true},
     {"expectedAction", QT_TRANSLATE_NOOP("CommandList", "Show expected pattern"), "E",
      QT_TRANSLATE_NOOP("CommandList", "show or hide the expected pattern, and the chance on "
                                       "the screen"), true},
