@@ -91,6 +91,23 @@ double headlessSeconds(int photons, int slowdown, double zoom) {
     return clock.nsecsElapsed() / 1e9;
 }
 
+// The longest wait, in milliseconds, of a zero-time timer while `going` holds: how long input
+// would wait for the window meanwhile.
+qint64 longestWait(const std::function<bool()>& going) {
+    qint64 longestMs = 0;
+    while (going()) {
+        bool fired = false;
+        QElapsedTimer wait;
+        wait.start();
+        QTimer::singleShot(0, [&fired] { fired = true; });
+        while (!fired) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        }
+        longestMs = std::max(longestMs, wait.elapsed());
+    }
+    return longestMs;
+}
+
 // The heaviest run, finished, then the window made twice as large: the longest wait of a
 // zero-time timer while the picture is redrawn, in milliseconds.
 void heaviestRedrawInTheWindow() {
@@ -106,17 +123,8 @@ void heaviestRedrawInTheWindow() {
     window.resize(1602, 1162);
     QElapsedTimer whole;
     whole.start();
-    qint64 longestMs = 0;
-    while (window.session().picture().isRedrawing()) {
-        bool fired = false;
-        QElapsedTimer wait;
-        wait.start();
-        QTimer::singleShot(0, [&fired] { fired = true; });
-        while (!fired) {
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-        }
-        longestMs = std::max(longestMs, wait.elapsed());
-    }
+    const qint64 longestMs =
+        longestWait([&window] { return window.session().picture().isRedrawing(); });
     std::printf("heaviest run redrawn at zoom 2 in the window: %.1f s, input waited at most %lld "
                 "ms (target at most 100)\n",
                 whole.nsecsElapsed() / 1e9, longestMs);
@@ -153,20 +161,6 @@ void hitsInTheWindow() {
     fast.start();
     screen.pacer().setClock([&fast] { return fast.nsecsElapsed() * 10; });
     window.session().setScreenShown(true);
-    const auto longestWait = [](const std::function<bool()>& going) {
-        qint64 longestMs = 0;
-        while (going()) {
-            bool fired = false;
-            QElapsedTimer wait;
-            wait.start();
-            QTimer::singleShot(0, [&fired] { fired = true; });
-            while (!fired) {
-                QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-            }
-            longestMs = std::max(longestMs, wait.elapsed());
-        }
-        return longestMs;
-    };
     QElapsedTimer whole;
     whole.start();
     const qint64 landing = longestWait([&screen] { return screen.count() < HitPacer::mostHits; });
