@@ -11,6 +11,8 @@
 
 #include <optional>
 
+class SettingReader;
+
 class ExpectedPattern {
 public:
     // Chances of the upper and the lower slit: u > 500 of 0 to 999 takes the upper one.
@@ -22,11 +24,20 @@ public:
 
     // For the setting texts a run started with; none when a text is not a usable number.
     static std::optional<ExpectedPattern> forSettings(const FormFields& fields);
+    // The same, from settings being read; throws SettingError when a text cannot be used.
+    static ExpectedPattern fromSettings(const SettingReader& settings);
 
     // The expected bar length, in pixels, at the detector height y.
     double barLength(double y) const;
+    // How much, at most 1, the sum arrows drawn at `sumScale` are shortened so that at every
+    // height where a sum may be drawn the expected sum of either pass keeps its tip in the sums'
+    // column: right of the detector's arrows, left of the pattern axis, below the top of the
+    // apparatus and above the settings line.
+    double sumFit(double sumScale) const;
     // |m|², the squared length of the mean start arrow of a pass.
     static double meanStartArrowSquared();
+    // m, the mean start arrow of pass 1 or 2.
+    static std::complex<double> meanStartArrow(int pass);
     // The chance that a photon takes the upper slit, or the lower one.
     static double slitChance(const Experiment& experiment, bool upper);
 

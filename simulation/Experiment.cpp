@@ -7,17 +7,33 @@
 #include "Scene.h"
 #include "SettingReader.h"
 
+#include <algorithm>
 #include <cmath>
 
 Experiment Experiment::fromSettings(const SettingReader& settings) {
     Experiment experiment;
-    experiment.detectorX = settings.number(SettingField::Vzdalenost) + 100;
+    experiment.detectorX = Scene::detectorBaseX + settings.number(SettingField::Vzdalenost);
     experiment.slitSeparation = settings.number(SettingField::Rd);
     experiment.turnPerPixel = settings.number(SettingField::Ur);
     experiment.slitWidth = settings.number(SettingField::Sirka);
     experiment.open = settings.openSlits();
     experiment.whichSlitDetector = settings.whichSlitDetector();
     return experiment;
+}
+
+bool Experiment::isDesigned() const {
+    const auto startUp = [](SettingField field) { return FormFields::startUpValue(field); };
+    return detectorX == Scene::detectorBaseX + startUp(SettingField::Vzdalenost) &&
+           slitSeparation == startUp(SettingField::Rd) &&
+           turnPerPixel == startUp(SettingField::Ur) && slitWidth <= startUp(SettingField::Sirka) &&
+           open == OpenSlits::Both && !whichSlitDetector;
+}
+
+bool Experiment::sameAs(const Experiment& other) const {
+    return detectorX == other.detectorX && slitSeparation == other.slitSeparation &&
+           turnPerPixel == other.turnPerPixel &&
+           std::max(0.0, slitWidth) == std::max(0.0, other.slitWidth) && open == other.open &&
+           whichSlitDetector == other.whichSlitDetector;
 }
 
 bool Experiment::isOpen(bool upper) const {

@@ -6,12 +6,8 @@
 
 #include <algorithm>
 #include <cmath>
-
-namespace {
-
-constexpr Colour chanceCurve = Colour::fromRgb(255, 0, 0);
-
-} // namespace
+#include <complex>
+#include <numbers>
 
 void HitsDrawing::clearColumns(DrawingSurface& surface, double from, double to) {
     surface.setPenWidth(1);
@@ -39,35 +35,58 @@ void HitsDrawing::drawHit(DrawingSurface& surface, const DetectorHits::Hit& hit)
     const auto y = static_cast<float>(std::floor(hit.y));
     surface.setPenWidth(1);
     surface.line(x, y, x + 1, y);
+    surface.line(x, y + 1, x + 1, y + 1);
+}
+
+void HitsDrawing::drawArrow(DrawingSurface& surface, double x1, double y1, double x2, double y2,
+                            std::optional<Colour> colour) {
+    const auto f = [](double value) { return static_cast<float>(value); };
+    surface.line(f(x1), f(y1), f(x2), f(y2), colour);
+    const double length = std::hypot(x2 - x1, y2 - y1);
+    if (length < arrowHead) {
+        return;
+    }
+    // Two strokes back from the tip, each 25 degrees off the shaft.
+    const double angle = std::atan2(y2 - y1, x2 - x1);
+    for (double side : {-1.0, 1.0}) {
+        const double back = angle + std::numbers::pi + side * 25 * std::numbers::pi / 180;
+        surface.line(f(x2), f(y2), f(x2 + arrowHead * std::cos(back)),
+                     f(y2 + arrowHead * std::sin(back)), colour);
+    }
 }
 
 void HitsDrawing::drawLatest(DrawingSurface& surface, const DetectorHits& hits) {
-    clearColumns(surface, bandLeft + bandWidth + 4, histogramX - 2);
     const auto arrows = hits.latestArrows();
     if (!arrows) {
         return;
     }
     const double y = hits.hits().back().y;
-    // Screen y grows downward, so an arrow's imaginary part is drawn upward.
-    const auto tip = [](double x0, double y0, std::complex<double> arrow) {
-        return std::pair(x0 + arrowScale * arrow.real(), y0 - arrowScale * arrow.imag());
+    // Screen y grows downward, so an arrow's imaginary part is drawn upward. The start is moved
+    // up or down, if need be, so that the chain of arrows keeps within the screen.
+    const double lowest =
+        std::min({0.0, -arrows->upper.imag(),
+                  -(arrows->joined ? arrows->upper + arrows->lower : arrows->lower).imag()});
+    const double highest =
+        std::max({0.0, -arrows->upper.imag(),
+                  -(arrows->joined ? arrows->upper + arrows->lower : arrows->lower).imag()});
+    const double y0 =
+        std::clamp(y, top + 2 - arrowScale * lowest, bottom - 2 - arrowScale * highest);
+    const auto tip = [](double x0, double from, std::complex<double> arrow) {
+        return std::pair(x0 + arrowScale * arrow.real(), from - arrowScale * arrow.imag());
     };
-    const auto [ux, uy] = tip(arrowsX, y, arrows->upper);
-    const auto [lx0, ly0] = arrows->joined ? std::pair(ux, uy) : std::pair(arrowsX, y);
+    const auto [ux, uy] = tip(arrowsX, y0, arrows->upper);
+    const auto [lx0, ly0] = arrows->joined ? std::pair(ux, uy) : std::pair(arrowsX, y0);
     const auto [lx, ly] = tip(lx0, ly0, arrows->lower);
-    // A pointer from the band to the arrows' start, at the landing height.
+    // A pointer from the band at the landing height to the arrows' start.
     surface.setPenWidth(1);
     surface.line(static_cast<float>(bandLeft + bandWidth + 4), static_cast<float>(y),
-                 static_cast<float>(arrowsX - 3), static_cast<float>(y));
+                 static_cast<float>(arrowsX - 3), static_cast<float>(y0));
     surface.setPenWidth(2);
     if (arrows->joined) {
-        surface.line(static_cast<float>(arrowsX), static_cast<float>(y), static_cast<float>(lx),
-                     static_cast<float>(ly), Colour::sumArrow());
+        drawArrow(surface, arrowsX, y0, lx, ly, Colour::sumArrow());
     }
-    surface.line(static_cast<float>(arrowsX), static_cast<float>(y), static_cast<float>(ux),
-                 static_cast<float>(uy), Colour::foreground());
-    surface.line(static_cast<float>(lx0), static_cast<float>(ly0), static_cast<float>(lx),
-                 static_cast<float>(ly), Colour::lowerSlit());
+    drawArrow(surface, arrowsX, y0, ux, uy, Colour::foreground());
+    drawArrow(surface, lx0, ly0, lx, ly, Colour::lowerSlit());
     surface.setPenWidth(1);
 }
 
@@ -82,34 +101,38 @@ std::vector<int> HitsDrawing::binCounts(const DetectorHits& hits) {
     return counts;
 }
 
-double HitsDrawing::barFor(const PhotonChance& chance, double density) {
+double HitsDrawing::barUnit(const DetectorHits& hits, const std::vector<int>& counts) {
     double highest = 0.0;
     // Sampled at each pixel of height, as the curve is drawn.
     for (double y = PhotonChance::highestY; y <= PhotonChance::lowestY; y += 1) {
-        highest = std::max(highest, chance.density(y));
+        highest = std::max(highest, hits.chance().density(y));
     }
-    return highest > 0.0 ? longestBar * density / highest : 0.0;
+    double unit = highest > 0.0 ? longestBar / highest : 0.0;
+    const auto total = static_cast<double>(hits.hits().size());
+    const int tallest = counts.empty() ? 0 : *std::max_element(counts.begin(), counts.end());
+    if (tallest > 0) {
+        // A bin's bar is the unit times its hits' share per pixel of height.
+        unit = std::min(unit, (right - histogramX - 1) * total * binHeight / tallest);
+    }
+    return unit;
 }
 
 void HitsDrawing::drawHistogram(DrawingSurface& surface, const DetectorHits& hits,
                                 bool withChance) {
     clearColumns(surface, histogramX + 1, right);
     const auto total = static_cast<double>(hits.hits().size());
-    const double unit = barFor(hits.chance(), 1.0); // bar pixels per unit of chance per pixel
+    const std::vector<int> counts = binCounts(hits);
+    const double unit = barUnit(hits, counts);
     surface.setPenWidth(1);
-    if (total > 0) {
-        const std::vector<int> counts = binCounts(hits);
-        for (std::size_t bin = 0; bin < counts.size(); ++bin) {
-            const double length =
-                std::min(unit * counts[bin] / (total * binHeight), double(right - histogramX - 1));
-            if (length < 1) {
-                continue;
-            }
-            const double y0 = PhotonChance::highestY + static_cast<double>(bin) * binHeight;
-            for (int row = 0; row < binHeight - 1; ++row) {
-                surface.line(static_cast<float>(histogramX + 1), static_cast<float>(y0 + row),
-                             static_cast<float>(histogramX + length), static_cast<float>(y0 + row));
-            }
+    for (std::size_t bin = 0; total > 0 && bin < counts.size(); ++bin) {
+        const double length = unit * counts[bin] / (total * binHeight);
+        if (length < 1) {
+            continue;
+        }
+        const double y0 = PhotonChance::highestY + static_cast<double>(bin) * binHeight;
+        for (int row = 0; row < binHeight - 1; ++row) {
+            surface.line(static_cast<float>(histogramX + 1), static_cast<float>(y0 + row),
+                         static_cast<float>(histogramX + length), static_cast<float>(y0 + row));
         }
     }
     if (!withChance) {
@@ -118,9 +141,8 @@ void HitsDrawing::drawHistogram(DrawingSurface& surface, const DetectorHits& hit
     double lastX = histogramX + unit * hits.chance().density(PhotonChance::highestY);
     for (double y = PhotonChance::highestY + 1; y <= PhotonChance::lowestY; y += 1) {
         const double x = histogramX + unit * hits.chance().density(y);
-        surface.line(static_cast<float>(std::min(lastX, double(right))), static_cast<float>(y - 1),
-                     static_cast<float>(std::min(x, double(right))), static_cast<float>(y),
-                     chanceCurve);
+        surface.line(static_cast<float>(lastX), static_cast<float>(y - 1), static_cast<float>(x),
+                     static_cast<float>(y), Colour::expectedLine());
         lastX = x;
     }
 }
@@ -130,6 +152,5 @@ void HitsDrawing::drawAll(DrawingSurface& surface, const DetectorHits& hits, boo
     for (const DetectorHits::Hit& hit : hits.hits()) {
         drawHit(surface, hit);
     }
-    drawLatest(surface, hits);
     drawHistogram(surface, hits, withChance);
 }

@@ -2,6 +2,8 @@
 #include "Scene.h"
 
 #include "DrawingSurface.h"
+#include "ExpectedPattern.h"
+#include "Experiment.h"
 #include "SettingReader.h"
 
 #include <QStringList>
@@ -78,6 +80,21 @@ void Scene::drawShield(DrawingSurface& surface, const SettingReader& settings) {
     }
 }
 
+void Scene::drawWhichSlitDetector(DrawingSurface& surface, const Experiment& experiment) {
+    if (!experiment.whichSlitDetector) {
+        return;
+    }
+    // An eye past each open slit, looking at it from beyond the reach of the slit's arrows: a
+    // ring and its pupil.
+    for (bool upper : {true, false}) {
+        if (experiment.isOpen(upper)) {
+            const auto y = static_cast<float>(experiment.slitY(upper));
+            surface.circle(static_cast<float>(shieldX + arrowLength + 8), y, 4);
+            surface.circle(static_cast<float>(shieldX + arrowLength + 6), y, 1);
+        }
+    }
+}
+
 Scene Scene::prepare(DrawingSurface& surface, SettingReader& settings) {
     surface.setScaleToPixels();
     surface.setPenWidth(1);
@@ -87,13 +104,14 @@ Scene Scene::prepare(DrawingSurface& surface, SettingReader& settings) {
     }
 
     Scene scene;
-    scene.detectorX = settings.number(SettingField::Vzdalenost) + 100;
+    scene.detectorX = detectorBaseX + settings.number(SettingField::Vzdalenost);
 
     const auto bottom = static_cast<float>(bottomY);
     const auto top = static_cast<float>(topY);
     surface.setPenWidth(3);
     drawShield(surface, settings);
     surface.setPenWidth(2);
+    drawWhichSlitDetector(surface, Experiment::fromSettings(settings));
     for (double x : {scene.detectorX, sumAxisX, patternAxisX}) {
         surface.line(static_cast<float>(x), bottom, static_cast<float>(x), top);
     }
@@ -105,6 +123,11 @@ Scene Scene::prepare(DrawingSurface& surface, SettingReader& settings) {
     surface.setPenWidth(1);
 
     scene.scales = scalesFor(settings.number(SettingField::PocetFotonu));
+    // A changed experiment's sums may point where the designed one's never do: they are
+    // shortened to stay in their column.
+    if (!Experiment::fromSettings(settings).isDesigned()) {
+        scene.scales.sum *= ExpectedPattern::fromSettings(settings).sumFit(scene.scales.sum);
+    }
     // With no phase scatter the run always sends 50 photons per dot. The scales stay as chosen.
     if (settings.number(SettingField::Rozptyl) == 0) {
         settings.write(SettingField::PocetFotonu, QStringLiteral("50"));

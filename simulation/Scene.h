@@ -5,6 +5,7 @@
 #include <QString>
 
 class DrawingSurface;
+class Experiment;
 class SettingReader;
 
 class Scene {
@@ -18,9 +19,18 @@ public:
     static constexpr double sourceX = 80;
     static constexpr double axisY = areaHeight / 2 + 50; // 340.5, the source and the slits' middle
     static constexpr double shieldX = 150;               // the shield and both slits
-    static constexpr double sumAxisX = 450;              // where the summed arrows start
-    static constexpr double patternAxisX = 550;          // where the pattern bars start
-    static constexpr double arrowLength = 20;            // the drawn phase arrows
+    // The distance field places the detector line at this x plus its value, so the field reads
+    // 50 px more than the distance from the slits to the detector that a user reads and types.
+    static constexpr double detectorBaseX = 100;
+    static constexpr double distanceOfField(double field) {
+        return field + detectorBaseX - shieldX;
+    }
+    static constexpr double fieldOfDistance(double distance) {
+        return distance - detectorBaseX + shieldX;
+    }
+    static constexpr double sumAxisX = 450;     // where the summed arrows start
+    static constexpr double patternAxisX = 550; // where the pattern bars start
+    static constexpr double arrowLength = 20;   // the drawn phase arrows
     static constexpr double sourceRadius = 5;
     // Radians per step of a random start phase: close to, but not exactly, one degree.
     static constexpr double phaseUnit = 1.57041 / 100 * 1.1;
@@ -61,7 +71,10 @@ public:
     // width; otherwise a gap of the slit width at each open slit, and a short crossbar closing
     // a closed slit.
     static void drawShield(DrawingSurface& surface, const SettingReader& settings);
+    // With the which-slit detector on, an eye beside each open slit, so that a class sees that
+    // the slits are watched.
+    static void drawWhichSlitDetector(DrawingSurface& surface, const Experiment& experiment);
 
-    double detectorX = 0.0; // the distance setting + 100
+    double detectorX = 0.0; // detectorBaseX + the distance field
     Scales scales;
 };

@@ -4,6 +4,7 @@
 #include "Experiment.h"
 #include "FieldSnapshot.h"
 #include "PictureExport.h"
+#include "Scene.h"
 #include "SettingReader.h"
 
 #include <charconv>
@@ -19,7 +20,7 @@ void appendNumber(QByteArray& out, double value) {
 // The settings columns, the same on every line: what the run went by.
 QByteArray settingCells(const Experiment& experiment) {
     QByteArray cells;
-    for (double value : {experiment.detectorX - 100, experiment.slitSeparation,
+    for (double value : {experiment.detectorX - Scene::shieldX, experiment.slitSeparation,
                          experiment.turnPerPixel, std::max(0.0, experiment.slitWidth)}) {
         cells += ',';
         appendNumber(cells, value);

@@ -4,6 +4,7 @@
 #include "DetectorScreen.h"
 
 #include "HitsDrawing.h"
+#include "PainterSurface.h"
 #include "PhotonChance.h"
 
 #include <QPainter>
@@ -51,6 +52,7 @@ bool DetectorScreen::show(const FormFields& fields, bool paced) {
         return false;
     }
     hits_.emplace(*chance, random_, HitsDrawing::bandWidth);
+    settings_.emplace(fields);
     redrawAll();
     if (paced) {
         pacer_.start([this](long long count) { return landAndDraw(count); }, 0);
@@ -62,6 +64,7 @@ void DetectorScreen::hide() {
     pacer_.stop();
     if (hits_) {
         hits_.reset();
+        settings_.reset();
         toldStage_.reset();
         emit changed();
     }
@@ -87,7 +90,6 @@ long long DetectorScreen::landAndDraw(long long count) {
     for (long long i = 0; i < count; ++i) {
         HitsDrawing::drawHit(*surface_, hits_->land());
     }
-    HitsDrawing::drawLatest(*surface_, *hits_);
     HitsDrawing::drawHistogram(*surface_, *hits_, chanceShown_);
     emit changed();
     tellStage();
@@ -118,7 +120,18 @@ void DetectorScreen::setZoom(double zoom, qreal devicePixelRatio) {
     if (surface_->zoom() == zoom && surface_->devicePixelRatio() == devicePixelRatio) {
         return;
     }
+    remakeSurface(zoom, devicePixelRatio, surface_->projectorColours());
+}
+
+void DetectorScreen::setProjectorColours(bool on) {
+    if (on != surface_->projectorColours()) {
+        remakeSurface(surface_->zoom(), surface_->devicePixelRatio(), on);
+    }
+}
+
+void DetectorScreen::remakeSurface(double zoom, qreal devicePixelRatio, bool projector) {
     surface_ = std::make_unique<ImageSurface>(zoom, devicePixelRatio);
+    surface_->setProjectorColours(projector);
     if (hits_) {
         redrawAll();
     }
@@ -155,4 +168,6 @@ void DetectorScreen::paint(QPainter& painter, QPoint origin) const {
     const QRectF source(logical.x() * ratio, logical.y() * ratio, logical.width() * ratio,
                         logical.height() * ratio);
     painter.drawImage(QRectF(logical.translated(origin)), surface_->image(), source);
+    PainterSurface over(painter, origin, surface_->zoom(), surface_->projectorColours());
+    HitsDrawing::drawLatest(over, *hits_);
 }

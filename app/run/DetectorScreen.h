@@ -5,6 +5,7 @@
 #pragma once
 
 #include "DetectorHits.h"
+#include "FieldSnapshot.h"
 #include "HitPacer.h"
 #include "ImageSurface.h"
 #include "RandomGenerator.h"
@@ -12,6 +13,7 @@
 #include <QObject>
 #include <QRect>
 
+#include <cmath>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -46,18 +48,25 @@ public:
     bool isLanding() const { return pacer_.isActive(); }
     // The teacher's pace: the most hits a second.
     void setMostPerSecond(double perSecond) { pacer_.setMostPerSecond(perSecond); }
+    // The teacher's pace in whole hits a second, as a class is told it.
+    int mostPerSecond() const { return static_cast<int>(std::lround(pacer_.mostPerSecond())); }
     bool isPaused() const { return pacer_.isHeld(); }
     // The chance as a curve over the histogram, or not.
     void setChanceShown(bool shown);
 
     // The zoom and pixel ratio of the picture it stands in; the hits are drawn again at them.
     void setZoom(double zoom, qreal devicePixelRatio);
+    // Projector colours, or the picture's own; the hits are drawn again in them.
+    void setProjectorColours(bool on);
     // The part of the picture the screen covers, in logical pixels of a picture at the zoom.
     QRect area() const;
-    // Copies the screen over the picture, whose top-left stands at `origin`.
+    // Copies the screen over the picture, whose top-left stands at `origin`, with the latest
+    // hit's arrows over it.
     void paint(QPainter& painter, QPoint origin) const;
 
     const DetectorHits* hits() const { return hits_ ? &*hits_ : nullptr; }
+    // The setting texts the hits land by; nullptr while hidden.
+    const FormFields* settings() const { return settings_ ? &*settings_ : nullptr; }
     long long count() const { return hits_ ? static_cast<long long>(hits_->hits().size()) : 0; }
     HitPacer& pacer() { return pacer_; }
     std::uint64_t seed() const { return random_.seed(); }
@@ -71,10 +80,12 @@ signals:
 private:
     long long landAndDraw(long long count);
     void redrawAll();
+    void remakeSurface(double zoom, qreal devicePixelRatio, bool projector);
     void tellStage();
 
     RandomGenerator random_;
     std::optional<DetectorHits> hits_;
+    std::optional<FieldSnapshot> settings_;
     std::unique_ptr<ImageSurface> surface_;
     HitPacer pacer_;
     bool chanceShown_ = false;

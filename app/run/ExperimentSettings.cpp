@@ -2,7 +2,10 @@
 // are exactly the numbers the run went by.
 #include "ExperimentSettings.h"
 
+#include "ExpectedPattern.h"
+#include "Experiment.h"
 #include "FieldSnapshot.h"
+#include "Scene.h"
 #include "SettingError.h"
 #include "SettingReader.h"
 
@@ -32,18 +35,19 @@ QString ExperimentSettings::shown(double value, int decimals) {
 
 bool ExperimentSettings::isDesigned(const FormFields& settings) {
     FieldSnapshot copy(settings);
-    const SettingReader reader(copy);
     try {
-        for (SettingField field :
-             {SettingField::Vzdalenost, SettingField::Rd, SettingField::Ur, SettingField::Sirka}) {
-            const double startUp = FormFields::startUpValue(field);
-            // Any width of 0 or less is a point slit, as designed.
-            if (field == SettingField::Sirka ? reader.number(field) > startUp
-                                             : reader.number(field) != startUp) {
-                return false;
-            }
-        }
-        return reader.openSlits() == OpenSlits::Both && !reader.whichSlitDetector();
+        return Experiment::fromSettings(SettingReader(copy)).isDesigned();
+    } catch (const SettingError&) {
+        return false;
+    }
+}
+
+bool ExperimentSettings::sameExperiment(const FormFields& one, const FormFields& other) {
+    FieldSnapshot first(one);
+    FieldSnapshot second(other);
+    try {
+        return Experiment::fromSettings(SettingReader(first))
+            .sameAs(Experiment::fromSettings(SettingReader(second)));
     } catch (const SettingError&) {
         return false;
     }
@@ -59,9 +63,10 @@ void ExperimentSettings::drawSummary(QImage& picture, const FormFields& settings
     font.setPixelSize(std::max(1, static_cast<int>(std::lround(12 * zoom))));
     painter.setFont(font);
     painter.setPen(Qt::black);
-    // Design pixels: a line high along the bottom edge, clear of the apparatus.
-    const QRectF area(8 * zoom, (581 - 20) * zoom, (801 - 16) * zoom, 18 * zoom);
-    painter.drawText(area, Qt::AlignLeft | Qt::AlignVCenter, line);
+    // Design pixels: along the bottom edge, clear of the apparatus, wrapped onto a second line
+    // when the words are long.
+    const QRectF area(8 * zoom, (581 - 36) * zoom, (801 - 16) * zoom, 34 * zoom);
+    painter.drawText(area, Qt::AlignLeft | Qt::AlignBottom | Qt::TextWordWrap, line);
 }
 
 QString ExperimentSettings::summary(const FormFields& settings) {
@@ -76,12 +81,19 @@ QString ExperimentSettings::summary(const FormFields& settings) {
         const QString slits = open == OpenSlits::Both    ? tr("both slits open")
                               : open == OpenSlits::Upper ? tr("upper slit only")
                                                          : tr("lower slit only");
-        return tr("Distance %1 px, slit separation %2 px, wavelength %3 px (%4 rad/px), slit "
-                  "width %5 px, %6, which-slit detector %7")
-            .arg(shown(reader.number(SettingField::Vzdalenost), 2),
-                 shown(reader.number(SettingField::Rd), 2), shown(wavelengthOf(turn), 1),
-                 shown(turn, 3), shown(std::max(0.0, reader.number(SettingField::Sirka)), 2), slits,
-                 reader.whichSlitDetector() ? tr("on") : tr("off"));
+        QString line =
+            tr("Distance %1 px, slit separation %2 px, wavelength %3 px (%4 rad/px), slit "
+               "width %5 px, %6, which-slit detector %7")
+                .arg(shown(Scene::distanceOfField(reader.number(SettingField::Vzdalenost)), 2),
+                     shown(reader.number(SettingField::Rd), 2), shown(wavelengthOf(turn), 1),
+                     shown(turn, 3), shown(std::max(0.0, reader.number(SettingField::Sirka)), 2),
+                     slits, reader.whichSlitDetector() ? tr("on") : tr("off"));
+        const double fit = ExpectedPattern::fromSettings(reader).sumFit(
+            Scene::scalesFor(reader.number(SettingField::PocetFotonu)).sum);
+        if (fit < 1) {
+            line += tr(", sums drawn at %1 %").arg(std::lround(fit * 100));
+        }
+        return line;
     } catch (const SettingError&) {
         return {};
     }

@@ -16,8 +16,9 @@ class ExperimentSettings {
 public:
     // Pixels. Beyond these the detector leaves the picture, the slits leave the shield, or the
     // arrows turn too fast or too slowly for the fringes to be seen.
-    static constexpr int shortestDistance = 100;
-    static constexpr int longestDistance = 300;
+    // The distance is from the slits to the detector line, as drawn.
+    static constexpr int shortestDistance = 50;
+    static constexpr int longestDistance = 250;
     static constexpr int narrowestSeparation = 10;
     static constexpr int widestSeparation = 200;
     static constexpr double shortestWavelength = 3.0;
@@ -39,6 +40,9 @@ public:
     // Whether the settings are those of the designed experiment (texts that mean the same
     // numbers count as the same).
     static bool isDesigned(const FormFields& settings);
+    // Whether two sets of setting texts make the same experiment; settings a run could not use
+    // make none.
+    static bool sameExperiment(const FormFields& one, const FormFields& other);
     // One line naming all six settings, for a picture; empty for the designed experiment or
     // settings a run could not use.
     static QString summary(const FormFields& settings);

@@ -14,8 +14,9 @@ class HitPacer : public QObject {
 public:
     // The first hits come at this many a second...
     static constexpr double slowestPerSecond = 3;
-    // ...until the pace grows with the hits so far: a share of them a second...
-    static constexpr double growthPerSecond = 0.4;
+    // ...until the pace grows with the hits so far: a share of them a second, so that the count
+    // grows tenfold in about 25 s and a class has time to talk at each stage...
+    static constexpr double growthPerSecond = 0.09;
     // ...up to this many a second.
     static constexpr double fastestPerSecond = 5000;
     // The screen is full: no more land after this many.
@@ -38,6 +39,7 @@ public:
     // The most hits a second whatever the hits so far: the teacher's pace. At most
     // fastestPerSecond.
     void setMostPerSecond(double perSecond) { mostPerSecond_ = perSecond; }
+    double mostPerSecond() const { return mostPerSecond_; }
     // Where the time is read, in nanoseconds; the wall clock unless a test gives its own.
     void setClock(std::function<qint64()> clock) { clock_ = std::move(clock); }
     // One frame's landings: those earned since the last tick. The timer calls it.

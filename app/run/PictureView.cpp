@@ -55,6 +55,14 @@ void PictureView::runStarting(const RandomGenerator& random, const FormFields& f
     finalSteps_ = 0;
 }
 
+void PictureView::showApparatus(const RandomGenerator& random, const FormFields& fields) {
+    runStarting(random, fields);
+    PictureReplay apparatus(random, record_->fields, 0, wantedZoom_, wantedRatio_,
+                            wantedProjector_);
+    apparatus.advance(std::chrono::nanoseconds::max());
+    replaceSurface(apparatus.surface());
+}
+
 void PictureView::setLiveRun(const PhotonRun* run) {
     if (liveRun_ != nullptr && run == nullptr) {
         finalSteps_ = liveRun_->stepsDone();

@@ -32,6 +32,9 @@ public:
     // A run is about to start from this generator state and these setting texts. Any redraw is
     // dropped and the surface made at the wanted size, since the run paints it over.
     void runStarting(const RandomGenerator& random, const FormFields& fields);
+    // The apparatus of these settings alone, in place of the picture, as a run that stopped
+    // before its first photon: for a detector screen begun with another experiment than drawn.
+    void showApparatus(const RandomGenerator& random, const FormFields& fields);
     // The run on the surface, while it is in progress; nullptr when it has ended. A redraw
     // replays as many steps as it has done.
     void setLiveRun(const PhotonRun* run);

@@ -3,6 +3,7 @@
 // in the order they were made. Pausing and stepping never change what a run draws.
 #include "RunSession.h"
 
+#include "ExperimentSettings.h"
 #include "PhotonRun.h"
 #include "SettingError.h"
 #include "SettingReader.h"
@@ -58,6 +59,11 @@ void RunSession::start() {
     // A run that animates no repetitions still spends a step on each photon.
     repetitionsPerPhoton_ =
         std::max(1.0, std::floor(SettingReader(fields_).number(SettingField::Spomaleni)));
+    // Hits of another experiment beside this run would mix the two: they begin again.
+    if (const FormFields* screen = screen_.settings();
+        screen != nullptr && !ExperimentSettings::sameExperiment(*screen, fields_)) {
+        screen_.clear(fields_);
+    }
     picture_.runStarting(random_, fields_);
     run_ = std::make_unique<PhotonRun>(picture_.surface(), random_, fields_);
     run_->start();
@@ -192,13 +198,38 @@ bool RunSession::setScreenShown(bool shown, bool paced) {
         screen_.hide();
         return true;
     }
-    return screenSettingsUsable() && screen_.show(fields_, paced);
+    if (!screenSettingsUsable() || !screen_.show(fields_, paced)) {
+        return false;
+    }
+    matchPictureToScreen();
+    return true;
 }
 
 void RunSession::clearScreen() {
     if (screen_.isShown() && screenSettingsUsable()) {
         screen_.clear(fields_);
+        matchPictureToScreen();
     }
+}
+
+void RunSession::matchPictureToScreen() {
+    const FieldSnapshot* drawn = picture_.drawnSettings();
+    if (drawn != nullptr && !isRunning() && !ExperimentSettings::sameExperiment(*drawn, fields_)) {
+        picture_.showApparatus(random_, fields_);
+        emit pictureChanged(true);
+    }
+}
+
+const FormFields* RunSession::shownSettings() const {
+    if (const FieldSnapshot* drawn = picture_.drawnSettings()) {
+        return drawn;
+    }
+    return screen_.settings();
+}
+
+bool RunSession::showsAnotherExperiment() const {
+    const FormFields* shown = shownSettings();
+    return !isRunning() && shown != nullptr && !ExperimentSettings::sameExperiment(*shown, fields_);
 }
 
 bool RunSession::screenSettingsUsable() {

@@ -78,6 +78,13 @@ public:
     // Shift+D: the hits dropped, and landing begun again with the settings as they stand.
     void clearScreen();
 
+    // The settings of what the picture shows: the run drawn on it, or else the screen's hits;
+    // nullptr while it shows neither. The screen and a drawn run always share one experiment.
+    const FormFields* shownSettings() const;
+    // Whether a setting changed since what is shown was begun, so that the picture shows another
+    // experiment than the next Start would.
+    bool showsAnotherExperiment() const;
+
 signals:
     // "Run in progress", "Run paused", "Run finished" or why a run failed.
     void stateChanged(const QString& state);
@@ -94,6 +101,9 @@ private:
     // Forgets the followed photon, and has the picture shown again without it.
     void unfollow();
     bool screenSettingsUsable();
+    // A screen begun with another experiment than the picture's has the picture show the
+    // apparatus of its own, so that the two never mix.
+    void matchPictureToScreen();
 
     FormFields& fields_;
     bool expectedShown_ = false;

@@ -51,13 +51,13 @@ struct Described {
                               QStringLiteral("FILE")};
     QCommandLineOption data{QStringLiteral("data"),
                             CommandLine::tr("Make one whole run at full speed without a window "
-                                            "and write its 520 detector points to FILE as CSV;\n"
+                                            "and write its 520 detector points to FILE as CSV; "
                                             "alone or with --render; - writes them to standard "
                                             "output."),
                             QStringLiteral("FILE")};
     QCommandLineOption photons{
         QStringLiteral("photons"),
-        CommandLine::tr("With --render or --data: photons per detector point,\n"
+        CommandLine::tr("With --render or --data: photons per detector point, "
                         "one of %1 (default %2).")
             .arg(Scene::offeredPhotons())
             .arg(FormFields::startUpValue(SettingField::PocetFotonu)),
@@ -67,7 +67,7 @@ struct Described {
         CommandLine::tr("With --render or --data: slowdown, 1 to 3 (default 1)."),
         QStringLiteral("S")};
     QCommandLineOption scale{QStringLiteral("scale"),
-                             CommandLine::tr("With --render: draw the picture Z times as large,\n"
+                             CommandLine::tr("With --render: draw the picture Z times as large, "
                                              "from 0.5 to 4 (default 1): 801·Z x 581·Z pixels."),
                              QStringLiteral("Z")};
     QCommandLineOption expected{QStringLiteral("expected"),
@@ -75,8 +75,8 @@ struct Described {
                                                 "the picture, in red.")};
     QCommandLineOption hits{
         QStringLiteral("hits"),
-        CommandLine::tr("With --render or --data: land N single photons (1 to %1) on the\n"
-                        "detector screen, drawn in place of the pattern bars; --data then\n"
+        CommandLine::tr("With --render or --data: land N single photons (1 to %1) on the "
+                        "detector screen, drawn in place of the pattern bars; --data then "
                         "writes one row per hit.")
             .arg(CommandLine::mostHits),
         QStringLiteral("N")};
@@ -313,13 +313,18 @@ QString CommandLine::helpText() {
     QCommandLineParser parser;
     const Described options(parser);
     // Qt's usage line names the program by the path it was started with; these name it plainly.
-    const QString usage =
-        CommandLine::tr(
-            "Usage: slitwise [options]\n"
-            "       slitwise [--render FILE.png] [--data FILE.csv] [--photons N] [--slowdown S]\n"
-            "                [--scale Z] [--expected] [--hits N] [--seed N]\n") +
-        ExperimentOptions::usage();
-    return usage + parser.helpText().section(QLatin1Char('\n'), 1) + epilogue();
+    const QString usage = CommandLine::tr(
+        "Usage: slitwise [options]\n"
+        "       slitwise [--render FILE.png] [--data FILE.csv] [--photons N] [--slowdown S]\n"
+        "                [--scale Z] [--expected] [--hits N] [--seed N]\n");
+    // The experiment's lines stand under the last of these, however the language indents it.
+    const QString last = usage.section(QLatin1Char('\n'), -2, -2);
+    qsizetype indent = 0;
+    while (indent < last.size() && last.at(indent) == QLatin1Char(' ')) {
+        ++indent;
+    }
+    return usage + ExperimentOptions::usage(indent) +
+           parser.helpText().section(QLatin1Char('\n'), 1) + epilogue();
 }
 
 void CommandLine::applyExperiment(FormFields& fields) const {

@@ -4,6 +4,7 @@
 
 #include "Conversion.h"
 #include "ExperimentSettings.h"
+#include "Scene.h"
 
 #include <QCommandLineParser>
 #include <QLocale>
@@ -45,12 +46,13 @@ QStringList ExperimentOptions::flagOptions() {
 }
 
 ExperimentOptions::ExperimentOptions()
-    : distance_(QStringLiteral("distance"),
-                tr("Distance from the slits to the detector, %1 to %2 pixels (default %3).")
-                    .arg(ExperimentSettings::shortestDistance)
-                    .arg(ExperimentSettings::longestDistance)
-                    .arg(FormFields::startUpValue(SettingField::Vzdalenost)),
-                QStringLiteral("D")),
+    : distance_(
+          QStringLiteral("distance"),
+          tr("Distance from the slits to the detector, %1 to %2 pixels (default %3).")
+              .arg(ExperimentSettings::shortestDistance)
+              .arg(ExperimentSettings::longestDistance)
+              .arg(Scene::distanceOfField(FormFields::startUpValue(SettingField::Vzdalenost))),
+          QStringLiteral("D")),
       separation_(QStringLiteral("separation"),
                   tr("Slit separation, %1 to %2 pixels (default %3).")
                       .arg(ExperimentSettings::narrowestSeparation)
@@ -63,7 +65,7 @@ ExperimentOptions::ExperimentOptions()
                       .arg(ExperimentSettings::longestWavelength),
                   QStringLiteral("L")),
       turn_(QStringLiteral("turn"),
-            tr("Instead of --wavelength: the arrow's turn per pixel of path, in radians\n"
+            tr("Instead of --wavelength: the arrow's turn per pixel of path, in radians "
                "from 0.2513 to 2.0944 (default 1): a wavelength of 2π divided by it."),
             QStringLiteral("T")),
       slitWidth_(QStringLiteral("slit-width"),
@@ -79,10 +81,12 @@ void ExperimentOptions::addTo(QCommandLineParser& parser) const {
     parser.addOptions({distance_, separation_, wavelength_, turn_, slitWidth_, slits_, whichSlit_});
 }
 
-QString ExperimentOptions::usage() {
-    return QStringLiteral("                [--distance D] [--separation D] [--wavelength L | "
-                          "--turn T] [--slit-width W]\n"
-                          "                [--slits both|upper|lower] [--which-slit]\n");
+QString ExperimentOptions::usage(qsizetype indent) {
+    const QString margin(indent, QLatin1Char(' '));
+    return margin +
+           QStringLiteral("[--distance D] [--separation D] [--wavelength L | --turn T] "
+                          "[--slit-width W]\n") +
+           margin + QStringLiteral("[--slits both|upper|lower] [--which-slit]\n");
 }
 
 ExperimentOptions::Texts ExperimentOptions::read(const QCommandLineParser& parser,
@@ -97,13 +101,14 @@ ExperimentOptions::Texts ExperimentOptions::read(const QCommandLineParser& parse
         SettingField field;
         int lowest;
         int highest;
+        int toField; // added to the value typed to give the field's text
     };
     const Whole wholes[] = {
         {&distance_, SettingField::Vzdalenost, ExperimentSettings::shortestDistance,
-         ExperimentSettings::longestDistance},
+         ExperimentSettings::longestDistance, static_cast<int>(Scene::fieldOfDistance(0))},
         {&separation_, SettingField::Rd, ExperimentSettings::narrowestSeparation,
-         ExperimentSettings::widestSeparation},
-        {&slitWidth_, SettingField::Sirka, 0, ExperimentSettings::widestSlit},
+         ExperimentSettings::widestSeparation, 0},
+        {&slitWidth_, SettingField::Sirka, 0, ExperimentSettings::widestSlit, 0},
     };
     for (const Whole& whole : wholes) {
         for (const QString& value : parser.values(*whole.option)) {
@@ -114,7 +119,7 @@ ExperimentOptions::Texts ExperimentOptions::read(const QCommandLineParser& parse
                                 .arg(whole.lowest)
                                 .arg(whole.highest));
             }
-            texts.append({whole.field, Conversion::toText(*number)});
+            texts.append({whole.field, Conversion::toText(*number + whole.toField)});
         }
     }
     if (parser.isSet(wavelength_) && parser.isSet(turn_)) {

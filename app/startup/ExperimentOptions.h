@@ -30,8 +30,8 @@ public:
     // The options that take a value and the one that takes none, as "--name".
     static QStringList valueOptions();
     static QStringList flagOptions();
-    // The usage line's part for them.
-    static QString usage();
+    // The usage lines' part for them, each line indented by `indent` spaces.
+    static QString usage(qsizetype indent);
 
 private:
     QCommandLineOption distance_;

@@ -7,6 +7,9 @@
 #include <QCoreApplication>
 #include <QString>
 
+#include <algorithm>
+#include <cmath>
+
 namespace {
 
 using K = ControlKind;
@@ -341,6 +344,20 @@ const char* ControlTable::buttonFor(int photons) {
         }
     }
     return nullptr;
+}
+
+ControlRow ControlTable::detectorCaption(double detectorX) {
+    // Design pixels: the detector line of the design, and the room the word takes.
+    constexpr int designedX = 300;
+    constexpr int wordRoom = 60;
+    ControlRow row = *find(QStringLiteral("nDetektor"));
+    const int sumsLeft = find(QString::fromUtf8("nSoučet"))->geometry.left();
+    const int left =
+        std::min(row.geometry.left() + static_cast<int>(std::lround(detectorX)) - designedX,
+                 sumsLeft - wordRoom);
+    row.geometry = QRect(left, row.geometry.top(), std::min(row.geometry.width(), sumsLeft - left),
+                         row.geometry.height());
+    return row;
 }
 
 const ControlRow* ControlTable::find(const QString& name) {

@@ -50,6 +50,9 @@ public:
     // The hits so far on the detector screen, under it; hidden while the screen is.
     static const ControlRow& hitsCounter();
     static const ControlRow* find(const QString& name);
+    // The detector's caption over a detector line at `detectorX`: moved with the line from where
+    // the design puts it, but never into the caption of the sums.
+    static ControlRow detectorCaption(double detectorX);
     // The photons per dot a photons-per-dot button chooses, and the button that chooses a value.
     static int photonsOf(const char* buttonName);
     static const char* buttonFor(int photons);

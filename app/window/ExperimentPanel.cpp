@@ -6,6 +6,7 @@
 #include "Conversion.h"
 #include "ExperimentSettings.h"
 #include "RunSession.h"
+#include "Scene.h"
 #include "ZoomLayout.h"
 
 #include <QCheckBox>
@@ -83,8 +84,13 @@ void ExperimentPanel::createControls() {
         connect(box, &QSpinBox::valueChanged, this,
                 [this, field](int value) { write(field, Conversion::toText(value)); });
     };
-    whole(distance_, SettingField::Vzdalenost);
     whole(separation_, SettingField::Rd);
+    // The box shows the distance from the slits; the field places the detector from the
+    // picture's left.
+    connect(distance_, &QSpinBox::valueChanged, this, [this](int distance) {
+        write(SettingField::Vzdalenost,
+              Conversion::toText(std::lround(Scene::fieldOfDistance(distance))));
+    });
     whole(slitWidth_, SettingField::Sirka);
     connect(wavelength_, &QDoubleSpinBox::valueChanged, this, [this](double wavelength) {
         showTurn(wavelength);
@@ -157,7 +163,8 @@ void ExperimentPanel::showSettings(const std::function<double(SettingField)>& nu
     const QSignalBlocker blocks[] = {QSignalBlocker(distance_),   QSignalBlocker(separation_),
                                      QSignalBlocker(wavelength_), QSignalBlocker(slitWidth_),
                                      QSignalBlocker(slits_),      QSignalBlocker(detector_)};
-    distance_->setValue(static_cast<int>(std::lround(number(SettingField::Vzdalenost))));
+    distance_->setValue(
+        static_cast<int>(std::lround(Scene::distanceOfField(number(SettingField::Vzdalenost)))));
     separation_->setValue(static_cast<int>(std::lround(number(SettingField::Rd))));
     const double turn = number(SettingField::Ur);
     const double wavelength =

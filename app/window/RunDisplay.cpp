@@ -58,7 +58,8 @@ void RunDisplay::refresh() {
 QString RunDisplay::progressText() const {
     const std::optional<PhotonRun::Progress> progress = session_.progress();
     if (!progress) {
-        return {};
+        return session_.showsAnotherExperiment() ? tr("Press Start for the new experiment")
+                                                 : QString();
     }
     const QString point =
         tr("Point %1 of %2").arg(progress->point).arg(PhotonRun::passes * PhotonRun::dotsPerPass);
@@ -74,13 +75,19 @@ QString RunDisplay::progressText() const {
 
 QString RunDisplay::paceText() const {
     const int level = session_.paceLevel();
-    if (level == 0 && !session_.isRunning()) {
+    const bool landing = session_.screen().isLanding();
+    if (level == 0 && !session_.isRunning() && !landing) {
         return {};
     }
+    // The hits' pace grows with the hits up to the teacher's most; the class watches them
+    // while they land.
+    if (landing) {
+        return tr("Pace: up to %Ln hit(s) a second", "", session_.screen().mostPerSecond());
+    }
     const RunPacer::Level& pace = RunPacer::levels[level];
-    const QString number = QLocale().toString(pace.perSecond, 'f', 0);
-    return pace.photons ? tr("Pace: %1 photons a second").arg(number)
-                        : tr("Pace: %1 repetitions a second").arg(number);
+    const int count = static_cast<int>(pace.perSecond);
+    return pace.photons ? tr("Pace: %Ln photon(s) a second", "", count)
+                        : tr("Pace: %Ln repetition(s) a second", "", count);
 }
 
 QString RunDisplay::stepText() const {

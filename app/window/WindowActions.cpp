@@ -128,6 +128,7 @@ void WindowActions::on_fasterAction_triggered() {
 
 void WindowActions::on_projectorAction_toggled(bool on) {
     session_.picture().setProjectorColours(on);
+    session_.screen().setProjectorColours(on);
 }
 
 void WindowActions::on_expectedAction_toggled(bool shown) {

@@ -12,6 +12,7 @@
 #include "PictureActions.h"
 #include "RunDisplay.h"
 #include "RunStatus.h"
+#include "Scene.h"
 #include "StepOverlay.h"
 #include "WindowActions.h"
 #include "ZoomLayout.h"
@@ -125,6 +126,8 @@ void frmSlitwise::connectSession() {
     connect(&session_, &RunSession::pictureChanged, this, [this](bool whole) {
         runDisplay_->refresh();
         if (whole) {
+            // The picture may show another apparatus now.
+            placeDetectorCaption();
             update();
         } else {
             update(session_.picture().takeDirtyRegion(origin()));
@@ -185,9 +188,20 @@ void frmSlitwise::applyZoom(double zoom) {
     if (experiment_ != nullptr) {
         experiment_->place(zoom, origin());
     }
+    placeDetectorCaption();
     session_.picture().want(zoom, devicePixelRatioF());
     session_.screen().setZoom(zoom, devicePixelRatioF());
     update();
+}
+
+void frmSlitwise::placeDetectorCaption() {
+    const FormFields* shown = session_.picture().drawnSettings();
+    const std::optional<double> field =
+        Conversion::toNumber((shown != nullptr ? *shown : *this).text(SettingField::Vzdalenost));
+    const double detectorX =
+        Scene::detectorBaseX + field.value_or(FormFields::startUpValue(SettingField::Vzdalenost));
+    ControlFactory::place(controls_.value(FormFields::name(CaptionField::Detektor)),
+                          ControlTable::detectorCaption(detectorX), zoom_, origin());
 }
 
 void frmSlitwise::zoomTo(double zoom) {
@@ -208,8 +222,8 @@ QImage frmSlitwise::composedPicture() {
         hitsCounter_->render(&painter, hitsCounter_->pos() - origin(), QRegion(),
                              QWidget::DrawChildren);
     }
-    if (const FieldSnapshot* drawn = session_.picture().drawnSettings()) {
-        ExperimentSettings::drawSummary(picture, *drawn, zoom_);
+    if (const FormFields* shown = session_.shownSettings()) {
+        ExperimentSettings::drawSummary(picture, *shown, zoom_);
     }
     return picture;
 }
@@ -280,6 +294,7 @@ void frmSlitwise::HScroll1_Change(int value) {
 
 void frmSlitwise::showRunState(const QString& state) {
     status_->set(state);
+    placeDetectorCaption();
     pausedCaption_->setVisible(session_.isPaused() || session_.screen().isPaused());
     runDisplay_->refresh();
     windowActions_->refresh();
@@ -290,6 +305,7 @@ void frmSlitwise::showScreen() {
     hitsCounter_->setVisible(screen.isShown());
     hitsCounter_->setText(tr("Hits: %L1").arg(screen.count()));
     pausedCaption_->setVisible(session_.isPaused() || screen.isPaused());
+    runDisplay_->refresh();
     if (windowActions_ != nullptr) {
         windowActions_->refresh();
     }
@@ -314,6 +330,8 @@ QString frmSlitwise::text(SettingField which) const {
 
 void frmSlitwise::setText(SettingField which, const QString& text) {
     field(which)->setText(text);
+    // A changed experiment is noted under the picture until it is shown.
+    runDisplay_->refresh();
 }
 
 void frmSlitwise::showCaption(CaptionField which) {

@@ -80,6 +80,9 @@ private:
     void connectHandlers();
     void connectSession();
     void applyZoom(double zoom);
+    // The detector's caption over the detector line of the picture shown, or of the settings
+    // before anything is drawn.
+    void placeDetectorCaption();
     // Opens or closes the experiment panel below the picture; a window in its normal state grows
     // or shrinks by it, so that the picture keeps its size.
     void showExperiment(bool open);

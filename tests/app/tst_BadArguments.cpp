@@ -158,7 +158,7 @@ void tst_BadArguments::badArgumentsAreRefusedInOneLine_data() {
     row("--render onto an existing file, bad photons",
         {"--render", dirMark + "/existing.png", "--photons", "3"}, "'3'");
     // The experiment's options, for the window as for a render.
-    row("--distance below its range", {"--distance", "99"}, "'99'");
+    row("--distance below its range", {"--distance", "49"}, "'49'");
     row("--distance a fraction", {"--render", out, "--distance", "150.5"}, "'150.5'");
     row("--separation above its range", {"--separation", "201"}, "'201'");
     row("--separation empty", {"--separation="}, "--separation ''");

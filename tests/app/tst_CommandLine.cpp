@@ -99,9 +99,11 @@ void tst_CommandLine::experimentOptionsGiveTheirTexts_data() {
         QTest::newRow(name) << arguments << int(mode) << texts;
     };
     row("none: the designed experiment", {"--render", "a.png"}, Mode::Render, {});
-    row("distance, for the window", {"--distance", "150"}, Mode::Window, {"nVzdalenost=150"});
-    row("the ends of the ranges", {"--distance=300", "--separation", "10", "--slit-width", "30"},
+    // The distance typed is from the slits; the field places the detector 50 px further right.
+    row("distance, for the window", {"--distance", "150"}, Mode::Window, {"nVzdalenost=200"});
+    row("the ends of the ranges", {"--distance=250", "--separation", "10", "--slit-width", "30"},
         Mode::Window, {"nVzdalenost=300", "nRd=10", "nSirka=30"});
+    row("the shortest distance", {"--distance", "50"}, Mode::Window, {"nVzdalenost=100"});
     row("a wavelength is written as its turn", {"--data", "d.csv", "--wavelength", "12.5663706144"},
         Mode::Render, {"nUr=0.5"});
     row("the shortest wavelength", {"--wavelength", "3"}, Mode::Window, {"nUr=2.0943951"});

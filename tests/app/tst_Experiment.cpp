@@ -140,12 +140,12 @@ void tst_Experiment::dataCarriesTheRunsSettings_data() {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QByteArray>("settings"); // the settings cells of every line
     QTest::addColumn<bool>("perSlit");
-    QTest::newRow("designed") << QStringList() << QByteArray("200,40,1,0,both,off") << false;
-    QTest::newRow("changed") << QStringList({"--distance", "150", "--wavelength", "12.5663706144",
+    QTest::newRow("designed") << QStringList() << QByteArray("150,40,1,0,both,off") << false;
+    QTest::newRow("changed") << QStringList({"--distance", "100", "--wavelength", "12.5663706144",
                                              "--slit-width", "5", "--slits", "lower"})
-                             << QByteArray("150,40,0.5,5,lower,off") << false;
+                             << QByteArray("100,40,0.5,5,lower,off") << false;
     QTest::newRow("detector on") << QStringList({"--which-slit", "--separation", "80"})
-                                 << QByteArray("200,80,1,0,both,on") << true;
+                                 << QByteArray("150,80,1,0,both,on") << true;
 }
 
 void tst_Experiment::dataCarriesTheRunsSettings() {
@@ -157,6 +157,13 @@ void tst_Experiment::dataCarriesTheRunsSettings() {
     frmSlitwise window(3);
     line.applyExperiment(window);
     window.cmdStart_Click();
+    // The detector line stands the stated distance right of the shield, as drawn.
+    const QImage apparatus = window.session().surface().snapshot();
+    const int stated = settings.split(',').first().toInt();
+    for (int y = 80; y <= 520; y += 40) {
+        QCOMPARE(apparatus.pixel(150 + stated, y), 0xFF000000u);
+        QCOMPARE(apparatus.pixel(150 + stated - 4, y), 0xFFC0C0C0u);
+    }
     window.session().finish();
     const QList<QByteArray> lines = DataExport::csv(window.session().lastFinished()).split('\n');
     QCOMPARE(lines[0].endsWith("upper_sum_x,upper_sum_y,lower_sum_x,lower_sum_y"), perSlit);

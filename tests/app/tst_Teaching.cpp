@@ -258,7 +258,7 @@ void tst_Teaching::exportedDataIsTheFinishedRun() {
         const QList<QByteArray> cells = lines[i].split(',');
         QCOMPARE(cells.size(), 16);
         // The designed experiment's settings on every line.
-        QCOMPARE(cells.mid(10), QByteArrayList({"200", "40", "1", "0", "both", "off"}));
+        QCOMPARE(cells.mid(10), QByteArrayList({"150", "40", "1", "0", "both", "off"}));
         QCOMPARE(cells[0].toInt(), i <= 260 ? 1 : 2);
         QCOMPARE(cells[1].toInt(), i <= 260 ? int(i) : int(i) - 260);
         // Read back exactly: the bar is the squared sum times the scale 2, to the last bit.
@@ -287,8 +287,10 @@ void tst_Teaching::hitsLandSlowlyThenFast_data() {
     QTest::addColumn<long long>("most");
     QTest::newRow("the first second: a few to follow one by one") << 1.0 << 0 << -1.0 << 2LL << 3LL;
     QTest::newRow("five seconds: still countable") << 5.0 << 0 << -1.0 << 10LL << 25LL;
-    QTest::newRow("twenty seconds: thousands") << 20.0 << 0 << -1.0 << 3000LL << 20000LL;
-    QTest::newRow("a minute: the screen is full") << 60.0 << 0 << -1.0 << 100000LL << 100000LL;
+    // Time to talk at each stage: no pattern before 20 s, none clear before 40 s.
+    QTest::newRow("twenty seconds: under a hundred") << 20.0 << 0 << -1.0 << 50LL << 99LL;
+    QTest::newRow("forty seconds: under a thousand") << 40.0 << 0 << -1.0 << 300LL << 999LL;
+    QTest::newRow("two minutes: the screen is full") << 120.0 << 0 << -1.0 << 100000LL << 100000LL;
     QTest::newRow("the slowest pace: one a second")
         << 20.0 << RunPacer::levelCount - 1 << -1.0 << 19LL << 20LL;
     QTest::newRow("stopped after five seconds: no more land") << 20.0 << 0 << 5.0 << 10LL << 25LL;

@@ -6,11 +6,14 @@
 #include "PhotonRun.h"
 #include "RandomGenerator.h"
 #include "RecordingSurface.h"
+#include "Scene.h"
 
 #include <QTest>
 
+#include <algorithm>
 #include <cmath>
 #include <complex>
+#include <numbers>
 
 namespace {
 
@@ -67,6 +70,10 @@ private slots:
     void matchesTheLongWay();
     void meanOfSeededRunsApproachesIt_data();
     void meanOfSeededRunsApproachesIt();
+    void fringesAreWavelengthTimesDistanceOverSeparationApart_data();
+    void fringesAreWavelengthTimesDistanceOverSeparationApart();
+    void sumsStayInTheirColumn_data();
+    void sumsStayInTheirColumn();
 };
 
 void tst_ExpectedPattern::meanStartArrowIsAboutTwoThirds() {
@@ -146,6 +153,80 @@ void tst_ExpectedPattern::meanOfSeededRunsApproachesIt() {
         }
     }
     QVERIFY2(std::abs(bars / expected - 1) < 0.03, qPrintable(QString::number(bars / expected)));
+}
+
+void tst_ExpectedPattern::fringesAreWavelengthTimesDistanceOverSeparationApart_data() {
+    QTest::addColumn<Setting>("setting");
+    QTest::addColumn<double>("distance"); // from the slits to the detector line, as stated
+    QTest::newRow("designed: 150 from the slits") << Setting{} << 150.0;
+    QTest::newRow("a shorter distance, 100") << Setting{.distance = "150"} << 100.0;
+    QTest::newRow("the longest, 250, slits 60 apart")
+        << Setting{.distance = "300", .separation = "60"} << 250.0;
+    QTest::newRow("twice the wavelength, slits 80 apart")
+        << Setting{.turn = "0.5", .separation = "80"} << 150.0;
+}
+
+void tst_ExpectedPattern::fringesAreWavelengthTimesDistanceOverSeparationApart() {
+    // The spacing a class measures near the axis against λL/d with the distance the program
+    // states: within the few per cent the small-angle rule is off by there.
+    QFETCH(Setting, setting);
+    QFETCH(double, distance);
+    const auto pattern = ExpectedPattern::forSettings(fieldsFor(500, setting));
+    std::vector<double> peaks;
+    for (double y = 250; y <= 431; y += 0.01) {
+        const double here = pattern->barLength(y);
+        if (here > pattern->barLength(y - 0.01) && here >= pattern->barLength(y + 0.01)) {
+            peaks.push_back(y);
+        }
+    }
+    QVERIFY(peaks.size() >= 3);
+    // The two peaks either side of the one nearest the axis.
+    const auto middle =
+        std::min_element(peaks.begin() + 1, peaks.end() - 1, [](double a, double b) {
+            return std::abs(a - 340.5) < std::abs(b - 340.5);
+        });
+    const double spacing = (*(middle + 1) - *(middle - 1)) / 2;
+    const double wavelength = 2 * std::numbers::pi / setting.turn.toDouble();
+    const double stated = wavelength * distance / setting.separation.toDouble();
+    QVERIFY2(std::abs(spacing / stated - 1) < 0.05,
+             qPrintable(QStringLiteral("%1 against %2").arg(spacing).arg(stated)));
+}
+
+void tst_ExpectedPattern::sumsStayInTheirColumn_data() {
+    QTest::addColumn<int>("photons");
+    QTest::addColumn<Setting>("setting");
+    QTest::newRow("one slit, 500 photons") << 500 << Setting{.open = "1"};
+    QTest::newRow("slits 20 wide, 500 photons") << 500 << Setting{.width = "20"};
+    QTest::newRow("the longest distance, detector on")
+        << 100 << Setting{.distance = "300", .detector = "1"};
+}
+
+void tst_ExpectedPattern::sumsStayInTheirColumn() {
+    // A changed experiment's sums are shortened so that every drawn tip stays right of the
+    // detector's arrows, left of the pattern axis, below the top of the apparatus and above the
+    // settings line, give or take what chance adds to the expected sum.
+    QFETCH(int, photons);
+    QFETCH(Setting, setting);
+    FakeFields fields = fieldsFor(photons, setting);
+    RecordingSurface surface;
+    RandomGenerator random(11);
+    PhotonRun run(surface, random, fields);
+    run.start();
+    run.advance(std::numeric_limits<long long>::max());
+    const double scale = run.scene().scales.sum;
+    QVERIFY(scale <= Scene::scalesFor(photons).sum);
+    const double left = run.scene().detectorX + Scene::arrowLength;
+    const double slack = 3 * 0.3 * std::sqrt(photons) * scale;
+    for (const PhotonRun::DotResult& dot : run.dots()) {
+        if (!dot.sumArrowDrawn) {
+            continue;
+        }
+        const double x = Scene::sumAxisX + dot.sumX * scale;
+        const double y = dot.y - dot.sumY * scale;
+        QVERIFY2(x >= left - slack && x <= Scene::patternAxisX + slack &&
+                     y >= Scene::topY - slack && y <= Scene::areaHeight - 36 + slack,
+                 qPrintable(QStringLiteral("tip at %1, %2").arg(x).arg(y)));
+    }
 }
 
 QTEST_APPLESS_MAIN(tst_ExpectedPattern)

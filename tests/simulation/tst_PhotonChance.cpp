@@ -115,53 +115,64 @@ void tst_PhotonChance::latestHitIsDrawnWithItsArrows() {
     RandomGenerator random(3);
     DetectorHits hits(*PhotonChance::forSettings(fields), random, HitsDrawing::bandWidth);
     hits.land(50);
+    RecordingSurface kept;
+    HitsDrawing::drawAll(kept, hits, true);
     RecordingSurface surface;
-    HitsDrawing::drawAll(surface, hits, true);
+    HitsDrawing::drawLatest(surface, hits);
     const double y = hits.hits().back().y;
     const auto [upper, lower] = arrowsAt(setting, y);
-    const auto drawnIn = [&surface](std::optional<Colour> colour) {
+    const auto drawnIn = [](const RecordingSurface& drawn, std::optional<Colour> colour) {
         std::vector<RecordingSurface::Call> found;
-        for (const RecordingSurface::Call& call : surface.lines()) {
+        for (const RecordingSurface::Call& call : drawn.lines()) {
             if (call.colour == colour) {
                 found.push_back(call);
             }
         }
         return found;
     };
+    // The pointer from the band at the hit's height to where the arrows start, moved up or down
+    // only as far as keeps them on the screen; then each arrow's shaft, followed by its head.
+    const auto all = surface.lines();
+    QVERIFY(!all.empty() &&
+            all[0].x1 == float(HitsDrawing::bandLeft + HitsDrawing::bandWidth + 4) &&
+            all[0].y1 == float(y));
+    const double y0 = all[0].y2;
+    for (const RecordingSurface::Call& call : all) {
+        QVERIFY(std::min(call.y1, call.y2) >= HitsDrawing::top &&
+                std::max(call.y1, call.y2) <= HitsDrawing::bottom);
+    }
     // Each arrow from where it starts, arrowScale pixels per unit, upward for a positive
     // imaginary part.
-    const auto ends = [](const RecordingSurface::Call& call, double x0, double y0,
+    const auto ends = [](const RecordingSurface::Call& call, double x0, double from,
                          std::complex<double> arrow) {
-        return std::abs(call.x1 - x0) < 1e-3 && std::abs(call.y1 - y0) < 1e-3 &&
+        return std::abs(call.x1 - x0) < 1e-3 && std::abs(call.y1 - from) < 1e-3 &&
                std::abs(call.x2 - (x0 + HitsDrawing::arrowScale * arrow.real())) < 1e-2 &&
-               std::abs(call.y2 - (y0 - HitsDrawing::arrowScale * arrow.imag())) < 1e-2;
+               std::abs(call.y2 - (from - HitsDrawing::arrowScale * arrow.imag())) < 1e-2;
     };
-    const auto upperLines = drawnIn(Colour::foreground());
-    const auto lowerLines = drawnIn(Colour::lowerSlit());
-    QCOMPARE(lowerLines.size(), std::size_t(1));
-    QVERIFY(std::any_of(upperLines.begin(), upperLines.end(), [&](const auto& call) {
-        return ends(call, HitsDrawing::arrowsX, y, upper);
-    }));
+    const auto upperLines = drawnIn(surface, Colour::foreground());
+    const auto lowerLines = drawnIn(surface, Colour::lowerSlit());
+    QCOMPARE(lowerLines.size(), std::size_t(3));
+    QVERIFY(ends(upperLines.at(0), HitsDrawing::arrowsX, y0, upper));
     const double lowerX = joined ? HitsDrawing::arrowsX + HitsDrawing::arrowScale * upper.real()
                                  : HitsDrawing::arrowsX;
-    const double lowerY = joined ? y - HitsDrawing::arrowScale * upper.imag() : y;
+    const double lowerY = joined ? y0 - HitsDrawing::arrowScale * upper.imag() : y0;
     QVERIFY(ends(lowerLines[0], lowerX, lowerY, lower));
-    const auto sums = drawnIn(Colour::sumArrow());
-    QCOMPARE(sums.size(), std::size_t(joined ? 1 : 0));
+    const auto sums = drawnIn(surface, Colour::sumArrow());
+    QCOMPARE(sums.size(), std::size_t(joined ? 3 : 0));
     if (joined) {
-        QVERIFY(ends(sums[0], HitsDrawing::arrowsX, y, upper + lower));
+        QVERIFY(ends(sums[0], HitsDrawing::arrowsX, y0, upper + lower));
     }
-    // Every dot inside the band, at its hit's height.
-    const auto dots = drawnIn(std::nullopt);
+    // Every dot inside the band, at its hit's height, two pixels square.
+    const auto dots = drawnIn(kept, std::nullopt);
     QCOMPARE(std::count_if(dots.begin(), dots.end(),
                            [](const auto& call) {
                                return call.x2 == call.x1 + 1 && call.y1 == call.y2 &&
                                       call.x1 >= HitsDrawing::bandLeft &&
                                       call.x1 < HitsDrawing::bandLeft + HitsDrawing::bandWidth &&
                                       call.y1 >= PhotonChance::highestY &&
-                                      call.y1 <= PhotonChance::lowestY;
+                                      call.y1 <= PhotonChance::lowestY + 1;
                            }),
-             50);
+             100);
 }
 
 QTEST_APPLESS_MAIN(tst_PhotonChance)
