@@ -39,6 +39,9 @@ void PictureActions::askWhereToSave(const QString& objectName, const QString& ti
                                     const std::function<void(const QString&)>& save) {
     auto* dialog = new QFileDialog(window_, title, QDir::current().filePath(suggestion), filter);
     dialog->setObjectName(objectName);
+    // A window of its own takes no font from the window: it is given the zoomed one, so that it
+    // can be read on a projector as the window can.
+    dialog->setFont(window_->font());
     dialog->setAcceptMode(QFileDialog::AcceptSave);
     dialog->setDefaultSuffix(QFileInfo(suggestion).suffix());
     dialog->setAttribute(Qt::WA_DeleteOnClose);

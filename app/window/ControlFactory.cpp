@@ -193,7 +193,13 @@ QWidget* ControlFactory::create(const ControlRow& row, QWidget* parent) {
 }
 
 void ControlFactory::place(QWidget* widget, const ControlRow& row, double zoom, QPoint origin) {
-    widget->setGeometry(ZoomLayout::scaled(row.geometry, zoom).translated(origin));
+    QRect geometry = ZoomLayout::scaled(row.geometry, zoom).translated(origin);
+    // Zoomed, a frame's title grows faster than its boxes move down: a box at the frame's top
+    // is kept below the title, inside the frame's border.
+    if (auto* frame = qobject_cast<QGroupBox*>(widget->parentWidget()); frame && zoom > 1) {
+        geometry.moveTop(std::max(geometry.top(), frame->contentsRect().top()));
+    }
+    widget->setGeometry(geometry);
     if (row.font) {
         // Pixel sizes keep the text in proportion to the pixel geometry on any screen.
         QFont font = widget->font();

@@ -17,6 +17,9 @@ void StepOverlay::paint(QPainter& painter, const PhotonRun::PhotonTrace& photon,
     const QPointF point(photon.detectorX, photon.dotY);
     const QLineF lines[] = {
         {source, slit},
+        // The leg from the slit to the point, whose length against the other slit's makes the
+        // arrows differ.
+        {slit, point},
         {slit, slit - QPointF(length * photon.startCos, length * photon.startSin)},
         {point, point + QPointF(length * photon.arrivalCos, -length * photon.arrivalSin)},
         {QPointF(Scene::sumAxisX, photon.dotY), QPointF(photon.sumEndX, photon.sumEndY)},

@@ -173,6 +173,7 @@ void WindowActions::on_experimentAction_toggled(bool open) {
 void WindowActions::on_aboutAction_triggered() {
     if (!about_) {
         auto* dialog = new QDialog(&window_);
+        dialog->setFont(window_.font()); // at the window's zoom
         dialog->setObjectName(QStringLiteral("aboutWindow"));
         dialog->setWindowTitle(tr("About this picture"));
         dialog->setAttribute(Qt::WA_DeleteOnClose);

@@ -319,6 +319,7 @@ void frmSlitwise::showMessage(const QString& objectName, const QString& message)
     message_ = new QMessageBox(QMessageBox::Warning, QStringLiteral("Slitwise"), message,
                                QMessageBox::Ok, this);
     message_->setObjectName(objectName);
+    message_->setFont(font()); // at the window's zoom
     message_->setAttribute(Qt::WA_DeleteOnClose);
     message_->setWindowModality(Qt::WindowModal);
     message_->open();
