@@ -1,18 +1,16 @@
 // A child process for tst_Faults: shows the window, starts a run, clicks a photon button and Start
-// during it (both held until the run ends), and closes the window after the delay in milliseconds
-// given as the only argument. Prints what ran after the close and exits with app.exec()'s status.
+// during it (both held until the run ends), and closes the window once the run has drawn its first
+// frame. Prints what ran after the close and exits with app.exec()'s status.
 #include "frmSlitwise.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QLineEdit>
-#include <QTimer>
 
 #include <cstdio>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    const int closeAfterMs = argc > 1 ? QByteArray(argv[1]).toInt() : 300;
     frmSlitwise window(1);
     window.show();
     int runsFinished = 0;
@@ -20,7 +18,10 @@ int main(int argc, char** argv) {
     window.findChild<QAbstractButton*>(QStringLiteral("cmdStart"))->click();
     window.findChild<QAbstractButton*>(QStringLiteral("opFot1"))->click();
     window.findChild<QAbstractButton*>(QStringLiteral("cmdStart"))->click();
-    QTimer::singleShot(closeAfterMs, &window, &QWidget::close);
+    // Closed from the event loop, as a user closes it, once the run is under way.
+    QObject::connect(
+        &window.session().pacer(), &RunPacer::stepped, &window, &QWidget::close,
+        static_cast<Qt::ConnectionType>(Qt::QueuedConnection | Qt::SingleShotConnection));
 
     const int status = app.exec();
     // A held click that ran would have written 1 photon per dot; a run that went on, finished.

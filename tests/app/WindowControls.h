@@ -1,4 +1,5 @@
-// Reaching the window's controls by name in tests, and the checks several tests make of them.
+// Reaching the window's controls by name in tests, the checks several tests make of them, and a
+// clock that moves the window's runs only as far as a test says.
 #pragma once
 
 #include "frmSlitwise.h"
@@ -56,3 +57,24 @@ inline QImage undisturbedPicture(std::uint64_t seed, int runs = 1, double zoom =
     }
     return window.session().surface().snapshot();
 }
+
+// The run's clock, moved on by the test rather than by time, so that a run in the window goes as
+// far as the test says however loaded the machine. Set before Start.
+class RunClock {
+public:
+    explicit RunClock(frmSlitwise& window) : window_(window) {
+        window.session().pacer().setClock([this] { return nowNs_; });
+    }
+    // `ms` of the run go by, a 60 Hz frame at a time. Only while nothing holds the run: the
+    // pacer's timer does not tick then.
+    void passes(int ms) {
+        for (const qint64 end = nowNs_ + ms * 1'000'000LL; nowNs_ < end;) {
+            nowNs_ += 16'666'667;
+            window_.session().pacer().tick();
+        }
+    }
+
+private:
+    frmSlitwise& window_;
+    qint64 nowNs_ = 0;
+};

@@ -134,6 +134,7 @@ void tst_BadArguments::badArgumentsAreRefusedInOneLine_data() {
     row("--hits not a number", {"--render", out, "--hits", "many"}, "'many'");
     row("--hits a fraction", {"--data", out, "--hits", "2.5"}, "'2.5'");
     row("--hits without --render", {"--hits", "5"}, "--hits");
+    row("help given twice, short and long", {"-h", "--help"}, "--help is given twice");
     row("--render given twice", {"--render", out, "--render", out}, "--render is given twice");
     row("--render followed by an option", {"--render", "--render"}, "'--render'");
     row("both to standard output", {"--render", "-", "--data", "-"}, "standard output");

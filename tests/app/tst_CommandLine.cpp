@@ -46,6 +46,9 @@ void tst_CommandLine::goodArguments_data() {
         << -1LL << "b.png" << 1 << 2 << 1.0;
     QTest::newRow("options in any order") << QStringList({"--photons", "10", "--render", "c.png"})
                                           << int(Mode::Render) << -1LL << "c.png" << 10 << 1 << 1.0;
+    QTest::newRow("render with the most hits the help states")
+        << QStringList({"--render", "h.png", "--hits", "100000"}) << int(Mode::Render) << -1LL
+        << "h.png" << 50 << 1 << 1.0;
     QTest::newRow("help") << QStringList({"--help"}) << int(Mode::Help) << -1LL << "" << 50 << 1
                           << 1.0;
     QTest::newRow("short help") << QStringList({"-h"}) << int(Mode::Help) << -1LL << "" << 50 << 1
@@ -108,6 +111,7 @@ void tst_CommandLine::experimentOptionsGiveTheirTexts_data() {
         Mode::Render, {"nUr=0.5"});
     row("the shortest wavelength", {"--wavelength", "3"}, Mode::Window, {"nUr=2.0943951"});
     row("a turn as typed", {"--turn", "0.2513"}, Mode::Window, {"nUr=0.2513"});
+    row("the largest turn the help states", {"--turn", "2.0944"}, Mode::Window, {"nUr=2.0944"});
     row("upper slit", {"--slits", "upper"}, Mode::Window, {"nOtevrene=1"});
     row("lower slit with a render", {"--render", "a.png", "--slits=lower"}, Mode::Render,
         {"nOtevrene=2"});

@@ -8,6 +8,9 @@
 #include "frmSlitwise.h"
 
 #include <QAccessible>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QSpinBox>
 #include <QTest>
 
 class tst_Experiment : public QObject {
@@ -63,7 +66,7 @@ void tst_Experiment::everyControlIsReachedByKeyboardAndWrites_data() {
     row("experimentSeparation", Qt::Key_Down, "nRd", "79"); // from the field's 80
     row("experimentWavelength", Qt::Key_Up, "nUr", ExperimentSettings::turnText(6.4));
     row("experimentSlitWidth", Qt::Key_Up, "nSirka", "1");
-    row("experimentSlits", Qt::Key_Down, "nOtevrene", "1");
+    row("experimentSlits", Qt::Key_Up, "nOtevrene", "1"); // from the field's lower slit
     row("experimentDetector", Qt::Key_Space, "nDetekce", "1");
     row("experimentDesigned", Qt::Key_Return, "nRd", "40");
     row("experimentSlitWidth, held during a run", Qt::Key_Up, "nSirka", "1", true);
@@ -76,7 +79,9 @@ void tst_Experiment::everyControlIsReachedByKeyboardAndWrites() {
     QFETCH(QString, written);
     QFETCH(bool, duringRun);
     const auto window = activeWindow(1);
-    window->setText(SettingField::Rd, QStringLiteral("80")); // for Designed to bring back
+    // A changed experiment for the panel to show as it opens and for Designed to bring back.
+    window->setText(SettingField::Rd, QStringLiteral("80"));
+    window->setText(SettingField::Otevrene, QStringLiteral("2"));
     const QByteArray wanted = name.split(',').first();
     QTest::keyClick(window.get(), Qt::Key_X);
     QWidget* target = control(*window, wanted.constData());
@@ -98,6 +103,17 @@ void tst_Experiment::everyControlIsReachedByKeyboardAndWrites() {
         window->session().finish();
     }
     QCOMPARE(text(*window, field.constData()), written);
+    // The controls show the settings as they now stand, which the next arrow press starts from.
+    const std::pair<const char*, const char*> boxes[] = {{"experimentDistance", "nVzdalenost"},
+                                                         {"experimentSeparation", "nRd"},
+                                                         {"experimentSlitWidth", "nSirka"}};
+    for (const auto& [box, setting] : boxes) {
+        QCOMPARE(QString::number(control<QSpinBox>(*window, box)->value()), text(*window, setting));
+    }
+    QCOMPARE(QString::number(control<QComboBox>(*window, "experimentSlits")->currentIndex()),
+             text(*window, "nOtevrene"));
+    QCOMPARE(control<QCheckBox>(*window, "experimentDetector")->isChecked(),
+             text(*window, "nDetekce") == QStringLiteral("1"));
 }
 
 void tst_Experiment::pictureNamesAChangedExperiment_data() {

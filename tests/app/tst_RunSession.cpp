@@ -10,6 +10,7 @@
 #include <QMessageBox>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QTest>
 
 #include <functional>
@@ -128,6 +129,11 @@ void tst_RunSession::everyPaceDrawsTheSamePicture() {
         const long long done = (progress.point - 1) * 50LL + progress.photon - 1;
         QVERIFY2(std::abs(done - photonsIn10s) <= 1, qPrintable(QString::number(done)));
         session.finish();
+        // Finished at once, the run is no longer the pacer's to step.
+        QSignalSpy stepped(&session.pacer(), &RunPacer::stepped);
+        nowNs += 1'000'000'000;
+        session.pacer().tick();
+        QCOMPARE(stepped.count(), 0);
     }
     ImageSurface undisturbed;
     RandomGenerator random(3);
@@ -206,6 +212,7 @@ void tst_RunSession::clicksDuringARunAreHeldUntilItEnds() {
 
 void tst_RunSession::captionsAppearWhenTheFirstRunEnds() {
     frmSlitwise window(1);
+    RunClock clock(window);
     window.session().pacer().setPace(100000);
     window.show();
     QTest::mouseClick(control(window, "cmdStart"), Qt::LeftButton);
@@ -215,7 +222,7 @@ void tst_RunSession::captionsAppearWhenTheFirstRunEnds() {
             QVERIFY2(!control(window, caption)->isVisible(), caption);
         }
         ++ticksSeen;
-        QTest::qWait(5);
+        clock.passes(16);
     }
     QVERIFY(ticksSeen > 1);
     QVERIFY(allCaptionsShown(window));
@@ -279,6 +286,7 @@ void tst_RunSession::badSettingTextIsReportedAndNothingRuns() {
 
 void tst_RunSession::exitDuringARunClosesAtOnce() {
     frmSlitwise window(1);
+    RunClock clock(window);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QTest::mouseClick(control(window, "cmdStart"), Qt::LeftButton);
@@ -286,8 +294,8 @@ void tst_RunSession::exitDuringARunClosesAtOnce() {
     QTest::mouseClick(control(window, "cmdUnload"), Qt::LeftButton);
     QVERIFY(!window.isVisible());
     QVERIFY(!window.session().isRunning());
-    QTest::qWait(50);
-    // The click held during the run never ran.
+    // Longer than the whole run would have taken, and the click held during it never ran.
+    clock.passes(10000);
     QCOMPARE(text(window, "nPocetFotonu"), QStringLiteral("50"));
 }
 

@@ -1,7 +1,7 @@
 // What a teacher does with a run: pause it, step it photon by photon and resume it without
-// changing its outcome, the expected pattern, the explanation window, the context menu and its
-// keys, named alike in the menu, F1, --help, the manual page and the README, and the pattern
-// exported as data.
+// changing its outcome, its pace and the lines that show it, the expected pattern, the
+// explanation window, the context menu and its keys, named alike in the menu, F1, --help, the
+// manual page and the README, and the pattern exported as data.
 #include "AboutText.h"
 #include "CommandLine.h"
 #include "CommandList.h"
@@ -46,6 +46,8 @@ private slots:
     void expectedPatternIsDrawnOverThePicture();
     void everyKeyIsNamedAlikeEverywhere();
     void keysTriggerTheirCommands();
+    void paceKeysStepThePaceShown_data();
+    void paceKeysStepThePaceShown();
     void exportedDataIsTheFinishedRun();
     void hitsLandSlowlyThenFast_data();
     void hitsLandSlowlyThenFast();
@@ -59,22 +61,22 @@ void tst_Teaching::init() {
 }
 
 void tst_Teaching::pausedAndSteppedRunEndsAsAnUndisturbedOne() {
+    RunClock clock(*window_);
     window_->session().pacer().setPace(20000);
     QTest::keyClick(window_.get(), Qt::Key_F5);
-    QTest::qWait(100);
+    clock.passes(100);
     QTest::keyClick(window_.get(), Qt::Key_P);
     QVERIFY(window_->session().isPaused());
     QCOMPARE(window_->accessibleDescription(), QStringLiteral("Run paused"));
     QVERIFY(control<QLabel>(*window_, "pausedCaption")->isVisible());
-    // Paused, nothing moves, not even once the picture is redrawn at another size.
+    // Paused, nothing moves, not even when the picture is redrawn at another size and back.
+    const QImage held = window_->session().surface().snapshot();
     const QSize size = window_->size();
     window_->resize(size * 1.25);
-    QTRY_VERIFY(!window_->session().picture().isRedrawing());
-    const QImage held = window_->session().surface().snapshot();
-    QTest::qWait(100);
-    QCOMPARE(window_->session().surface().snapshot(), held);
+    window_->session().picture().finishRedraw();
     window_->resize(size);
-    QTRY_VERIFY(!window_->session().picture().isRedrawing());
+    window_->session().picture().finishRedraw();
+    QCOMPARE(window_->session().surface().snapshot(), held);
     // Sixty photons by N cross from one dot into the next.
     for (int i = 0; i < 60; ++i) {
         QTest::keyClick(window_.get(), Qt::Key_N);
@@ -92,14 +94,29 @@ void tst_Teaching::pausedAndSteppedRunEndsAsAnUndisturbedOne() {
         }
         return false;
     };
-    QVERIFY(marked(window_->grab().toImage()));
+    const QImage shown = window_->grab().toImage();
+    QVERIFY(marked(shown));
     QVERIFY(!marked(window_->session().surface().snapshot()));
     QVERIFY(!marked(window_->composedPicture()));
-    QVERIFY(control<QLabel>(*window_, "stepCaption")
-                ->text()
-                .contains(QRegularExpression(QStringLiteral(
-                    "^Photon \\d+ of 50 at point \\d+: (upper|lower) slit, arrives turned by "
-                    "[0-6]\\.\\d\\d rad$"))));
+    // The marked arrows lie over the photon's own, at the slit and at the detector point: each
+    // ends where the run drew that arrow's tip.
+    const PhotonRun::PhotonTrace& photon = *window_->session().followedPhoton();
+    const double length = Scene::arrowLength;
+    for (const QPointF tip : {QPointF(Scene::shieldX - length * photon.startCos,
+                                      photon.slitY - length * photon.startSin),
+                              QPointF(photon.detectorX + length * photon.arrivalCos,
+                                      photon.dotY - length * photon.arrivalSin)}) {
+        QCOMPARE(shown.pixel(tip.toPoint()) & 0xFFFFFF, StepOverlay::colour);
+    }
+    // The progress line counts the photons drawn, as the step line does.
+    const QRegularExpressionMatch step =
+        QRegularExpression(QStringLiteral("^Photon (\\d+) of 50 at point (\\d+): (upper|lower) "
+                                          "slit, arrives turned by [0-6]\\.\\d\\d rad$"))
+            .match(control<QLabel>(*window_, "stepCaption")->text());
+    QVERIFY(step.hasMatch());
+    QCOMPARE(
+        control<QLabel>(*window_, "progressCaption")->text(),
+        QStringLiteral("Point %1 of 520, photon %2 of 50").arg(step.captured(2), step.captured(1)));
     QTest::keyClick(window_.get(), Qt::Key_P);
     QVERIFY(!window_->session().isPaused());
     QCOMPARE(window_->accessibleDescription(), QStringLiteral("Run in progress"));
@@ -216,12 +233,14 @@ void tst_Teaching::keysTriggerTheirCommands() {
     QTRY_VERIFY(window_->findChild<QFileDialog*>(QStringLiteral("saveDialog")) != nullptr);
     window_->findChild<QFileDialog*>(QStringLiteral("saveDialog"))->reject();
 
-    // D shows the detector screen, P holds it, Shift+D clears its hits, Ctrl+E exports them.
+    // D shows the detector screen beside a run, P holds them together, Shift+D clears the hits,
+    // Ctrl+E exports them.
     DetectorScreen& screen = window_->session().screen();
+    QTest::keyClick(window_.get(), Qt::Key_F5);
     QTest::keyClick(window_.get(), Qt::Key_D);
     QVERIFY(screen.isShown() && screen.pacer().isActive());
     QTest::keyClick(window_.get(), Qt::Key_P);
-    QVERIFY(screen.isPaused());
+    QVERIFY(screen.isPaused() && window_->session().isPaused());
     screen.land(40);
     QVERIFY(window_->pictureActions().hasData());
     QVERIFY(window_->pictureActions().dataCsv().startsWith("hit,y,"));
@@ -232,6 +251,46 @@ void tst_Teaching::keysTriggerTheirCommands() {
     QVERIFY(screen.isPaused());
     QTest::keyClick(window_.get(), Qt::Key_D);
     QVERIFY(!screen.isShown());
+}
+
+void tst_Teaching::paceKeysStepThePaceShown_data() {
+    QTest::addColumn<QString>("keys"); // pressed in turn
+    QTest::addColumn<bool>("running");
+    QTest::addColumn<QString>("pace"); // how the pace line begins; empty: not shown
+    QTest::addColumn<bool>("slower");  // Slower and Faster enabled
+    QTest::addColumn<bool>("faster");
+    // As the user's locale writes numbers.
+    const auto repetitions = [](int perSecond) {
+        return QStringLiteral("Pace: %1 repetitions a second").arg(QLocale().toString(perSecond));
+    };
+    QTest::newRow("the default pace shown during a run")
+        << "" << true << repetitions(4000) << true << false;
+    QTest::newRow("the default pace not shown between runs") << "" << false << "" << true << false;
+    QTest::newRow("- a step slower, shown between runs")
+        << "-" << false << repetitions(1000) << true << true;
+    QTest::newRow("+ a step back faster during a run")
+        << "--+" << true << repetitions(1000) << true << true;
+    QTest::newRow("the slowest: no Slower") << "-------" << true << "Pace: 1 " << false << true;
+}
+
+void tst_Teaching::paceKeysStepThePaceShown() {
+    QFETCH(QString, keys);
+    QFETCH(bool, running);
+    QFETCH(QString, pace);
+    QFETCH(bool, slower);
+    QFETCH(bool, faster);
+    if (running) {
+        QTest::keyClick(window_.get(), Qt::Key_F5);
+    }
+    for (const QChar key : keys) {
+        QTest::keyClick(window_.get(), key.toLatin1());
+    }
+    const auto* line = control<QLabel>(*window_, "paceCaption");
+    QCOMPARE(line->isVisible(), !pace.isEmpty());
+    QCOMPARE(line->text().left(pace.size()), pace);
+    QCOMPARE(action(*window_, QStringLiteral("slowerAction"))->isEnabled(), slower);
+    QCOMPARE(action(*window_, QStringLiteral("fasterAction"))->isEnabled(), faster);
+    window_->session().finish();
 }
 
 void tst_Teaching::exportedDataIsTheFinishedRun() {

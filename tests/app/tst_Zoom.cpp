@@ -34,8 +34,8 @@ private slots:
     void controlsAndFontsGrowWithTheZoom_data();
     void controlsAndFontsGrowWithTheZoom();
     void fullScreenComesAndGoes();
-    void finishedPictureIsRedrawnAtTheNewZoom();
-    void resizesDuringARunLoseNothing();
+    void pictureIsDrawnAgainAtEachNewZoom_data();
+    void pictureIsDrawnAgainAtEachNewZoom();
 };
 
 void tst_Zoom::zoomFitsTheWindow_data() {
@@ -116,37 +116,45 @@ void tst_Zoom::fullScreenComesAndGoes() {
     QTRY_VERIFY(!window->isFullScreen());
 }
 
-void tst_Zoom::finishedPictureIsRedrawnAtTheNewZoom() {
-    const auto window = windowOfSize(QSize(801, 581));
-    window->cmdStart_Click();
-    window->session().finish();
-    window->resize(1202, 872);
-    // Shown stretched at first, then redrawn between events.
-    QVERIFY(window->session().picture().isRedrawing());
-    QTRY_VERIFY(!window->session().picture().isRedrawing());
-    QCOMPARE(window->session().surface().image().size(), QSize(1202, 872));
-    QCOMPARE(window->session().surface().snapshot(),
-             undisturbedPicture(seed, 1, ZoomLayout::zoomFor(QSize(1202, 872))));
-    window->resize(801, 581);
-    window->session().picture().finishRedraw();
-    QCOMPARE(window->session().surface().snapshot(), undisturbedPicture(seed, 1, 1.0));
+void tst_Zoom::pictureIsDrawnAgainAtEachNewZoom_data() {
+    QTest::addColumn<bool>("finished"); // the run ended before the resizes, or goes on meanwhile
+    QTest::addColumn<QList<QSize>>("sizes");
+    QTest::newRow("a finished run, larger and back")
+        << true << QList<QSize>{QSize(1202, 872), QSize(801, 581)};
+    QTest::newRow("a run going on, resized four times")
+        << false
+        << QList<QSize>{QSize(1000, 700), QSize(1602, 1162), QSize(700, 500), QSize(1602, 1162)};
 }
 
-void tst_Zoom::resizesDuringARunLoseNothing() {
+void tst_Zoom::pictureIsDrawnAgainAtEachNewZoom() {
+    QFETCH(bool, finished);
+    QFETCH(QList<QSize>, sizes);
     const auto window = windowOfSize(QSize(801, 581));
-    // Slow enough that the run outlasts the resizes: under a second of it is unheld.
+    RunClock clock(*window);
+    // Slow enough that the run outlasts the resizes: under a second of it goes by.
     window->session().pacer().setPace(10000);
     window->cmdStart_Click();
-    for (const QSize size :
-         {QSize(1000, 700), QSize(1602, 1162), QSize(700, 500), QSize(1602, 1162)}) {
-        QTest::qWait(150);
-        window->resize(size);
-        QTest::qWait(60);
+    if (finished) {
+        window->session().finish();
     }
-    QTRY_VERIFY(!window->session().picture().isRedrawing());
-    QVERIFY(window->session().isRunning());
+    for (const QSize size : sizes) {
+        clock.passes(150);
+        window->resize(size);
+        // Shown stretched at first; a run still going goes on while the size settles, and waits
+        // while the picture is drawn again.
+        QVERIFY(window->session().picture().isRedrawing());
+        clock.passes(60);
+        if (finished) {
+            // Drawn again by itself, between events.
+            QTRY_VERIFY(!window->session().picture().isRedrawing());
+        } else {
+            window->session().picture().finishRedraw();
+        }
+    }
+    QCOMPARE(window->session().isRunning(), !finished);
     window->session().finish();
-    QCOMPARE(window->session().surface().snapshot(), undisturbedPicture(seed, 1, 2.0));
+    QCOMPARE(window->session().surface().snapshot(),
+             undisturbedPicture(seed, 1, ZoomLayout::zoomFor(sizes.last())));
 }
 
 QTEST_MAIN(tst_Zoom)

@@ -92,6 +92,22 @@ void tst_PhotonChance::hitsFollowTheChance() {
     }
     QVERIFY2(fit < 72.05, qPrintable(QString::number(fit)));
 
+    // Drawn, the bars tend to the red curve of the chance: they cover as much as it does.
+    RecordingSurface surface;
+    HitsDrawing::drawHistogram(surface, hits, true);
+    double bars = 0;
+    double curve = 0;
+    for (const RecordingSurface::Call& call : surface.lines()) {
+        const double reach = call.x2 - HitsDrawing::histogramX;
+        if (!call.colour) {
+            // Each bin's bar is drawn in all but the last of its rows.
+            bars += reach * HitsDrawing::binHeight / (HitsDrawing::binHeight - 1);
+        } else if (*call.colour != Colour::background()) {
+            curve += reach;
+        }
+    }
+    QVERIFY2(std::abs(bars / curve - 1) < 0.1, qPrintable(QString::number(bars / curve)));
+
     // The latest photon's arrows are those at its height.
     const auto [upper, lower] = arrowsAt(setting, hits.hits().back().y);
     const PhotonChance::Arrows arrows = *hits.latestArrows();
