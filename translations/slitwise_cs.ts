@@ -63,20 +63,8 @@
         <translation>Nastaví počáteční hodnotu náhodných čísel (0 až 18446744073709551615), aby šel běh přesně zopakovat; bez ní se nastaví podle hodin.</translation>
     </message>
     <message>
-        <source>With --render or --data: photons per detector point,
-one of %1 (default %2).</source>
-        <translation>S --render nebo --data: počet fotonů na bod detektoru,
-jedna z hodnot %1 (výchozí %2).</translation>
-    </message>
-    <message>
         <source>With --render or --data: slowdown, 1 to 3 (default 1).</source>
         <translation>S --render nebo --data: zpomalení, 1 až 3 (výchozí 1).</translation>
-    </message>
-    <message>
-        <source>With --render: draw the picture Z times as large,
-from 0.5 to 4 (default 1): 801·Z x 581·Z pixels.</source>
-        <translation>S --render: nakreslí obrázek Z-krát větší,
-od 0.5 do 4 (výchozí 1): 801·Z x 581·Z pixelů.</translation>
     </message>
     <message>
         <source>With --render: draw the expected pattern over the picture, in red.</source>
@@ -155,12 +143,6 @@ a -reverse; --help-all je vypíše všechny.
         <translation>Provede celý běh plnou rychlostí bez okna a zapíše kreslicí plochu 801 x 581 do souboru FILE jako PNG; - ji zapíše na standardní výstup.</translation>
     </message>
     <message>
-        <source>Make one whole run at full speed without a window and write its 520 detector points to FILE as CSV;
-alone or with --render; - writes them to standard output.</source>
-        <translation>Provede celý běh plnou rychlostí bez okna a zapíše jeho 520 bodů detektoru do souboru FILE jako CSV;
-samostatně nebo s --render; - je zapíše na standardní výstup.</translation>
-    </message>
-    <message>
         <source>--%1 is given twice</source>
         <translation>--%1 je zadána dvakrát</translation>
     </message>
@@ -171,14 +153,6 @@ samostatně nebo s --render; - je zapíše na standardní výstup.</translation>
     <message>
         <source>--render and --data cannot both write to standard output</source>
         <translation>--render a --data nemohou obě zapisovat na standardní výstup</translation>
-    </message>
-    <message>
-        <source>With --render or --data: land N single photons (1 to %1) on the
-detector screen, drawn in place of the pattern bars; --data then
-writes one row per hit.</source>
-        <translation>S --render nebo --data: nechá N jednotlivých fotonů (1 až %1) dopadnout
-na stínítko detektoru, kreslené místo pruhů obrazce; --data pak
-zapíše jeden řádek na každý zásah.</translation>
     </message>
     <message>
         <source>--hits %1 is not a whole number from 1 to %2</source>
@@ -193,6 +167,22 @@ zapíše jeden řádek na každý zásah.</translation>
          slitwise [--render FILE.png] [--data FILE.csv] [--photons N] [--slowdown S]
                   [--scale Z] [--expected] [--hits N] [--seed N]
 </translation>
+    </message>
+    <message>
+        <source>Make one whole run at full speed without a window and write its 520 detector points to FILE as CSV; alone or with --render; - writes them to standard output.</source>
+        <translation>Provede celý běh plnou rychlostí bez okna a zapíše jeho 520 bodů detektoru do souboru FILE jako CSV; samostatně nebo s --render; - je zapíše na standardní výstup.</translation>
+    </message>
+    <message>
+        <source>With --render or --data: photons per detector point, one of %1 (default %2).</source>
+        <translation>S --render nebo --data: počet fotonů na bod detektoru, jedna z hodnot %1 (výchozí %2).</translation>
+    </message>
+    <message>
+        <source>With --render: draw the picture Z times as large, from 0.5 to 4 (default 1): 801·Z x 581·Z pixels.</source>
+        <translation>S --render: nakreslí obrázek Z-krát větší, od 0.5 do 4 (výchozí 1): 801·Z x 581·Z pixelů.</translation>
+    </message>
+    <message>
+        <source>With --render or --data: land N single photons (1 to %1) on the detector screen, drawn in place of the pattern bars; --data then writes one row per hit.</source>
+        <translation>S --render nebo --data: nechá N jednotlivých fotonů (1 až %1) dopadnout na stínítko detektoru, kreslené místo pruhů obrazce; --data pak zapíše jeden řádek na každý zásah.</translation>
     </message>
 </context>
 <context>
@@ -494,12 +484,6 @@ zapíše jeden řádek na každý zásah.</translation>
         <translation>Vlnová délka, %1 až %2 pixelů (výchozí 2π, asi 6,28).</translation>
     </message>
     <message>
-        <source>Instead of --wavelength: the arrow&apos;s turn per pixel of path, in radians
-from 0.2513 to 2.0944 (default 1): a wavelength of 2π divided by it.</source>
-        <translation>Místo --wavelength: otočení šipky na pixel dráhy v radiánech
-od 0.2513 do 2.0944 (výchozí 1); vlnová délka je 2π děleno tímto číslem.</translation>
-    </message>
-    <message>
         <source>Slit width, 0 to %1 pixels (default 0, point slits).</source>
         <translation>Šířka štěrbin, 0 až %1 pixelů (výchozí 0, bodové štěrbiny).</translation>
     </message>
@@ -530,6 +514,10 @@ od 0.2513 do 2.0944 (výchozí 1); vlnová délka je 2π děleno tímto číslem
     <message>
         <source>--slits %1 is not one of both, upper, lower</source>
         <translation>--slits %1 není jedna z hodnot both, upper, lower</translation>
+    </message>
+    <message>
+        <source>Instead of --wavelength: the arrow&apos;s turn per pixel of path, in radians from 0.2513 to 2.0944 (default 1): a wavelength of 2π divided by it.</source>
+        <translation>Místo --wavelength: otočení šipky na pixel dráhy v radiánech od 0.2513 do 2.0944 (výchozí 1); vlnová délka je 2π děleno tímto číslem.</translation>
     </message>
 </context>
 <context>
@@ -621,6 +609,10 @@ od 0.2513 do 2.0944 (výchozí 1); vlnová délka je 2π děleno tímto číslem
         <source>off</source>
         <translation>vypnutý</translation>
     </message>
+    <message>
+        <source>, sums drawn at %1 %</source>
+        <translation>, součty kresleny na %1 %</translation>
+    </message>
 </context>
 <context>
     <name>FileOutput</name>
@@ -693,14 +685,6 @@ od 0.2513 do 2.0944 (výchozí 1); vlnová délka je 2π děleno tímto číslem
         <translation>%1, foton %2 z %3</translation>
     </message>
     <message>
-        <source>Pace: %1 photons a second</source>
-        <translation>Tempo (fotonů za sekundu): %1</translation>
-    </message>
-    <message>
-        <source>Pace: %1 repetitions a second</source>
-        <translation>Tempo (opakování za sekundu): %1</translation>
-    </message>
-    <message>
         <source>upper slit</source>
         <translation>horní štěrbina</translation>
     </message>
@@ -723,6 +707,34 @@ od 0.2513 do 2.0944 (výchozí 1); vlnová délka je 2π děleno tímto číslem
     <message>
         <source>Photon followed</source>
         <translation>Sledovaný foton</translation>
+    </message>
+    <message>
+        <source>Press Start for the new experiment</source>
+        <translation>Pro nový pokus stiskněte Spustit</translation>
+    </message>
+    <message numerus="yes">
+        <source>Pace: up to %Ln hit(s) a second</source>
+        <translation>
+            <numerusform>Tempo: až %Ln zásah za sekundu</numerusform>
+            <numerusform>Tempo: až %Ln zásahy za sekundu</numerusform>
+            <numerusform>Tempo: až %Ln zásahů za sekundu</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Pace: %Ln photon(s) a second</source>
+        <translation>
+            <numerusform>Tempo: %Ln foton za sekundu</numerusform>
+            <numerusform>Tempo: %Ln fotony za sekundu</numerusform>
+            <numerusform>Tempo: %Ln fotonů za sekundu</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Pace: %Ln repetition(s) a second</source>
+        <translation>
+            <numerusform>Tempo: %Ln opakování za sekundu</numerusform>
+            <numerusform>Tempo: %Ln opakování za sekundu</numerusform>
+            <numerusform>Tempo: %Ln opakování za sekundu</numerusform>
+        </translation>
     </message>
 </context>
 <context>

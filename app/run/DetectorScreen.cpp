@@ -53,10 +53,11 @@ bool DetectorScreen::show(const FormFields& fields, bool paced) {
     }
     hits_.emplace(*chance, random_, HitsDrawing::bandWidth);
     settings_.emplace(fields);
-    redrawAll();
+    // Landing before the screen is first drawn, so that what is told of it says so.
     if (paced) {
         pacer_.start([this](long long count) { return landAndDraw(count); }, 0);
     }
+    redrawAll();
     return true;
 }
 

@@ -10,6 +10,7 @@
 #include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QSpinBox>
 #include <QTest>
 
@@ -24,6 +25,8 @@ private slots:
     void pictureNamesAChangedExperiment();
     void dataCarriesTheRunsSettings_data();
     void dataCarriesTheRunsSettings();
+    void pictureShowsOneExperiment_data();
+    void pictureShowsOneExperiment();
 };
 
 void tst_Experiment::panelIsClosedAndTakesNoRoomByDefault_data() {
@@ -104,11 +107,14 @@ void tst_Experiment::everyControlIsReachedByKeyboardAndWrites() {
     }
     QCOMPARE(text(*window, field.constData()), written);
     // The controls show the settings as they now stand, which the next arrow press starts from.
-    const std::pair<const char*, const char*> boxes[] = {{"experimentDistance", "nVzdalenost"},
-                                                         {"experimentSeparation", "nRd"},
-                                                         {"experimentSlitWidth", "nSirka"}};
-    for (const auto& [box, setting] : boxes) {
-        QCOMPARE(QString::number(control<QSpinBox>(*window, box)->value()), text(*window, setting));
+    // The distance box counts from the slits, 50 px nearer than the field does.
+    const std::tuple<const char*, const char*, int> boxes[] = {
+        {"experimentDistance", "nVzdalenost", 50},
+        {"experimentSeparation", "nRd", 0},
+        {"experimentSlitWidth", "nSirka", 0}};
+    for (const auto& [box, setting, nearer] : boxes) {
+        QCOMPARE(QString::number(control<QSpinBox>(*window, box)->value() + nearer),
+                 text(*window, setting));
     }
     QCOMPARE(QString::number(control<QComboBox>(*window, "experimentSlits")->currentIndex()),
              text(*window, "nOtevrene"));
@@ -181,6 +187,8 @@ void tst_Experiment::dataCarriesTheRunsSettings() {
         QCOMPARE(apparatus.pixel(150 + stated - 4, y), 0xFFC0C0C0u);
     }
     window.session().finish();
+    // The detector's caption moved with its line.
+    QCOMPARE(control(window, "nDetektor")->x(), 288 + stated - 150);
     const QList<QByteArray> lines = DataExport::csv(window.session().lastFinished()).split('\n');
     QCOMPARE(lines[0].endsWith("upper_sum_x,upper_sum_y,lower_sum_x,lower_sum_y"), perSlit);
     const int columns = perSlit ? 20 : 16;
@@ -197,6 +205,50 @@ void tst_Experiment::dataCarriesTheRunsSettings() {
             QVERIFY(qFuzzyCompare(cells[6].toDouble(), 2 * (squared(16) + squared(18))));
         }
     }
+}
+
+void tst_Experiment::pictureShowsOneExperiment_data() {
+    QTest::addColumn<int>("field");
+    QTest::addColumn<QString>("written"); // after a finished run of the designed experiment
+    QTest::addColumn<bool>("screen");     // the detector screen shown after the change
+    QTest::addColumn<bool>("noted");      // "Press Start for the new experiment" under it
+    QTest::newRow("slits further apart: the run noted as the old one")
+        << int(SettingField::Rd) << "80" << false << true;
+    QTest::newRow("the same experiment written otherwise: no note")
+        << int(SettingField::Ur) << "1.0" << false << false;
+    QTest::newRow("other photons per dot: the same experiment")
+        << int(SettingField::PocetFotonu) << "5" << false << false;
+    QTest::newRow("detector on, then the screen: the picture shows its apparatus")
+        << int(SettingField::Detekce) << "1" << true << false;
+}
+
+void tst_Experiment::pictureShowsOneExperiment() {
+    QFETCH(int, field);
+    QFETCH(QString, written);
+    QFETCH(bool, screen);
+    QFETCH(bool, noted);
+    frmSlitwise window(2);
+    window.cmdStart_Click();
+    window.session().finish();
+    const QImage run = window.session().surface().snapshot();
+    window.setText(SettingField(field), written);
+    if (screen) {
+        QVERIFY(window.session().setScreenShown(true, false));
+        window.session().screen().land(200);
+    }
+    const auto* note = control<QLabel>(window, "progressCaption");
+    QCOMPARE(note->isVisibleTo(&window), noted);
+    QCOMPARE(note->text(),
+             noted ? QStringLiteral("Press Start for the new experiment") : QString());
+    // The picture, the screen and the saved picture's settings line are of one experiment.
+    QCOMPARE(window.session().surface().snapshot() == run, !screen);
+    QVERIFY(!screen ||
+            ExperimentSettings::sameExperiment(*window.session().screen().settings(),
+                                               *window.session().picture().drawnSettings()));
+    QCOMPARE(ExperimentSettings::summary(*window.session().shownSettings()).isEmpty(), !screen);
+    window.cmdStart_Click();
+    QVERIFY(!note->text().startsWith(QStringLiteral("Press")));
+    window.session().finish();
 }
 
 QTEST_MAIN(tst_Experiment)

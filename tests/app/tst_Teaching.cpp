@@ -7,6 +7,7 @@
 #include "CommandList.h"
 #include "PictureActions.h"
 #include "StepOverlay.h"
+#include "Translations.h"
 #include "WindowActions.h"
 #include "WindowControls.h"
 #include "frmSlitwise.h"
@@ -41,6 +42,7 @@ QAction* action(frmSlitwise& window, const QString& name) {
 class tst_Teaching : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase();
     void init();
     void pausedAndSteppedRunEndsAsAnUndisturbedOne();
     void expectedPatternIsDrawnOverThePicture();
@@ -55,6 +57,11 @@ private slots:
 private:
     std::unique_ptr<frmSlitwise> window_;
 };
+
+void tst_Teaching::initTestCase() {
+    // The English plural forms, as the program installs them.
+    Translations::install(QLocale(QLocale::English));
+}
 
 void tst_Teaching::init() {
     window_ = activeWindow(seed);
@@ -270,7 +277,12 @@ void tst_Teaching::paceKeysStepThePaceShown_data() {
         << "-" << false << repetitions(1000) << true << true;
     QTest::newRow("+ a step back faster during a run")
         << "--+" << true << repetitions(1000) << true << true;
-    QTest::newRow("the slowest: no Slower") << "-------" << true << "Pace: 1 " << false << true;
+    QTest::newRow("the slowest: one photon, no Slower")
+        << "-------" << true << "Pace: 1 photon a second" << false << true;
+    QTest::newRow("hits landing: their pace in hits")
+        << "d" << false
+        << QStringLiteral("Pace: up to %1 hits a second").arg(QLocale().toString(5000)) << true
+        << false;
 }
 
 void tst_Teaching::paceKeysStepThePaceShown() {
