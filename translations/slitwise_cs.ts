@@ -55,6 +55,10 @@
         <source>&lt;b&gt;How the two pictures differ&lt;/b&gt;: in a run, many photons are sent to one detector point, each through one slit chosen at random, and the arrows of all of them are added. On the detector screen, one photon&apos;s arrows for both slits are added: the photon does not take one slit or the other, and its chance of landing already has the fringes. Many photons only make that chance visible as dots.</source>
         <translation>&lt;b&gt;Jak se oba obrazy liší&lt;/b&gt;: v běhu se do jednoho bodu detektoru pošle mnoho fotonů, každý jednou náhodně zvolenou štěrbinou, a sečtou se šipky všech. Na stínítku detektoru se sčítají šipky jednoho fotonu pro obě štěrbiny: foton neprojde jen jednou nebo jen druhou a už jeho pravděpodobnost dopadu má proužky. Mnoho fotonů tu pravděpodobnost jen zviditelní jako tečky.</translation>
     </message>
+    <message>
+        <source>&lt;b&gt;Where the apparatus stands&lt;/b&gt;, in pixels from the picture&apos;s left: the source at 80, the shield with the slits at 150, the detector line at 150 plus the distance (150 as designed, 50 to 250), the sums at 450 and the pattern at 550. The distance stated is from the slits to the detector line, so the fringe spacing measured on the picture is the wavelength times the distance over the slit separation. After a change, the run drawn says &quot;Press Start for the new experiment&quot; until the next Start.</source>
+        <translation>&lt;b&gt;Kde stojí aparatura&lt;/b&gt;, v pixelech od levého okraje obrázku: zdroj na 80, clona se štěrbinami na 150, čára detektoru na 150 plus vzdálenost (150 jako v návrhu, 50 až 250), součty na 450 a obrazec na 550. Uvedená vzdálenost se měří od štěrbin k čáře detektoru, takže vzdálenost proužků změřená na obrázku je vlnová délka krát vzdálenost děleno vzdáleností štěrbin. Po změně nakreslený běh hlásí „Pro nový pokus stiskněte Spustit“ až do dalšího spuštění.</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
