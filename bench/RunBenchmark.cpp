@@ -43,8 +43,8 @@ double runSeconds(int photons, int slowdown, long long& repetitions, double zoom
     ImageSurface surface(zoom);
     RandomGenerator random(seed);
     FakeFields fields;
-    fields.setText(SettingField::PocetFotonu, QString::number(photons));
-    fields.setText(SettingField::Spomaleni, QString::number(slowdown));
+    fields.setText(SettingField::PhotonsPerDot, QString::number(photons));
+    fields.setText(SettingField::Slowdown, QString::number(slowdown));
     PhotonRun run(surface, random, fields);
     repetitions = PhotonRun::repetitionsFor(photons, slowdown);
     QElapsedTimer clock;
@@ -59,8 +59,8 @@ RecordingSurface recordedHeaviestRun() {
     RecordingSurface recording;
     RandomGenerator random(seed);
     FakeFields fields;
-    fields.setText(SettingField::PocetFotonu, QStringLiteral("500"));
-    fields.setText(SettingField::Spomaleni, QStringLiteral("3"));
+    fields.setText(SettingField::PhotonsPerDot, QStringLiteral("500"));
+    fields.setText(SettingField::Slowdown, QStringLiteral("3"));
     PhotonRun run(recording, random, fields);
     run.start();
     run.advance(whole);
@@ -128,7 +128,7 @@ double oneColourSeconds(const RecordingSurface& recording) {
 // Seconds to work out the chance table and to land 100,000 hits on a screen 200 pixels wide.
 std::pair<double, double> hitSeconds(const char* slitWidth) {
     FakeFields fields;
-    fields.setText(SettingField::Sirka, QString::fromLatin1(slitWidth));
+    fields.setText(SettingField::SlitWidth, QString::fromLatin1(slitWidth));
     QElapsedTimer clock;
     clock.start();
     const auto chance = PhotonChance::forSettings(fields);

@@ -67,8 +67,8 @@ long long wholeRun(const Settings& settings, std::uint64_t seed) {
     ImageSurface surface;
     RandomGenerator random(seed);
     FakeFields fields;
-    fields.setText(SettingField::PocetFotonu, QString::number(settings.photons));
-    fields.setText(SettingField::Spomaleni, QString::number(settings.slowdown));
+    fields.setText(SettingField::PhotonsPerDot, QString::number(settings.photons));
+    fields.setText(SettingField::Slowdown, QString::number(settings.slowdown));
     PhotonRun run(surface, random, fields);
     run.start();
     run.advance(std::numeric_limits<long long>::max());

@@ -65,8 +65,8 @@ int pacedRun(double zoom) {
 // The seconds a finished run at these settings takes to draw again at the zoom.
 double redrawSeconds(int photons, int slowdown, double zoom) {
     FakeFields fields;
-    fields.setText(SettingField::PocetFotonu, QString::number(photons));
-    fields.setText(SettingField::Spomaleni, QString::number(slowdown));
+    fields.setText(SettingField::PhotonsPerDot, QString::number(photons));
+    fields.setText(SettingField::Slowdown, QString::number(slowdown));
     const RandomGenerator start(1);
     PictureReplay replay(start, FieldSnapshot(fields), std::numeric_limits<long long>::max(), zoom,
                          1.0);
@@ -81,8 +81,8 @@ double headlessSeconds(int photons, int slowdown, double zoom) {
     ImageSurface surface(zoom);
     RandomGenerator random(1);
     FakeFields fields;
-    fields.setText(SettingField::PocetFotonu, QString::number(photons));
-    fields.setText(SettingField::Spomaleni, QString::number(slowdown));
+    fields.setText(SettingField::PhotonsPerDot, QString::number(photons));
+    fields.setText(SettingField::Slowdown, QString::number(slowdown));
     PhotonRun run(surface, random, fields);
     QElapsedTimer clock;
     clock.start();

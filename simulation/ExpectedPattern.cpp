@@ -27,9 +27,9 @@ std::optional<ExpectedPattern> ExpectedPattern::forSettings(const FormFields& fi
 
 ExpectedPattern ExpectedPattern::fromSettings(const SettingReader& settings) {
     ExpectedPattern pattern;
-    const double photons = settings.number(SettingField::PocetFotonu);
+    const double photons = settings.number(SettingField::PhotonsPerDot);
     pattern.probabilityScale_ = Scene::scalesFor(photons).probability;
-    pattern.photons_ = settings.number(SettingField::Rozptyl) == 0 ? 50 : photons;
+    pattern.photons_ = settings.number(SettingField::PhaseScatter) == 0 ? 50 : photons;
     pattern.experiment_ = Experiment::fromSettings(settings);
     return pattern;
 }

@@ -12,10 +12,10 @@
 
 Experiment Experiment::fromSettings(const SettingReader& settings) {
     Experiment experiment;
-    experiment.detectorX = Scene::detectorBaseX + settings.number(SettingField::Vzdalenost);
-    experiment.slitSeparation = settings.number(SettingField::Rd);
-    experiment.turnPerPixel = settings.number(SettingField::Ur);
-    experiment.slitWidth = settings.number(SettingField::Sirka);
+    experiment.detectorX = Scene::detectorBaseX + settings.number(SettingField::Distance);
+    experiment.slitSeparation = settings.number(SettingField::SlitSeparation);
+    experiment.turnPerPixel = settings.number(SettingField::TurnPerPixel);
+    experiment.slitWidth = settings.number(SettingField::SlitWidth);
     experiment.open = settings.openSlits();
     experiment.whichSlitDetector = settings.whichSlitDetector();
     return experiment;
@@ -23,10 +23,11 @@ Experiment Experiment::fromSettings(const SettingReader& settings) {
 
 bool Experiment::isDesigned() const {
     const auto startUp = [](SettingField field) { return FormFields::startUpValue(field); };
-    return detectorX == Scene::detectorBaseX + startUp(SettingField::Vzdalenost) &&
-           slitSeparation == startUp(SettingField::Rd) &&
-           turnPerPixel == startUp(SettingField::Ur) && slitWidth <= startUp(SettingField::Sirka) &&
-           open == OpenSlits::Both && !whichSlitDetector;
+    return detectorX == Scene::detectorBaseX + startUp(SettingField::Distance) &&
+           slitSeparation == startUp(SettingField::SlitSeparation) &&
+           turnPerPixel == startUp(SettingField::TurnPerPixel) &&
+           slitWidth <= startUp(SettingField::SlitWidth) && open == OpenSlits::Both &&
+           !whichSlitDetector;
 }
 
 bool Experiment::sameAs(const Experiment& other) const {

@@ -13,15 +13,15 @@ QString FormFields::name(SettingField field) {
 
 QString FormFields::name(CaptionField field) {
     switch (field) {
-    case CaptionField::Zdroj:
+    case CaptionField::Source:
         return QStringLiteral("nZdroj");
-    case CaptionField::Clona:
+    case CaptionField::Shield:
         return QStringLiteral("nClona");
-    case CaptionField::Detektor:
+    case CaptionField::Detector:
         return QStringLiteral("nDetektor");
-    case CaptionField::Soucet:
+    case CaptionField::Sum:
         return QString::fromUtf8("nSoučet");
-    case CaptionField::Pravdepodobnost:
+    case CaptionField::Probability:
         return QString::fromUtf8("nPravděpodobnost");
     }
     return {};

@@ -8,22 +8,23 @@
 #include <cstddef>
 #include <iterator>
 
+// Each setting, named in English; the Czech names of the window's fields are in the table below.
 enum class SettingField {
-    PocetFotonu,
-    Spomaleni,
-    Rozptyl,
-    Vzdalenost,
-    Ur,
-    Rd,
-    Sirka,    // slit width in pixels; 0 or less: point slits
-    Otevrene, // open slits: 0 both, 1 the upper only, 2 the lower only; any other number: both
-    Detekce,  // which-slit detector: 0 off, any other number on
+    PhotonsPerDot,
+    Slowdown,
+    PhaseScatter,
+    Distance,     // places the detector line at x = 100 + it
+    TurnPerPixel, // radians of phase per pixel of path
+    SlitSeparation,
+    SlitWidth,         // pixels; 0 or less: point slits
+    OpenSlits,         // 0 both, 1 the upper only, 2 the lower only; any other number: both
+    WhichSlitDetector, // 0 off, any other number on
 };
 
 // What the text of the open-slits field chooses.
 enum class OpenSlits { Both, Upper, Lower };
 
-enum class CaptionField { Zdroj, Clona, Detektor, Soucet, Pravdepodobnost };
+enum class CaptionField { Source, Shield, Detector, Sum, Probability };
 
 class FormFields {
 public:
@@ -43,15 +44,15 @@ public:
         int startUp;
     };
     static constexpr Setting settings[] = {
-        {SettingField::Vzdalenost, "nVzdalenost", 200},
-        {SettingField::Rd, "nRd", 40},
-        {SettingField::Ur, "nUr", 1},
-        {SettingField::Rozptyl, "nRozptyl", 180},
-        {SettingField::PocetFotonu, "nPocetFotonu", 50},
-        {SettingField::Spomaleni, "nSpomaleni", 1},
-        {SettingField::Sirka, "nSirka", 0},
-        {SettingField::Otevrene, "nOtevrene", 0},
-        {SettingField::Detekce, "nDetekce", 0},
+        {SettingField::Distance, "nVzdalenost", 200},
+        {SettingField::SlitSeparation, "nRd", 40},
+        {SettingField::TurnPerPixel, "nUr", 1},
+        {SettingField::PhaseScatter, "nRozptyl", 180},
+        {SettingField::PhotonsPerDot, "nPocetFotonu", 50},
+        {SettingField::Slowdown, "nSpomaleni", 1},
+        {SettingField::SlitWidth, "nSirka", 0},
+        {SettingField::OpenSlits, "nOtevrene", 0},
+        {SettingField::WhichSlitDetector, "nDetekce", 0},
     };
     static constexpr std::size_t settingCount = std::size(settings);
     // Where a setting's text is kept in an array of settingCount.
@@ -68,9 +69,9 @@ public:
     }
 
     // The captions of the drawing, in the order a finished run shows them.
-    static constexpr CaptionField captions[] = {CaptionField::Zdroj, CaptionField::Clona,
-                                                CaptionField::Detektor, CaptionField::Soucet,
-                                                CaptionField::Pravdepodobnost};
+    static constexpr CaptionField captions[] = {CaptionField::Source, CaptionField::Shield,
+                                                CaptionField::Detector, CaptionField::Sum,
+                                                CaptionField::Probability};
 
     // The object names of the fields in the window, as the user's messages name them.
     static QString name(SettingField field);

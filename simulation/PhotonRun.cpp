@@ -108,7 +108,7 @@ void PhotonRun::beginDot() {
     sum_.reset();
     upperSum_.reset();
     lowerSum_.reset();
-    photonBound_ = settings_.number(SettingField::PocetFotonu);
+    photonBound_ = settings_.number(SettingField::PhotonsPerDot);
     photon_ = 1;
     stage_ = Stage::NextPhoton;
 }
@@ -120,7 +120,7 @@ void PhotonRun::beginPhoton() {
         stage_ = Stage::NextDot;
         return;
     }
-    repetitionBound_ = settings_.number(SettingField::Spomaleni);
+    repetitionBound_ = settings_.number(SettingField::Slowdown);
     repetition_ = 1;
     idleStepDue_ = repetitionBound_ < 1;
     stage_ = Stage::NextRepetition;
@@ -153,10 +153,10 @@ void PhotonRun::animateRepetition() {
     const std::optional<Colour> slitColour =
         upper ? std::nullopt : std::optional<Colour>(Colour::lowerSlit());
 
-    const double halfSeparation = settings_.number(SettingField::Rd) / 2;
+    const double halfSeparation = settings_.number(SettingField::SlitSeparation) / 2;
     double slitY = upper ? Scene::axisY - halfSeparation : Scene::axisY + halfSeparation;
     // A wide slit is passed at a height drawn uniformly across it; a point slit draws nothing.
-    const double slitWidth = settings_.number(SettingField::Sirka);
+    const double slitWidth = settings_.number(SettingField::SlitWidth);
     if (slitWidth > 0) {
         slitY += (random_.nextValue() - 0.5) * slitWidth;
     }
@@ -165,7 +165,7 @@ void PhotonRun::animateRepetition() {
                   f(slitY - length * phaseSin_), slitColour);
 
     dotY_ = f(Scene::bottomY - dotOffset_);
-    const double turnPerPixel = settings_.number(SettingField::Ur);
+    const double turnPerPixel = settings_.number(SettingField::TurnPerPixel);
     const double turn = turnPerPixel * scene_.pathLength(dotY_, slitY);
     const double arrivalPhase = phase_ + turn;
     slitY_ = slitY;

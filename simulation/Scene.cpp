@@ -41,13 +41,13 @@ double Scene::pathLength(double dotY, double slitY) const {
 
 void Scene::drawShield(DrawingSurface& surface, const SettingReader& settings) {
     const auto x = static_cast<float>(shieldX);
-    const double width = settings.number(SettingField::Sirka);
+    const double width = settings.number(SettingField::SlitWidth);
     const OpenSlits open = settings.openSlits();
     if (width <= 0 && open == OpenSlits::Both) {
         surface.line(x, static_cast<float>(bottomY), x, static_cast<float>(topY));
         return;
     }
-    const double half = settings.number(SettingField::Rd) / 2;
+    const double half = settings.number(SettingField::SlitSeparation) / 2;
     // The shield is drawn upward from bottomY in pieces that stop short of each opening by the
     // reach of the pen's round end, so that an opening shows its full width.
     constexpr double capReach = 1.5;
@@ -104,7 +104,7 @@ Scene Scene::prepare(DrawingSurface& surface, SettingReader& settings) {
     }
 
     Scene scene;
-    scene.detectorX = detectorBaseX + settings.number(SettingField::Vzdalenost);
+    scene.detectorX = detectorBaseX + settings.number(SettingField::Distance);
 
     const auto bottom = static_cast<float>(bottomY);
     const auto top = static_cast<float>(topY);
@@ -122,15 +122,15 @@ Scene Scene::prepare(DrawingSurface& surface, SettingReader& settings) {
                    static_cast<float>(sourceRadius));
     surface.setPenWidth(1);
 
-    scene.scales = scalesFor(settings.number(SettingField::PocetFotonu));
+    scene.scales = scalesFor(settings.number(SettingField::PhotonsPerDot));
     // A changed experiment's sums may point where the designed one's never do: they are
     // shortened to stay in their column.
     if (!Experiment::fromSettings(settings).isDesigned()) {
         scene.scales.sum *= ExpectedPattern::fromSettings(settings).sumFit(scene.scales.sum);
     }
     // With no phase scatter the run always sends 50 photons per dot. The scales stay as chosen.
-    if (settings.number(SettingField::Rozptyl) == 0) {
-        settings.write(SettingField::PocetFotonu, QStringLiteral("50"));
+    if (settings.number(SettingField::PhaseScatter) == 0) {
+        settings.write(SettingField::PhotonsPerDot, QStringLiteral("50"));
     }
     return scene;
 }

@@ -30,7 +30,7 @@ void SettingReader::checkAll() const {
 }
 
 OpenSlits SettingReader::openSlits() const {
-    const double choice = number(SettingField::Otevrene);
+    const double choice = number(SettingField::OpenSlits);
     if (choice == 1) {
         return OpenSlits::Upper;
     }
@@ -38,5 +38,5 @@ OpenSlits SettingReader::openSlits() const {
 }
 
 bool SettingReader::whichSlitDetector() const {
-    return number(SettingField::Detekce) != 0;
+    return number(SettingField::WhichSlitDetector) != 0;
 }

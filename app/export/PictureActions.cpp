@@ -20,8 +20,9 @@ QString PictureActions::suggestedFileName() const {
     // Before the first run the picture is blank, and named after the photons a run starts with.
     const FieldSnapshot* drawn = session_.picture().drawnSettings();
     return PictureExport::suggestedName(
-        drawn != nullptr ? drawn->text(SettingField::PocetFotonu)
-                         : Conversion::toText(FormFields::startUpValue(SettingField::PocetFotonu)),
+        drawn != nullptr
+            ? drawn->text(SettingField::PhotonsPerDot)
+            : Conversion::toText(FormFields::startUpValue(SettingField::PhotonsPerDot)),
         session_.seed());
 }
 
@@ -31,7 +32,7 @@ QString PictureActions::suggestedDataName() const {
     }
     const auto& settings = session_.lastFinished().settings;
     return DataExport::suggestedName(
-        settings ? settings->text(SettingField::PocetFotonu) : QString(), session_.seed());
+        settings ? settings->text(SettingField::PhotonsPerDot) : QString(), session_.seed());
 }
 
 void PictureActions::askWhereToSave(const QString& objectName, const QString& title,

@@ -76,7 +76,7 @@ QString ExperimentSettings::summary(const FormFields& settings) {
     FieldSnapshot copy(settings);
     const SettingReader reader(copy);
     try {
-        const double turn = reader.number(SettingField::Ur);
+        const double turn = reader.number(SettingField::TurnPerPixel);
         const OpenSlits open = reader.openSlits();
         const QString slits = open == OpenSlits::Both    ? tr("both slits open")
                               : open == OpenSlits::Upper ? tr("upper slit only")
@@ -84,12 +84,13 @@ QString ExperimentSettings::summary(const FormFields& settings) {
         QString line =
             tr("Distance %1 px, slit separation %2 px, wavelength %3 px (%4 rad/px), slit "
                "width %5 px, %6, which-slit detector %7")
-                .arg(shown(Scene::distanceOfField(reader.number(SettingField::Vzdalenost)), 2),
-                     shown(reader.number(SettingField::Rd), 2), shown(wavelengthOf(turn), 1),
-                     shown(turn, 3), shown(std::max(0.0, reader.number(SettingField::Sirka)), 2),
-                     slits, reader.whichSlitDetector() ? tr("on") : tr("off"));
+                .arg(shown(Scene::distanceOfField(reader.number(SettingField::Distance)), 2),
+                     shown(reader.number(SettingField::SlitSeparation), 2),
+                     shown(wavelengthOf(turn), 1), shown(turn, 3),
+                     shown(std::max(0.0, reader.number(SettingField::SlitWidth)), 2), slits,
+                     reader.whichSlitDetector() ? tr("on") : tr("off"));
         const double fit = ExpectedPattern::fromSettings(reader).sumFit(
-            Scene::scalesFor(reader.number(SettingField::PocetFotonu)).sum);
+            Scene::scalesFor(reader.number(SettingField::PhotonsPerDot)).sum);
         if (fit < 1) {
             line += tr(", sums drawn at %1 %").arg(std::lround(fit * 100));
         }

@@ -58,7 +58,7 @@ void RunSession::start() {
     followed_.reset();
     // A run that animates no repetitions still spends a step on each photon.
     repetitionsPerPhoton_ =
-        std::max(1.0, std::floor(SettingReader(fields_).number(SettingField::Spomaleni)));
+        std::max(1.0, std::floor(SettingReader(fields_).number(SettingField::Slowdown)));
     // Hits of another experiment beside this run would mix the two: they begin again.
     if (const FormFields* screen = screen_.settings();
         screen != nullptr && !ExperimentSettings::sameExperiment(*screen, fields_)) {

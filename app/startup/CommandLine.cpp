@@ -60,7 +60,7 @@ struct Described {
         CommandLine::tr("With --render or --data: photons per detector point, "
                         "one of %1 (default %2).")
             .arg(Scene::offeredPhotons())
-            .arg(FormFields::startUpValue(SettingField::PocetFotonu)),
+            .arg(FormFields::startUpValue(SettingField::PhotonsPerDot)),
         QStringLiteral("N")};
     QCommandLineOption slowdown{
         QStringLiteral("slowdown"),

@@ -24,8 +24,8 @@ public:
     std::optional<std::uint64_t> seed;
     QString renderPath; // the PNG to write, or empty; "-" for standard output
     QString dataPath;   // the CSV to write, or empty; "-" for standard output
-    int photons = FormFields::startUpValue(SettingField::PocetFotonu);
-    int slowdown = FormFields::startUpValue(SettingField::Spomaleni);
+    int photons = FormFields::startUpValue(SettingField::PhotonsPerDot);
+    int slowdown = FormFields::startUpValue(SettingField::Slowdown);
     double scale = 1.0;    // of the rendered picture, 0.5 to 4
     bool expected = false; // the expected pattern drawn over the rendered picture
     long long hits = 0;    // single photons landed on the detector screen; 0: no screen

@@ -46,18 +46,17 @@ QStringList ExperimentOptions::flagOptions() {
 }
 
 ExperimentOptions::ExperimentOptions()
-    : distance_(
-          QStringLiteral("distance"),
-          tr("Distance from the slits to the detector, %1 to %2 pixels (default %3).")
-              .arg(ExperimentSettings::shortestDistance)
-              .arg(ExperimentSettings::longestDistance)
-              .arg(Scene::distanceOfField(FormFields::startUpValue(SettingField::Vzdalenost))),
-          QStringLiteral("D")),
+    : distance_(QStringLiteral("distance"),
+                tr("Distance from the slits to the detector, %1 to %2 pixels (default %3).")
+                    .arg(ExperimentSettings::shortestDistance)
+                    .arg(ExperimentSettings::longestDistance)
+                    .arg(Scene::distanceOfField(FormFields::startUpValue(SettingField::Distance))),
+                QStringLiteral("D")),
       separation_(QStringLiteral("separation"),
                   tr("Slit separation, %1 to %2 pixels (default %3).")
                       .arg(ExperimentSettings::narrowestSeparation)
                       .arg(ExperimentSettings::widestSeparation)
-                      .arg(FormFields::startUpValue(SettingField::Rd)),
+                      .arg(FormFields::startUpValue(SettingField::SlitSeparation)),
                   QStringLiteral("D")),
       wavelength_(QStringLiteral("wavelength"),
                   tr("Wavelength, %1 to %2 pixels (default 2π, about 6.28).")
@@ -104,11 +103,11 @@ ExperimentOptions::Texts ExperimentOptions::read(const QCommandLineParser& parse
         int toField; // added to the value typed to give the field's text
     };
     const Whole wholes[] = {
-        {&distance_, SettingField::Vzdalenost, ExperimentSettings::shortestDistance,
+        {&distance_, SettingField::Distance, ExperimentSettings::shortestDistance,
          ExperimentSettings::longestDistance, static_cast<int>(Scene::fieldOfDistance(0))},
-        {&separation_, SettingField::Rd, ExperimentSettings::narrowestSeparation,
+        {&separation_, SettingField::SlitSeparation, ExperimentSettings::narrowestSeparation,
          ExperimentSettings::widestSeparation, 0},
-        {&slitWidth_, SettingField::Sirka, 0, ExperimentSettings::widestSlit, 0},
+        {&slitWidth_, SettingField::SlitWidth, 0, ExperimentSettings::widestSlit, 0},
     };
     for (const Whole& whole : wholes) {
         for (const QString& value : parser.values(*whole.option)) {
@@ -136,7 +135,7 @@ ExperimentOptions::Texts ExperimentOptions::read(const QCommandLineParser& parse
                             .arg(ExperimentSettings::shortestWavelength)
                             .arg(ExperimentSettings::longestWavelength));
         }
-        texts.append({SettingField::Ur, ExperimentSettings::turnText(wavelength)});
+        texts.append({SettingField::TurnPerPixel, ExperimentSettings::turnText(wavelength)});
     }
     // The turns of the longest and the shortest wavelength, to the four places the help shows.
     const auto rounded = [](double turn) { return std::round(turn * 1e4) / 1e4; };
@@ -153,17 +152,17 @@ ExperimentOptions::Texts ExperimentOptions::read(const QCommandLineParser& parse
                             .arg(smallestTurn)
                             .arg(largestTurn));
         }
-        texts.append({SettingField::Ur, QLocale::c().toString(turn, 'g', 8)});
+        texts.append({SettingField::TurnPerPixel, QLocale::c().toString(turn, 'g', 8)});
     }
     for (const QString& value : parser.values(slits_)) {
         const qsizetype choice = slitWords.indexOf(value);
         if (choice < 0) {
             return fail(tr("--slits %1 is not one of both, upper, lower").arg(quoted(value)));
         }
-        texts.append({SettingField::Otevrene, Conversion::toText(choice)});
+        texts.append({SettingField::OpenSlits, Conversion::toText(choice)});
     }
     if (parser.isSet(whichSlit_)) {
-        texts.append({SettingField::Detekce, Conversion::toText(1)});
+        texts.append({SettingField::WhichSlitDetector, Conversion::toText(1)});
     }
     return texts;
 }

@@ -84,22 +84,23 @@ void ExperimentPanel::createControls() {
         connect(box, &QSpinBox::valueChanged, this,
                 [this, field](int value) { write(field, Conversion::toText(value)); });
     };
-    whole(separation_, SettingField::Rd);
+    whole(separation_, SettingField::SlitSeparation);
     // The box shows the distance from the slits; the field places the detector from the
     // picture's left.
     connect(distance_, &QSpinBox::valueChanged, this, [this](int distance) {
-        write(SettingField::Vzdalenost,
+        write(SettingField::Distance,
               Conversion::toText(std::lround(Scene::fieldOfDistance(distance))));
     });
-    whole(slitWidth_, SettingField::Sirka);
+    whole(slitWidth_, SettingField::SlitWidth);
     connect(wavelength_, &QDoubleSpinBox::valueChanged, this, [this](double wavelength) {
         showTurn(wavelength);
-        write(SettingField::Ur, ExperimentSettings::turnText(wavelength));
+        write(SettingField::TurnPerPixel, ExperimentSettings::turnText(wavelength));
     });
     connect(slits_, &QComboBox::currentIndexChanged, this,
-            [this](int index) { write(SettingField::Otevrene, Conversion::toText(index)); });
-    connect(detector_, &QCheckBox::toggled, this,
-            [this](bool on) { write(SettingField::Detekce, Conversion::toText(on ? 1 : 0)); });
+            [this](int index) { write(SettingField::OpenSlits, Conversion::toText(index)); });
+    connect(detector_, &QCheckBox::toggled, this, [this](bool on) {
+        write(SettingField::WhichSlitDetector, Conversion::toText(on ? 1 : 0));
+    });
     connect(designed_, &QPushButton::clicked, this, &ExperimentPanel::restoreDesigned);
     for (QWidget* box : {static_cast<QWidget*>(distance_), static_cast<QWidget*>(separation_),
                          static_cast<QWidget*>(wavelength_), static_cast<QWidget*>(slitWidth_)}) {
@@ -164,17 +165,17 @@ void ExperimentPanel::showSettings(const std::function<double(SettingField)>& nu
                                      QSignalBlocker(wavelength_), QSignalBlocker(slitWidth_),
                                      QSignalBlocker(slits_),      QSignalBlocker(detector_)};
     distance_->setValue(
-        static_cast<int>(std::lround(Scene::distanceOfField(number(SettingField::Vzdalenost)))));
-    separation_->setValue(static_cast<int>(std::lround(number(SettingField::Rd))));
-    const double turn = number(SettingField::Ur);
+        static_cast<int>(std::lround(Scene::distanceOfField(number(SettingField::Distance)))));
+    separation_->setValue(static_cast<int>(std::lround(number(SettingField::SlitSeparation))));
+    const double turn = number(SettingField::TurnPerPixel);
     const double wavelength =
         turn > 0 ? ExperimentSettings::wavelengthOf(turn) : ExperimentSettings::longestWavelength;
     wavelength_->setValue(wavelength);
     showTurn(wavelength);
-    slitWidth_->setValue(static_cast<int>(std::lround(number(SettingField::Sirka))));
-    const double open = number(SettingField::Otevrene);
+    slitWidth_->setValue(static_cast<int>(std::lround(number(SettingField::SlitWidth))));
+    const double open = number(SettingField::OpenSlits);
     slits_->setCurrentIndex(open == 1 || open == 2 ? static_cast<int>(open) : 0);
-    detector_->setChecked(number(SettingField::Detekce) != 0);
+    detector_->setChecked(number(SettingField::WhichSlitDetector) != 0);
 }
 
 void ExperimentPanel::showTurn(double wavelength) {

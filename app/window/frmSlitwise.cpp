@@ -197,10 +197,10 @@ void frmSlitwise::applyZoom(double zoom) {
 void frmSlitwise::placeDetectorCaption() {
     const FormFields* shown = session_.picture().drawnSettings();
     const std::optional<double> field =
-        Conversion::toNumber((shown != nullptr ? *shown : *this).text(SettingField::Vzdalenost));
+        Conversion::toNumber((shown != nullptr ? *shown : *this).text(SettingField::Distance));
     const double detectorX =
-        Scene::detectorBaseX + field.value_or(FormFields::startUpValue(SettingField::Vzdalenost));
-    ControlFactory::place(controls_.value(FormFields::name(CaptionField::Detektor)),
+        Scene::detectorBaseX + field.value_or(FormFields::startUpValue(SettingField::Distance));
+    ControlFactory::place(controls_.value(FormFields::name(CaptionField::Detector)),
                           ControlTable::detectorCaption(detectorX), zoom_, origin());
 }
 
@@ -236,7 +236,7 @@ void frmSlitwise::Form_Load() {
     qobject_cast<QAbstractButton*>(controls_.value(QStringLiteral("op50")))->setChecked(true);
     for (const auto& [field, name, value] : FormFields::settings) {
         // The fast speed button is checked right before the slowdown is written.
-        if (field == SettingField::Spomaleni) {
+        if (field == SettingField::Slowdown) {
             qobject_cast<QAbstractButton*>(controls_.value(QString::fromUtf8("opRychlá")))
                 ->setChecked(true);
         }
@@ -256,31 +256,31 @@ void frmSlitwise::cmdUnload_Click() {
 }
 
 void frmSlitwise::opFot1_Click() {
-    setText(SettingField::PocetFotonu, Conversion::toText(ControlTable::photonsOf("opFot1")));
+    setText(SettingField::PhotonsPerDot, Conversion::toText(ControlTable::photonsOf("opFot1")));
 }
 void frmSlitwise::opFot5_Click() {
-    setText(SettingField::PocetFotonu, Conversion::toText(ControlTable::photonsOf("opFot5")));
+    setText(SettingField::PhotonsPerDot, Conversion::toText(ControlTable::photonsOf("opFot5")));
 }
 void frmSlitwise::opFot10_Click() {
-    setText(SettingField::PocetFotonu, Conversion::toText(ControlTable::photonsOf("opFot10")));
+    setText(SettingField::PhotonsPerDot, Conversion::toText(ControlTable::photonsOf("opFot10")));
 }
 void frmSlitwise::op50_Click() {
-    setText(SettingField::PocetFotonu, Conversion::toText(ControlTable::photonsOf("op50")));
+    setText(SettingField::PhotonsPerDot, Conversion::toText(ControlTable::photonsOf("op50")));
 }
 void frmSlitwise::opFot100_Click() {
-    setText(SettingField::PocetFotonu, Conversion::toText(ControlTable::photonsOf("opFot100")));
+    setText(SettingField::PhotonsPerDot, Conversion::toText(ControlTable::photonsOf("opFot100")));
 }
 void frmSlitwise::opfot500_Click() {
-    setText(SettingField::PocetFotonu, Conversion::toText(ControlTable::photonsOf("opfot500")));
+    setText(SettingField::PhotonsPerDot, Conversion::toText(ControlTable::photonsOf("opfot500")));
 }
 void frmSlitwise::opRychlá_Click() {
-    setText(SettingField::Spomaleni, Conversion::toText(1));
+    setText(SettingField::Slowdown, Conversion::toText(1));
 }
 void frmSlitwise::opPomalejší_Click() {
-    setText(SettingField::Spomaleni, Conversion::toText(2));
+    setText(SettingField::Slowdown, Conversion::toText(2));
 }
 void frmSlitwise::opPomalá_Click() {
-    setText(SettingField::Spomaleni, Conversion::toText(3));
+    setText(SettingField::Slowdown, Conversion::toText(3));
 }
 
 void frmSlitwise::HScroll1_Change() {
@@ -289,7 +289,7 @@ void frmSlitwise::HScroll1_Change() {
 }
 
 void frmSlitwise::HScroll1_Change(int value) {
-    setText(SettingField::Spomaleni, Conversion::toText(value));
+    setText(SettingField::Slowdown, Conversion::toText(value));
 }
 
 void frmSlitwise::showRunState(const QString& state) {

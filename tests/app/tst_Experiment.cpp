@@ -83,8 +83,8 @@ void tst_Experiment::everyControlIsReachedByKeyboardAndWrites() {
     QFETCH(bool, duringRun);
     const auto window = activeWindow(1);
     // A changed experiment for the panel to show as it opens and for Designed to bring back.
-    window->setText(SettingField::Rd, QStringLiteral("80"));
-    window->setText(SettingField::Otevrene, QStringLiteral("2"));
+    window->setText(SettingField::SlitSeparation, QStringLiteral("80"));
+    window->setText(SettingField::OpenSlits, QStringLiteral("2"));
     const QByteArray wanted = name.split(',').first();
     QTest::keyClick(window.get(), Qt::Key_X);
     QWidget* target = control(*window, wanted.constData());
@@ -126,17 +126,17 @@ void tst_Experiment::pictureNamesAChangedExperiment_data() {
     QTest::addColumn<int>("field");
     QTest::addColumn<QString>("value");
     QTest::addColumn<QString>("named"); // in the line; empty for no line
-    QTest::newRow("designed") << int(SettingField::Rd) << "40"
+    QTest::newRow("designed") << int(SettingField::SlitSeparation) << "40"
                               << "";
-    QTest::newRow("designed, written otherwise") << int(SettingField::Ur) << "1.0"
+    QTest::newRow("designed, written otherwise") << int(SettingField::TurnPerPixel) << "1.0"
                                                  << "";
-    QTest::newRow("slit separation") << int(SettingField::Rd) << "80"
+    QTest::newRow("slit separation") << int(SettingField::SlitSeparation) << "80"
                                      << "slit separation 80 px";
-    QTest::newRow("wavelength") << int(SettingField::Ur) << "0.5"
+    QTest::newRow("wavelength") << int(SettingField::TurnPerPixel) << "0.5"
                                 << "wavelength 12.6 px (0.5";
-    QTest::newRow("upper slit") << int(SettingField::Otevrene) << "1"
+    QTest::newRow("upper slit") << int(SettingField::OpenSlits) << "1"
                                 << "upper slit only";
-    QTest::newRow("detector") << int(SettingField::Detekce) << "1"
+    QTest::newRow("detector") << int(SettingField::WhichSlitDetector) << "1"
                               << "which-slit detector on";
 }
 
@@ -213,13 +213,13 @@ void tst_Experiment::pictureShowsOneExperiment_data() {
     QTest::addColumn<bool>("screen");     // the detector screen shown after the change
     QTest::addColumn<bool>("noted");      // "Press Start for the new experiment" under it
     QTest::newRow("slits further apart: the run noted as the old one")
-        << int(SettingField::Rd) << "80" << false << true;
+        << int(SettingField::SlitSeparation) << "80" << false << true;
     QTest::newRow("the same experiment written otherwise: no note")
-        << int(SettingField::Ur) << "1.0" << false << false;
+        << int(SettingField::TurnPerPixel) << "1.0" << false << false;
     QTest::newRow("other photons per dot: the same experiment")
-        << int(SettingField::PocetFotonu) << "5" << false << false;
+        << int(SettingField::PhotonsPerDot) << "5" << false << false;
     QTest::newRow("detector on, then the screen: the picture shows its apparatus")
-        << int(SettingField::Detekce) << "1" << true << false;
+        << int(SettingField::WhichSlitDetector) << "1" << true << false;
 }
 
 void tst_Experiment::pictureShowsOneExperiment() {

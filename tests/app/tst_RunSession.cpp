@@ -60,7 +60,7 @@ void tst_RunSession::timerDrivenRunMatchesOneWithoutAWindow() {
     ImageSurface surface;
     RandomGenerator random(77);
     FakeFields fields;
-    fields.setText(SettingField::PocetFotonu, QStringLiteral("1"));
+    fields.setText(SettingField::PhotonsPerDot, QStringLiteral("1"));
     PhotonRun run(surface, random, fields);
     run.start();
     run.advance(std::numeric_limits<long long>::max());
@@ -111,7 +111,7 @@ void tst_RunSession::everyPaceDrawsTheSamePicture() {
     QFETCH(QString, slowdown);
     QFETCH(int, photonsIn10s);
     FakeFields fields;
-    fields.setText(SettingField::Spomaleni, slowdown);
+    fields.setText(SettingField::Slowdown, slowdown);
     RunSession session(fields, 3, 1.0);
     qint64 nowNs = 0;
     session.pacer().setClock([&nowNs] { return nowNs; });

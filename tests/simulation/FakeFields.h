@@ -27,12 +27,12 @@ public:
         QString detector = QStringLiteral("0");
     };
     explicit FakeFields(const Setup& setup) : FakeFields() {
-        texts_[SettingField::Ur] = setup.turn;
-        texts_[SettingField::Vzdalenost] = setup.distance;
-        texts_[SettingField::Rd] = setup.separation;
-        texts_[SettingField::Sirka] = setup.width;
-        texts_[SettingField::Otevrene] = setup.open;
-        texts_[SettingField::Detekce] = setup.detector;
+        texts_[SettingField::TurnPerPixel] = setup.turn;
+        texts_[SettingField::Distance] = setup.distance;
+        texts_[SettingField::SlitSeparation] = setup.separation;
+        texts_[SettingField::SlitWidth] = setup.width;
+        texts_[SettingField::OpenSlits] = setup.open;
+        texts_[SettingField::WhichSlitDetector] = setup.detector;
     }
 
     QString text(SettingField field) const override { return texts_.value(field); }

@@ -97,8 +97,8 @@ void tst_DrawnPicture::seededRunDrawsTheKnownPicture() {
     ImageSurface surface(zoom, ratio);
     RandomGenerator random(7);
     FakeFields fields;
-    fields.setText(SettingField::PocetFotonu, QString::number(photons));
-    fields.setText(SettingField::Spomaleni, QString::number(slowdown));
+    fields.setText(SettingField::PhotonsPerDot, QString::number(photons));
+    fields.setText(SettingField::Slowdown, QString::number(slowdown));
     PhotonRun run(surface, random, fields);
     runWhole(run);
     const QImage image = surface.snapshot();

@@ -56,7 +56,7 @@ double expectedTheLongWay(int photons, double scale, double y, const Setting& se
 
 FakeFields fieldsFor(int photons, const Setting& setting = {}) {
     FakeFields fields(setting);
-    fields.setText(SettingField::PocetFotonu, QString::number(photons));
+    fields.setText(SettingField::PhotonsPerDot, QString::number(photons));
     return fields;
 }
 

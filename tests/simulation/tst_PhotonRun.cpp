@@ -157,8 +157,8 @@ void tst_PhotonRun::onePhotonAnimationInOrder() {
     QFETCH(int, draws);
     const int dotY = 340;
     Rig rig(ScriptedRandom({height(531 - dotY), phase(0), slit, across}),
-            {{SettingField::Otevrene, QString::number(open)},
-             {SettingField::Sirka, QString::number(width)}});
+            {{SettingField::OpenSlits, QString::number(open)},
+             {SettingField::SlitWidth, QString::number(width)}});
     auto& [surface, random, fields, run] = rig;
     run.start();
     const auto shieldLines = static_cast<long>(surface.lines().size());
@@ -219,7 +219,7 @@ void tst_PhotonRun::whichSlitDetectorAddsSquaredLengths() {
     // through the lower one, whose last photon makes the sum arrow due (336 = 21 · 16).
     Rig rig(ScriptedRandom({height(195), phase(0), upper, phase(0), upper, phase(0), lower,
                             phase(0), lower, phase(0), lower}),
-            {{SettingField::PocetFotonu, "5"}, {SettingField::Detekce, detector}});
+            {{SettingField::PhotonsPerDot, "5"}, {SettingField::WhichSlitDetector, detector}});
     auto& [surface, random, fields, run] = rig;
     run.start();
     run.advance(5);
@@ -254,7 +254,7 @@ void tst_PhotonRun::whichSlitDetectorAddsSquaredLengths() {
 void tst_PhotonRun::slowdownRepeatsAndSumsOnlyTheLast() {
     // Dot at 336, three repetitions with start phases 10, 20 and 30 steps, all the lower slit.
     Rig rig(ScriptedRandom({height(195), phase(10), lower, phase(20), lower, phase(30), lower}),
-            {{SettingField::PocetFotonu, "1"}, {SettingField::Spomaleni, "3"}});
+            {{SettingField::PhotonsPerDot, "1"}, {SettingField::Slowdown, "3"}});
     auto& [surface, random, fields, run] = rig;
     run.start();
     run.advance(3);
@@ -270,7 +270,7 @@ void tst_PhotonRun::slowdownRepeatsAndSumsOnlyTheLast() {
 
 void tst_PhotonRun::passTwoUsesLowerHeightsAndTheSecondHalfTurn() {
     // Height 0, phase 0 and the lower slit, always.
-    Rig rig(ScriptedRandom({0.0}), {{SettingField::PocetFotonu, "1"}});
+    Rig rig(ScriptedRandom({0.0}), {{SettingField::PhotonsPerDot, "1"}});
     auto& [surface, random, fields, run] = rig;
     runWhole(run);
     const std::vector<Call> arrows = detectorArrows(surface);
@@ -291,7 +291,7 @@ void tst_PhotonRun::passTwoUsesLowerHeightsAndTheSecondHalfTurn() {
 }
 
 void tst_PhotonRun::onePhotonPerDotGivesFlatBars() {
-    Rig rig(RandomGenerator(3), {{SettingField::PocetFotonu, "1"}});
+    Rig rig(RandomGenerator(3), {{SettingField::PhotonsPerDot, "1"}});
     auto& [surface, random, fields, run] = rig;
     runWhole(run);
     const std::vector<Call> bars = linesFrom(surface, 550);
@@ -320,7 +320,7 @@ void tst_PhotonRun::greenArrowAtSampledHeights() {
     QFETCH(double, slit);
     QFETCH(bool, drawn);
     Rig rig(ScriptedRandom({height(531 - dotY), phase(0), slit}),
-            {{SettingField::PocetFotonu, "1"}});
+            {{SettingField::PhotonsPerDot, "1"}});
     auto& [surface, random, fields, run] = rig;
     run.start();
     run.advance(1);
@@ -334,14 +334,15 @@ void tst_PhotonRun::greenArrowAtSampledHeights() {
 }
 
 void tst_PhotonRun::zeroScatterSendsFiftyPhotons() {
-    Rig rig(RandomGenerator(11), {{SettingField::PocetFotonu, "5"}, {SettingField::Rozptyl, "0"}});
+    Rig rig(RandomGenerator(11),
+            {{SettingField::PhotonsPerDot, "5"}, {SettingField::PhaseScatter, "0"}});
     auto& [surface, random, fields, run] = rig;
     runWhole(run);
     QCOMPARE(detectorArrows(surface).size(), std::size_t(520 * 50));
 }
 
 void tst_PhotonRun::runEndsWithCircleAndCaptions() {
-    Rig rig(RandomGenerator(1), {{SettingField::PocetFotonu, "1"}});
+    Rig rig(RandomGenerator(1), {{SettingField::PhotonsPerDot, "1"}});
     auto& [surface, random, fields, run] = rig;
     run.start();
     QVERIFY(!run.advance(519));
@@ -361,7 +362,7 @@ void tst_PhotonRun::outcomeDoesNotDependOnStepSize() {
     std::vector<std::vector<Call>> recordings;
     for (long long step : {1LL, 7LL, 10000LL}) {
         Rig rig(RandomGenerator(42),
-                {{SettingField::PocetFotonu, "5"}, {SettingField::Spomaleni, "2"}});
+                {{SettingField::PhotonsPerDot, "5"}, {SettingField::Slowdown, "2"}});
         auto& [surface, random, fields, run] = rig;
         runWhole(run, step);
         recordings.push_back(surface.calls());
@@ -373,7 +374,7 @@ void tst_PhotonRun::outcomeDoesNotDependOnStepSize() {
 void tst_PhotonRun::photonByPhotonDrawsEachPhotonThenItsDot() {
     // Two photons a dot, each animated three times: five lines a repetition.
     Rig rig(RandomGenerator(42),
-            {{SettingField::PocetFotonu, "2"}, {SettingField::Spomaleni, "3"}});
+            {{SettingField::PhotonsPerDot, "2"}, {SettingField::Slowdown, "3"}});
     auto& [surface, random, fields, run] = rig;
     run.start();
     const auto bars = [&surface] { return linesFrom(surface, 550).size(); };
@@ -401,7 +402,7 @@ void tst_PhotonRun::photonByPhotonDrawsEachPhotonThenItsDot() {
 }
 
 void tst_PhotonRun::longBarsWhereThePathsDifferByWholeTurns() {
-    Rig rig(RandomGenerator(2024), {{SettingField::PocetFotonu, "500"}});
+    Rig rig(RandomGenerator(2024), {{SettingField::PhotonsPerDot, "500"}});
     auto& [surface, random, fields, run] = rig;
     runWhole(run);
     double inPhase = 0, inPhaseCount = 0, outOfPhase = 0, outOfPhaseCount = 0;
@@ -427,13 +428,14 @@ void tst_PhotonRun::badTextStopsTheRun_data() {
     QTest::addColumn<int>("field");
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("beforeDrawing");
-    QTest::newRow("distance not a number") << int(SettingField::Vzdalenost) << "abc" << true;
-    QTest::newRow("photons out of range") << int(SettingField::PocetFotonu) << "1e308" << true;
-    QTest::newRow("turn changed mid-run") << int(SettingField::Ur) << "x" << false;
-    QTest::newRow("slowdown changed mid-run") << int(SettingField::Spomaleni) << "??" << false;
-    QTest::newRow("slit width not a number") << int(SettingField::Sirka) << "wide" << true;
-    QTest::newRow("open slits changed mid-run") << int(SettingField::Otevrene) << "a" << false;
-    QTest::newRow("detector changed mid-run") << int(SettingField::Detekce) << "1e9" << false;
+    QTest::newRow("distance not a number") << int(SettingField::Distance) << "abc" << true;
+    QTest::newRow("photons out of range") << int(SettingField::PhotonsPerDot) << "1e308" << true;
+    QTest::newRow("turn changed mid-run") << int(SettingField::TurnPerPixel) << "x" << false;
+    QTest::newRow("slowdown changed mid-run") << int(SettingField::Slowdown) << "??" << false;
+    QTest::newRow("slit width not a number") << int(SettingField::SlitWidth) << "wide" << true;
+    QTest::newRow("open slits changed mid-run") << int(SettingField::OpenSlits) << "a" << false;
+    QTest::newRow("detector changed mid-run")
+        << int(SettingField::WhichSlitDetector) << "1e9" << false;
 }
 
 void tst_PhotonRun::badTextStopsTheRun() {
@@ -466,8 +468,8 @@ void tst_PhotonRun::badTextStopsTheRun() {
 void tst_PhotonRun::loopBoundsBelowOneSkipTheirLoops() {
     for (const auto& [photons, slowdown] :
          {std::pair{"0", "1"}, std::pair{"1", "0"}, std::pair{"-5", "1"}, std::pair{"2", "-1"}}) {
-        Rig rig(RandomGenerator(8), {{SettingField::PocetFotonu, QString::fromLatin1(photons)},
-                                     {SettingField::Spomaleni, QString::fromLatin1(slowdown)}});
+        Rig rig(RandomGenerator(8), {{SettingField::PhotonsPerDot, QString::fromLatin1(photons)},
+                                     {SettingField::Slowdown, QString::fromLatin1(slowdown)}});
         auto& [surface, random, fields, run] = rig;
         runWhole(run, 3);
         QVERIFY(run.isOver());

@@ -59,7 +59,7 @@ void tst_Scene::apparatusIsDrawnInOrder() {
 void tst_Scene::detectorFollowsTheDistance() {
     RecordingSurface surface;
     FakeFields fields;
-    fields.setText(SettingField::Vzdalenost, QStringLiteral("250"));
+    fields.setText(SettingField::Distance, QStringLiteral("250"));
     SettingReader settings(fields);
     const Scene scene = Scene::prepare(surface, settings);
     QCOMPARE(scene.detectorX, 350.0);
@@ -122,7 +122,7 @@ void tst_Scene::scalesFollowThePhotonsText() {
     QFETCH(double, sumScale);
     RecordingSurface surface;
     FakeFields fields;
-    fields.setText(SettingField::PocetFotonu, photons);
+    fields.setText(SettingField::PhotonsPerDot, photons);
     SettingReader settings(fields);
     const Scene scene = Scene::prepare(surface, settings);
     QCOMPARE(scene.scales.probability, probabilityScale);
@@ -147,11 +147,11 @@ void tst_Scene::zeroScatterSendsFiftyPhotons() {
     QFETCH(QString, photonsAfter);
     RecordingSurface surface;
     FakeFields fields;
-    fields.setText(SettingField::PocetFotonu, QStringLiteral("5"));
-    fields.setText(SettingField::Rozptyl, scatter);
+    fields.setText(SettingField::PhotonsPerDot, QStringLiteral("5"));
+    fields.setText(SettingField::PhaseScatter, scatter);
     SettingReader settings(fields);
     const Scene scene = Scene::prepare(surface, settings);
-    QCOMPARE(fields.text(SettingField::PocetFotonu), photonsAfter);
+    QCOMPARE(fields.text(SettingField::PhotonsPerDot), photonsAfter);
     // The scales were chosen before the switch, from "5".
     QCOMPARE(scene.scales.probability, 90.0);
 }
