@@ -18,8 +18,7 @@ RandomGenerator makeGenerator(std::optional<std::uint64_t> seed) {
 } // namespace
 
 DetectorScreen::DetectorScreen(std::optional<std::uint64_t> seed, QObject* parent)
-    : QObject(parent), random_(makeGenerator(seed)), surface_(std::make_unique<ImageSurface>()),
-      pacer_(this) {}
+    : QObject(parent), random_(makeGenerator(seed)), pacer_(this) {}
 
 DetectorScreen::Stage DetectorScreen::stageFor(long long hits) {
     if (hits <= 0) {
@@ -53,6 +52,7 @@ bool DetectorScreen::show(const FormFields& fields, bool paced) {
     }
     hits_.emplace(*chance, random_, HitsDrawing::bandWidth);
     settings_.emplace(fields);
+    remakeSurface();
     // Landing before the screen is first drawn, so that what is told of it says so.
     if (paced) {
         pacer_.start([this](long long count) { return landAndDraw(count); }, 0);
@@ -66,6 +66,7 @@ void DetectorScreen::hide() {
     if (hits_) {
         hits_.reset();
         settings_.reset();
+        surface_.reset();
         toldStage_.reset();
         emit changed();
     }
@@ -118,24 +119,31 @@ void DetectorScreen::setChanceShown(bool shown) {
 }
 
 void DetectorScreen::setZoom(double zoom, qreal devicePixelRatio) {
-    if (surface_->zoom() == zoom && surface_->devicePixelRatio() == devicePixelRatio) {
+    if (zoom_ == zoom && ratio_ == devicePixelRatio) {
         return;
     }
-    remakeSurface(zoom, devicePixelRatio, surface_->projectorColours());
+    zoom_ = zoom;
+    ratio_ = devicePixelRatio;
+    if (hits_) {
+        remakeSurface();
+        redrawAll();
+    }
 }
 
 void DetectorScreen::setProjectorColours(bool on) {
-    if (on != surface_->projectorColours()) {
-        remakeSurface(surface_->zoom(), surface_->devicePixelRatio(), on);
+    if (on == projector_) {
+        return;
+    }
+    projector_ = on;
+    if (hits_) {
+        remakeSurface();
+        redrawAll();
     }
 }
 
-void DetectorScreen::remakeSurface(double zoom, qreal devicePixelRatio, bool projector) {
-    surface_ = std::make_unique<ImageSurface>(zoom, devicePixelRatio);
-    surface_->setProjectorColours(projector);
-    if (hits_) {
-        redrawAll();
-    }
+void DetectorScreen::remakeSurface() {
+    surface_ = std::make_unique<ImageSurface>(zoom_, ratio_);
+    surface_->setProjectorColours(projector_);
 }
 
 void DetectorScreen::redrawAll() {
@@ -153,7 +161,7 @@ void DetectorScreen::tellStage() {
 }
 
 QRect DetectorScreen::area() const {
-    const double zoom = surface_->zoom();
+    const double zoom = zoom_;
     return QRectF(HitsDrawing::left * zoom, HitsDrawing::top * zoom,
                   (HitsDrawing::right - HitsDrawing::left + 1) * zoom,
                   (HitsDrawing::bottom - HitsDrawing::top + 1) * zoom)
@@ -165,10 +173,10 @@ void DetectorScreen::paint(QPainter& painter, QPoint origin) const {
         return;
     }
     const QRect logical = area();
-    const qreal ratio = surface_->devicePixelRatio();
+    const qreal ratio = ratio_;
     const QRectF source(logical.x() * ratio, logical.y() * ratio, logical.width() * ratio,
                         logical.height() * ratio);
     painter.drawImage(QRectF(logical.translated(origin)), surface_->image(), source);
-    PainterSurface over(painter, origin, surface_->zoom(), surface_->projectorColours());
+    PainterSurface over(painter, origin, zoom_, projector_);
     HitsDrawing::drawLatest(over, *hits_);
 }

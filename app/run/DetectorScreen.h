@@ -80,13 +80,18 @@ signals:
 private:
     long long landAndDraw(long long count);
     void redrawAll();
-    void remakeSurface(double zoom, qreal devicePixelRatio, bool projector);
+    void remakeSurface();
     void tellStage();
 
     RandomGenerator random_;
     std::optional<DetectorHits> hits_;
     std::optional<FieldSnapshot> settings_;
+    // The screen's own picture at the zoom, made only while it is shown: a hidden screen costs
+    // no memory.
     std::unique_ptr<ImageSurface> surface_;
+    double zoom_ = 1.0;
+    qreal ratio_ = 1.0;
+    bool projector_ = false;
     HitPacer pacer_;
     bool chanceShown_ = false;
     std::optional<Stage> toldStage_;

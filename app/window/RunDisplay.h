@@ -3,6 +3,7 @@
 // state alone is announced.
 #pragma once
 
+#include <QElapsedTimer>
 #include <QObject>
 
 class QLabel;
@@ -31,4 +32,6 @@ private:
     QLabel* progress_;
     QLabel* pace_;
     QLabel* step_;
+    QElapsedTimer sinceProgress_; // since the progress line last changed
+    bool wasGoing_ = false;       // a run was going on at the last refresh
 };
