@@ -59,15 +59,15 @@ void WindowActions::refresh() {
     const DetectorScreen& screen = session_.screen();
     QAction* pause = action("pauseAction");
     pause->setEnabled(session_.isRunning() || screen.isShown());
-    pause->setText(session_.isPaused() || screen.isPaused() ? tr("Resume") : tr("Pause"));
+    pause->setText(session_.isAnythingPaused() ? tr("Resume") : tr("Pause"));
     action("nextPhotonAction")->setEnabled(session_.isPaused());
-    action("stopAction")->setEnabled(session_.isRunning() || screen.isLanding());
+    action("stopAction")->setEnabled(session_.isAnythingGoing());
     action("finishAction")->setEnabled(session_.isRunning());
     action("slowerAction")->setEnabled(session_.paceLevel() < RunPacer::levelCount - 1);
     action("fasterAction")->setEnabled(session_.paceLevel() > 0);
     QAction* projector = action("projectorAction");
     const QSignalBlocker blockProjector(projector);
-    projector->setChecked(session_.picture().projectorColours());
+    projector->setChecked(session_.projectorColours());
     action("exportAction")->setEnabled(picture_.hasData());
     // Set without a signal: the window is already as the check says.
     QAction* expected = action("expectedAction");
@@ -89,16 +89,7 @@ void WindowActions::on_startAction_triggered() {
 }
 
 void WindowActions::on_pauseAction_triggered() {
-    // With the screen shown, P holds its hits, and a run in progress with them.
-    DetectorScreen& screen = session_.screen();
-    if (!screen.isShown()) {
-        session_.togglePause();
-        return;
-    }
-    screen.togglePause();
-    if (session_.isRunning() && session_.isPaused() != screen.isPaused()) {
-        session_.togglePause();
-    }
+    session_.togglePause();
 }
 
 void WindowActions::on_nextPhotonAction_triggered() {
@@ -127,8 +118,7 @@ void WindowActions::on_fasterAction_triggered() {
 }
 
 void WindowActions::on_projectorAction_toggled(bool on) {
-    session_.picture().setProjectorColours(on);
-    session_.screen().setProjectorColours(on);
+    session_.setProjectorColours(on);
 }
 
 void WindowActions::on_expectedAction_toggled(bool shown) {

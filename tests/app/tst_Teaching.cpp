@@ -69,9 +69,8 @@ void tst_Teaching::init() {
 
 void tst_Teaching::pausedAndSteppedRunEndsAsAnUndisturbedOne() {
     RunClock clock(*window_);
-    window_->session().pacer().setPace(20000);
     QTest::keyClick(window_.get(), Qt::Key_F5);
-    clock.passes(100);
+    clock.passes(500);
     QTest::keyClick(window_.get(), Qt::Key_P);
     QVERIFY(window_->session().isPaused());
     QCOMPARE(window_->accessibleDescription(), QStringLiteral("Run paused"));
@@ -242,13 +241,13 @@ void tst_Teaching::keysTriggerTheirCommands() {
 
     // D shows the detector screen beside a run, P holds them together, Shift+D clears the hits,
     // Ctrl+E exports them.
-    DetectorScreen& screen = window_->session().screen();
+    const DetectorScreen& screen = window_->session().screen();
     QTest::keyClick(window_.get(), Qt::Key_F5);
     QTest::keyClick(window_.get(), Qt::Key_D);
-    QVERIFY(screen.isShown() && screen.pacer().isActive());
+    QVERIFY(screen.isShown() && screen.isLanding());
     QTest::keyClick(window_.get(), Qt::Key_P);
     QVERIFY(screen.isPaused() && window_->session().isPaused());
-    screen.land(40);
+    window_->session().landHits(40);
     QVERIFY(window_->pictureActions().hasData());
     QVERIFY(window_->pictureActions().dataCsv().startsWith("hit,y,"));
     QCOMPARE(window_->pictureActions().suggestedDataName(),
@@ -374,9 +373,9 @@ void tst_Teaching::hitsLandSlowlyThenFast() {
     QFETCH(long long, fewest);
     QFETCH(long long, most);
     RunSession& session = window_->session();
-    DetectorScreen& screen = session.screen();
+    const DetectorScreen& screen = session.screen();
     qint64 nowNs = 0;
-    screen.pacer().setClock([&nowNs] { return nowNs; });
+    session.setClock([&nowNs] { return nowNs; });
     session.setPaceLevel(paceLevel);
     QVERIFY(session.setScreenShown(true));
     // Ticks of a 60 Hz screen.
@@ -385,7 +384,7 @@ void tst_Teaching::hitsLandSlowlyThenFast() {
         if (stopAfter >= 0 && nowNs >= qint64(stopAfter * 1e9) && screen.isLanding()) {
             session.stop();
         }
-        screen.pacer().tick();
+        session.tick();
     }
     QVERIFY2(screen.count() >= fewest && screen.count() <= most,
              qPrintable(QString::number(screen.count())));
