@@ -20,7 +20,6 @@ WindowActions::WindowActions(QWidget& window, RunSession& session, PictureAction
       menu_(new QMenu(&window)) {
     menu_->setObjectName(QStringLiteral("contextMenu"));
     createActions();
-    QMetaObject::connectSlotsByName(this);
     connect(menu_, &QMenu::aboutToShow, this, &WindowActions::refresh);
     refresh();
 }
@@ -36,6 +35,7 @@ void WindowActions::createActions() {
             QKeySequence::fromString(QString::fromLatin1(command.key), QKeySequence::PortableText));
         action->setShortcutContext(Qt::WindowShortcut);
         action->setCheckable(command.checkable);
+        connect(action, &QAction::triggered, this, command.handler);
         window_.addAction(action);
         if (command.text != nullptr) {
             if (command.startsGroup) {
@@ -65,102 +65,92 @@ void WindowActions::refresh() {
     action("finishAction")->setEnabled(session_.isRunning());
     action("slowerAction")->setEnabled(session_.paceLevel() < RunPacer::levelCount - 1);
     action("fasterAction")->setEnabled(session_.paceLevel() > 0);
-    QAction* projector = action("projectorAction");
-    const QSignalBlocker blockProjector(projector);
-    projector->setChecked(session_.projectorColours());
+    // Checks set here call no command: the commands follow triggered(), a user's click or key.
+    action("projectorAction")->setChecked(session_.projectorColours());
     action("exportAction")->setEnabled(picture_.hasData());
-    // Set without a signal: the window is already as the check says.
-    QAction* expected = action("expectedAction");
-    const QSignalBlocker blockExpected(expected);
-    expected->setChecked(session_.isExpectedShown());
+    action("expectedAction")->setChecked(session_.isExpectedShown());
     action("fullScreenAction")->setChecked(window_.isFullScreen());
-    QAction* shown = action("detectorScreenAction");
-    const QSignalBlocker blockShown(shown);
-    shown->setChecked(screen.isShown());
+    action("detectorScreenAction")->setChecked(screen.isShown());
     action("clearHitsAction")->setEnabled(screen.isShown());
 }
 
-void WindowActions::toggleFullScreen() {
-    window_.setWindowState(window_.windowState() ^ Qt::WindowFullScreen);
-}
-
-void WindowActions::on_startAction_triggered() {
+void WindowActions::start(bool) {
     start_.click();
 }
 
-void WindowActions::on_pauseAction_triggered() {
+void WindowActions::pause(bool) {
     session_.togglePause();
 }
 
-void WindowActions::on_nextPhotonAction_triggered() {
+void WindowActions::nextPhoton(bool) {
     session_.nextPhoton();
 }
 
-void WindowActions::on_stopAction_triggered() {
+void WindowActions::stop(bool) {
     session_.stop();
     refresh();
 }
 
-void WindowActions::on_finishAction_triggered() {
+void WindowActions::finish(bool) {
     session_.finish();
 }
 
-void WindowActions::on_slowerAction_triggered() {
+void WindowActions::slower(bool) {
     session_.setPaceLevel(session_.paceLevel() + 1);
     refresh();
     emit paceChanged();
 }
 
-void WindowActions::on_fasterAction_triggered() {
+void WindowActions::faster(bool) {
     session_.setPaceLevel(session_.paceLevel() - 1);
     refresh();
     emit paceChanged();
 }
 
-void WindowActions::on_projectorAction_toggled(bool on) {
+void WindowActions::setProjectorColours(bool on) {
     session_.setProjectorColours(on);
 }
 
-void WindowActions::on_expectedAction_toggled(bool shown) {
+void WindowActions::showExpected(bool shown) {
     session_.setExpectedShown(shown);
 }
 
-void WindowActions::on_fullScreenAction_triggered() {
-    toggleFullScreen();
+void WindowActions::toggleFullScreen(bool) {
+    window_.setWindowState(window_.windowState() ^ Qt::WindowFullScreen);
 }
 
-void WindowActions::on_leaveFullScreenAction_triggered() {
+void WindowActions::leaveFullScreen(bool) {
     if (window_.isFullScreen()) {
-        toggleFullScreen();
+        toggleFullScreen(false);
     }
 }
 
-void WindowActions::on_saveAction_triggered() {
+void WindowActions::save(bool) {
     picture_.requestSave();
 }
 
-void WindowActions::on_copyAction_triggered() {
+void WindowActions::copy(bool) {
     picture_.copyPicture();
 }
 
-void WindowActions::on_exportAction_triggered() {
+void WindowActions::exportData(bool) {
     picture_.requestExport();
 }
 
-void WindowActions::on_detectorScreenAction_toggled(bool shown) {
+void WindowActions::showDetectorScreen(bool shown) {
     session_.setScreenShown(shown);
     refresh();
 }
 
-void WindowActions::on_clearHitsAction_triggered() {
+void WindowActions::clearHits(bool) {
     session_.clearScreen();
 }
 
-void WindowActions::on_experimentAction_toggled(bool open) {
+void WindowActions::openExperiment(bool open) {
     emit experimentPanelToggled(open);
 }
 
-void WindowActions::on_aboutAction_triggered() {
+void WindowActions::about(bool) {
     if (!about_) {
         auto* dialog = new QDialog(&window_);
         dialog->setFont(window_.font()); // at the window's zoom

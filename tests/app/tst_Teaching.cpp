@@ -1,7 +1,7 @@
 // What a teacher does with a run: pause it, step it photon by photon and resume it without
 // changing its outcome, its pace and the lines that show it, the expected pattern, the
-// explanation window, the context menu and its keys, named alike in the menu, F1, --help, the
-// manual page and the README, and the pattern exported as data.
+// explanation window, the context menu and its keys, each connected to its command and named alike
+// in the menu, F1, --help, the manual page and the README, and the pattern exported as data.
 #include "AboutText.h"
 #include "CommandLine.h"
 #include "CommandList.h"
@@ -46,7 +46,7 @@ private slots:
     void init();
     void pausedAndSteppedRunEndsAsAnUndisturbedOne();
     void expectedPatternIsDrawnOverThePicture();
-    void everyKeyIsNamedAlikeEverywhere();
+    void everyKeyIsConnectedAndNamedAlikeEverywhere();
     void keysTriggerTheirCommands();
     void paceKeysStepThePaceShown_data();
     void paceKeysStepThePaceShown();
@@ -163,7 +163,7 @@ void tst_Teaching::expectedPatternIsDrawnOverThePicture() {
     QVERIFY(!redIn(window_->grab().toImage()));
 }
 
-void tst_Teaching::everyKeyIsNamedAlikeEverywhere() {
+void tst_Teaching::everyKeyIsConnectedAndNamedAlikeEverywhere() {
     // The part of the file from the line `from` up to the first line that starts with `to`.
     const auto read = [](const char* path, const QString& from, const QString& to) {
         QFile file(QStringLiteral(SLITWISE_SOURCE_DIR "/") + QString::fromLatin1(path));
@@ -185,6 +185,11 @@ void tst_Teaching::everyKeyIsNamedAlikeEverywhere() {
         const QString key = QString::fromUtf8(command.key);
         if (command.name != nullptr) {
             QAction* item = action(*window_, QString::fromLatin1(command.name));
+            // Its row's function does it: connected already, a second connection is refused.
+            QVERIFY2(command.handler != nullptr &&
+                         !connect(item, &QAction::triggered, &window_->windowActions(),
+                                  command.handler, Qt::UniqueConnection),
+                     command.name);
             QCOMPARE(item->shortcut().toString(QKeySequence::PortableText), key);
             QCOMPARE(entries.contains(item), command.text != nullptr);
             inMenu += command.text != nullptr ? 1 : 0;
