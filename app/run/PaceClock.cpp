@@ -24,10 +24,14 @@ void PaceClock::start() {
     timer_.start();
 }
 
-double PaceClock::earn(double perSecond, double most) {
+double PaceClock::earn(double perSecond) {
     const qint64 nowNs = clock_();
     const double seconds = std::min((nowNs - lastTickNs_) / 1e9, longestTickSeconds);
     lastTickNs_ = nowNs;
-    credit_ = std::min(credit_ + seconds * perSecond, most);
+    credit_ += seconds * perSecond;
     return credit_;
+}
+
+bool PaceClock::isWithin(double shareOfFrame) const {
+    return clock_() - lastTickNs_ < static_cast<qint64>(timer_.interval() * 1e6 * shareOfFrame);
 }

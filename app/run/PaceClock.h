@@ -8,7 +8,6 @@
 #include <QTimer>
 
 #include <functional>
-#include <limits>
 
 class PaceClock : public QObject {
     Q_OBJECT
@@ -21,12 +20,9 @@ public:
 
     // One tick per frame of a screen with this refresh rate, in hertz; 60 when it is unknown.
     void setFrameRate(double hertz);
-    // Milliseconds between ticks.
-    int interval() const { return timer_.interval(); }
     // Where the time is read, in nanoseconds from any fixed moment; the wall clock unless a test
     // gives one of its own.
     void setClock(std::function<qint64()> clock) { clock_ = std::move(clock); }
-    qint64 now() const { return clock_(); }
 
     // Ticks from now on with nothing earned yet: the time before, stopped or held, is not made up
     // for.
@@ -35,11 +31,11 @@ public:
     bool isActive() const { return timer_.isActive(); }
 
     // At a tick: adds to the credit what `perSecond` earns in the time since the last tick, and
-    // returns it, kept at `most`. The credit counts whatever the pace counts.
-    double earn(double perSecond, double most = std::numeric_limits<double>::infinity());
+    // returns it. The credit counts whatever the pace counts.
+    double earn(double perSecond);
     void setCredit(double credit) { credit_ = credit; }
-    // When the latest tick read the clock, in nanoseconds.
-    qint64 lastTickNs() const { return lastTickNs_; }
+    // Whether less than this share of a frame has passed since the tick began, by the clock.
+    bool isWithin(double shareOfFrame) const;
 
 signals:
     // A frame has passed: the pacer's tick is due.

@@ -50,12 +50,11 @@ void RunPacer::tick() {
         return;
     }
     // At a slow pace a step is earned over many ticks, so the credit may always reach one.
-    double credit = clock_.earn(pace_, std::max(PaceClock::longestTickSeconds * pace_, 1.0));
-    const qint64 nowNs = clock_.lastTickNs();
-    const qint64 budgetNs = static_cast<qint64>(clock_.interval() * 1e6 * drawingShareOfFrame);
+    double credit =
+        std::min(clock_.earn(pace_), std::max(PaceClock::longestTickSeconds * pace_, 1.0));
     bool over = false;
     try {
-        while (!over && credit >= 1 && clock_.now() - nowNs < budgetNs) {
+        while (!over && credit >= 1 && clock_.isWithin(drawingShareOfFrame)) {
             const long long steps = std::min(chunk, static_cast<long long>(credit));
             over = run_->advance(steps);
             credit -= static_cast<double>(steps);

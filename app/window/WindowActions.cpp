@@ -4,10 +4,7 @@
 
 #include "AboutText.h"
 #include "CommandList.h"
-#include "PictureActions.h"
-#include "RunSession.h"
 
-#include <QAbstractButton>
 #include <QAction>
 #include <QDialog>
 #include <QMenu>
@@ -74,45 +71,15 @@ void WindowActions::refresh() {
     action("clearHitsAction")->setEnabled(screen.isShown());
 }
 
-void WindowActions::start(bool) {
-    start_.click();
-}
-
-void WindowActions::pause(bool) {
-    session_.togglePause();
-}
-
-void WindowActions::nextPhoton(bool) {
-    session_.nextPhoton();
-}
-
 void WindowActions::stop(bool) {
     session_.stop();
     refresh();
 }
 
-void WindowActions::finish(bool) {
-    session_.finish();
-}
-
-void WindowActions::slower(bool) {
-    session_.setPaceLevel(session_.paceLevel() + 1);
+void WindowActions::stepPace(int levels) {
+    session_.setPaceLevel(session_.paceLevel() + levels);
     refresh();
     emit paceChanged();
-}
-
-void WindowActions::faster(bool) {
-    session_.setPaceLevel(session_.paceLevel() - 1);
-    refresh();
-    emit paceChanged();
-}
-
-void WindowActions::setProjectorColours(bool on) {
-    session_.setProjectorColours(on);
-}
-
-void WindowActions::showExpected(bool shown) {
-    session_.setExpectedShown(shown);
 }
 
 void WindowActions::toggleFullScreen(bool) {
@@ -125,29 +92,9 @@ void WindowActions::leaveFullScreen(bool) {
     }
 }
 
-void WindowActions::save(bool) {
-    picture_.requestSave();
-}
-
-void WindowActions::copy(bool) {
-    picture_.copyPicture();
-}
-
-void WindowActions::exportData(bool) {
-    picture_.requestExport();
-}
-
 void WindowActions::showDetectorScreen(bool shown) {
     session_.setScreenShown(shown);
     refresh();
-}
-
-void WindowActions::clearHits(bool) {
-    session_.clearScreen();
-}
-
-void WindowActions::openExperiment(bool open) {
-    emit experimentPanelToggled(open);
 }
 
 void WindowActions::about(bool) {

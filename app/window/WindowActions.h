@@ -5,15 +5,15 @@
 // names.
 #pragma once
 
+#include "PictureActions.h"
+#include "RunSession.h"
+
+#include <QAbstractButton>
 #include <QObject>
 #include <QPointer>
 
-class PictureActions;
-class QAbstractButton;
 class QAction;
 class QMenu;
-class QWidget;
-class RunSession;
 
 class WindowActions : public QObject {
     Q_OBJECT
@@ -29,27 +29,27 @@ public:
 
     // The commands, each connected to its action's triggered() by its row of CommandList;
     // `checked` is the action's check after the click, for a checkable one.
-    void start(bool);
-    void pause(bool);
-    void nextPhoton(bool);
+    void start(bool) { start_.click(); }
+    void pause(bool) { session_.togglePause(); }
+    void nextPhoton(bool) { session_.nextPhoton(); }
     void stop(bool);
-    void finish(bool);
-    void slower(bool);
-    void faster(bool);
-    void setProjectorColours(bool on);
-    void showExpected(bool shown);
+    void finish(bool) { session_.finish(); }
+    void slower(bool) { stepPace(1); }
+    void faster(bool) { stepPace(-1); }
+    void setProjectorColours(bool on) { session_.setProjectorColours(on); }
+    void showExpected(bool shown) { session_.setExpectedShown(shown); }
     void toggleFullScreen(bool);
     void leaveFullScreen(bool);
-    void save(bool);
-    void copy(bool);
-    void exportData(bool);
+    void save(bool) { picture_.requestSave(); }
+    void copy(bool) { picture_.copyPicture(); }
+    void exportData(bool) { picture_.requestExport(); }
     // D: the detector screen shown or hidden; Shift+D: its hits cleared.
     void showDetectorScreen(bool shown);
-    void clearHits(bool);
+    void clearHits(bool) { session_.clearScreen(); }
     // F1: the explanation of the picture, in a window of its own that does not block this one.
     void about(bool);
     // X: the experiment panel, opened or closed by the window.
-    void openExperiment(bool open);
+    void openExperiment(bool open) { emit experimentPanelToggled(open); }
 
 signals:
     // The pace was stepped by a key, for the window to show the new one.
@@ -59,6 +59,8 @@ signals:
 private:
     void createActions();
     QAction* action(const char* name) const;
+    // Slower (+1) or faster (-1) by one level of RunPacer::levels.
+    void stepPace(int levels);
 
     QWidget& window_;
     RunSession& session_;

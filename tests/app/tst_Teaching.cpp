@@ -317,8 +317,7 @@ void tst_Teaching::exportedDataIsTheFinishedRun() {
     const QString path = folder.filePath(window_->pictureActions().suggestedDataName());
     QCOMPARE(QFileInfo(path).fileName(), QStringLiteral("slitwise-50-photons-seed-5.csv"));
     QVERIFY(window_->pictureActions().exportData(path));
-    const std::vector<PhotonRun::DotResult>& dots =
-        window_->session().picture().lastFinished().dots;
+    const std::vector<PhotonRun::DotResult>& dots = window_->session().lastFinished().dots;
     const std::optional<ExpectedPattern> expected = ExpectedPattern::forSettings(*window_);
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
