@@ -1,6 +1,7 @@
 // Everything about the runs of one window, without a widget: the random generator, the run in
 // progress and its pacer, the clicks held while it lasts, the kept picture with its redraws, the
-// expected pattern's switch and the last finished run. The window shows what this says.
+// detector screen, the expected pattern's switch and the last finished run. The teacher's commands
+// act on them through it alone, and the window shows what it says.
 #pragma once
 
 #include "DetectorScreen.h"
