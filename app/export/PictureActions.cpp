@@ -12,7 +12,7 @@
 #include <QFileDialog>
 #include <QGuiApplication>
 
-PictureActions::PictureActions(RunSession& session, QWidget* window,
+PictureActions::PictureActions(const RunSession& session, QWidget* window,
                                std::function<QImage()> picture)
     : QObject(window), session_(session), window_(window), picture_(std::move(picture)) {}
 

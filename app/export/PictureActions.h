@@ -17,7 +17,7 @@ class PictureActions : public QObject {
     Q_OBJECT
 public:
     // The dialogs stand over `window`; `picture` gives the picture as it is taken away.
-    PictureActions(RunSession& session, QWidget* window, std::function<QImage()> picture);
+    PictureActions(const RunSession& session, QWidget* window, std::function<QImage()> picture);
 
     // Ask where to save, without waiting for the answer. The picture is taken when asked.
     void requestSave();
@@ -46,7 +46,7 @@ private:
     void askWhereToSave(const QString& objectName, const QString& title, const QString& suggestion,
                         const QString& filter, const std::function<void(const QString&)>& save);
 
-    RunSession& session_;
+    const RunSession& session_;
     QWidget* window_;
     std::function<QImage()> picture_;
 };

@@ -98,9 +98,9 @@ long long DetectorScreen::landAndDraw(long long count) {
     return this->count();
 }
 
-void DetectorScreen::togglePause() {
+void DetectorScreen::setPaused(bool paused) {
     if (isShown()) {
-        pacer_.setHeld(!pacer_.isHeld());
+        pacer_.setHeld(paused);
         emit changed();
     }
 }

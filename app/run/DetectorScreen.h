@@ -15,6 +15,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -42,7 +43,8 @@ public:
     bool clear(const FormFields& fields);
     // Lands `count` photons at once.
     void land(long long count);
-    void togglePause();
+    // P: no more hits land until let go again; time held is not made up for.
+    void setPaused(bool paused);
     // S: no more hits land until the screen is cleared or shown again; those landed stay.
     void stopLanding();
     bool isLanding() const { return pacer_.isActive(); }
@@ -68,7 +70,10 @@ public:
     // The setting texts the hits land by; nullptr while hidden.
     const FormFields* settings() const { return settings_ ? &*settings_ : nullptr; }
     long long count() const { return hits_ ? static_cast<long long>(hits_->hits().size()) : 0; }
-    HitPacer& pacer() { return pacer_; }
+    // Where the landing reads the time, in nanoseconds; the wall clock unless a test gives its
+    // own, and then moves it on with tick().
+    void setClock(std::function<qint64()> clock) { pacer_.setClock(std::move(clock)); }
+    void tick() { pacer_.tick(); }
     std::uint64_t seed() const { return random_.seed(); }
 
 signals:

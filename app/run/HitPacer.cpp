@@ -4,21 +4,9 @@
 #include "HitPacer.h"
 
 #include <algorithm>
-#include <cmath>
-
-namespace {
-
-// A tick never earns for more than this, so that a stall is not made up for by a burst.
-constexpr double longestTickSeconds = 0.1;
-
-} // namespace
 
 HitPacer::HitPacer(QObject* parent) : QObject(parent) {
-    wall_.start();
-    clock_ = [this] { return wall_.nsecsElapsed(); };
-    timer_.setTimerType(Qt::PreciseTimer);
-    setFrameRate(60);
-    connect(&timer_, &QTimer::timeout, this, &HitPacer::tick);
+    connect(&clock_, &PaceClock::ticked, this, &HitPacer::tick);
 }
 
 double HitPacer::hitsPerSecond(long long landed) {
@@ -26,23 +14,16 @@ double HitPacer::hitsPerSecond(long long landed) {
                       fastestPerSecond);
 }
 
-void HitPacer::setFrameRate(double hertz) {
-    const double rate = hertz > 1 ? hertz : 60;
-    timer_.setInterval(std::max(1, static_cast<int>(std::lround(1000 / rate))));
-}
-
 void HitPacer::start(std::function<long long(long long)> land, long long landed) {
     land_ = std::move(land);
     total_ = landed;
-    credit_ = 0.0;
-    lastTickNs_ = clock_();
     if (!held_ && total_ < mostHits) {
-        timer_.start();
+        clock_.start();
     }
 }
 
 void HitPacer::stop() {
-    timer_.stop();
+    clock_.stop();
     land_ = nullptr;
     held_ = false;
 }
@@ -50,11 +31,9 @@ void HitPacer::stop() {
 void HitPacer::setHeld(bool held) {
     held_ = held;
     if (held) {
-        timer_.stop();
+        clock_.stop();
     } else if (land_ && total_ < mostHits) {
-        credit_ = 0.0;
-        lastTickNs_ = clock_();
-        timer_.start();
+        clock_.start();
     }
 }
 
@@ -62,17 +41,14 @@ void HitPacer::tick() {
     if (!land_ || held_) {
         return;
     }
-    const qint64 nowNs = clock_();
-    const double seconds = std::min((nowNs - lastTickNs_) / 1e9, longestTickSeconds);
-    lastTickNs_ = nowNs;
-    credit_ += seconds * std::min(hitsPerSecond(total_), mostPerSecond_);
-    const auto due = std::min(static_cast<long long>(credit_), mostHits - total_);
+    const double credit = clock_.earn(std::min(hitsPerSecond(total_), mostPerSecond_));
+    const auto due = std::min(static_cast<long long>(credit), mostHits - total_);
     if (due <= 0) {
         return;
     }
-    credit_ -= static_cast<double>(due);
+    clock_.setCredit(credit - static_cast<double>(due));
     total_ = land_(due);
     if (total_ >= mostHits) {
-        timer_.stop();
+        clock_.stop();
     }
 }

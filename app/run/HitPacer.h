@@ -3,9 +3,9 @@
 // The one place the screen's pace is set.
 #pragma once
 
-#include <QElapsedTimer>
+#include "PaceClock.h"
+
 #include <QObject>
-#include <QTimer>
 
 #include <functional>
 
@@ -35,24 +35,19 @@ public:
     // P: holds the landing, or lets it go on; time held is not made up for.
     void setHeld(bool held);
     bool isHeld() const { return held_; }
-    void setFrameRate(double hertz);
     // The most hits a second whatever the hits so far: the teacher's pace. At most
     // fastestPerSecond.
     void setMostPerSecond(double perSecond) { mostPerSecond_ = perSecond; }
     double mostPerSecond() const { return mostPerSecond_; }
     // Where the time is read, in nanoseconds; the wall clock unless a test gives its own.
-    void setClock(std::function<qint64()> clock) { clock_ = std::move(clock); }
+    void setClock(std::function<qint64()> clock) { clock_.setClock(std::move(clock)); }
     // One frame's landings: those earned since the last tick. The timer calls it.
     void tick();
 
 private:
-    QTimer timer_;
-    QElapsedTimer wall_;
-    std::function<qint64()> clock_;
+    PaceClock clock_; // its credit: hits due but not yet landed
     std::function<long long(long long)> land_;
     long long total_ = 0;
-    double credit_ = 0.0; // hits due but not yet landed
-    qint64 lastTickNs_ = 0;
     bool held_ = false;
     double mostPerSecond_ = fastestPerSecond;
 };

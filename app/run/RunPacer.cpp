@@ -7,13 +7,9 @@
 #include "SettingError.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace {
 
-// A tick never earns for more than this, so that a stall (a window drag, a suspended machine)
-// is not made up for by a burst.
-constexpr double longestTickSeconds = 0.1;
 // Share of a frame the tick may spend drawing; the rest is left for painting and input.
 constexpr double drawingShareOfFrame = 0.6;
 // Repetitions between looks at the clock.
@@ -22,63 +18,46 @@ constexpr long long chunk = 32;
 } // namespace
 
 RunPacer::RunPacer(QObject* parent) : QObject(parent) {
-    wall_.start();
-    clock_ = [this] { return wall_.nsecsElapsed(); };
-    timer_.setTimerType(Qt::PreciseTimer);
-    setFrameRate(60);
-    connect(&timer_, &QTimer::timeout, this, &RunPacer::tick);
-}
-
-void RunPacer::setFrameRate(double hertz) {
-    const double rate = hertz > 1 ? hertz : 60;
-    timer_.setInterval(std::max(1, static_cast<int>(std::lround(1000 / rate))));
+    connect(&clock_, &PaceClock::ticked, this, &RunPacer::tick);
 }
 
 void RunPacer::start(PhotonRun& run) {
     run_ = &run;
     held_ = 0;
-    credit_ = 0.0;
-    lastTickNs_ = clock_();
-    timer_.start();
+    clock_.start();
 }
 
 void RunPacer::hold(Hold reason) {
     held_ |= static_cast<int>(reason);
-    timer_.stop();
+    clock_.stop();
 }
 
 void RunPacer::release(Hold reason) {
     held_ &= ~static_cast<int>(reason);
-    if (held_ == 0 && run_ != nullptr && !timer_.isActive()) {
-        credit_ = 0.0;
-        lastTickNs_ = clock_();
-        timer_.start();
+    if (held_ == 0 && run_ != nullptr && !clock_.isActive()) {
+        clock_.start();
     }
 }
 
 void RunPacer::stop() {
-    timer_.stop();
+    clock_.stop();
     held_ = 0;
     run_ = nullptr;
 }
 
 void RunPacer::tick() {
-    if (run_ == nullptr) {
+    if (run_ == nullptr || held_ != 0) {
         return;
     }
-    const qint64 nowNs = clock_();
-    const double seconds = std::min((nowNs - lastTickNs_) / 1e9, longestTickSeconds);
-    lastTickNs_ = nowNs;
     // At a slow pace a step is earned over many ticks, so the credit may always reach one.
-    credit_ = std::min(credit_ + seconds * pace_, std::max(longestTickSeconds * pace_, 1.0));
-
-    const qint64 budgetNs = static_cast<qint64>(timer_.interval() * 1e6 * drawingShareOfFrame);
+    double credit =
+        std::min(clock_.earn(pace_), std::max(PaceClock::longestTickSeconds * pace_, 1.0));
     bool over = false;
     try {
-        while (!over && credit_ >= 1 && clock_() - nowNs < budgetNs) {
-            const long long steps = std::min(chunk, static_cast<long long>(credit_));
+        while (!over && credit >= 1 && clock_.isWithin(drawingShareOfFrame)) {
+            const long long steps = std::min(chunk, static_cast<long long>(credit));
             over = run_->advance(steps);
-            credit_ -= static_cast<double>(steps);
+            credit -= static_cast<double>(steps);
         }
     } catch (const SettingError& error) {
         stop();
@@ -88,7 +67,7 @@ void RunPacer::tick() {
     }
     // What the budget left undone is not carried on: a machine that cannot keep the pace simply
     // draws as fast as it can.
-    credit_ = std::min(credit_, 1.0);
+    clock_.setCredit(std::min(credit, 1.0));
     emit stepped();
     if (over) {
         stop();

@@ -3,9 +3,9 @@
 // if that is fewer. Between runs no timer fires.
 #pragma once
 
-#include <QElapsedTimer>
+#include "PaceClock.h"
+
 #include <QObject>
-#include <QTimer>
 
 #include <functional>
 #include <iterator>
@@ -46,13 +46,14 @@ public:
     void release(Hold reason);
     bool isHeld(Hold reason) const { return (held_ & static_cast<int>(reason)) != 0; }
     // One tick per frame of a screen with this refresh rate, in hertz.
-    void setFrameRate(double hertz);
-    // For tests that need whole runs quickly; the window always uses the constant above.
+    void setFrameRate(double hertz) { clock_.setFrameRate(hertz); }
+    // Repetitions a second: the constant above, or a slower level's.
     void setPace(double repetitionsPerSecond) { pace_ = repetitionsPerSecond; }
     // Where the time is read, in nanoseconds from any fixed moment; the wall clock unless a test
     // gives one of its own. Set before start().
-    void setClock(std::function<qint64()> clock) { clock_ = std::move(clock); }
-    // One frame's work: the repetitions earned since the last tick. The timer calls it.
+    void setClock(std::function<qint64()> clock) { clock_.setClock(std::move(clock)); }
+    // One frame's work: the repetitions earned since the last tick; nothing while held. The timer
+    // calls it.
     void tick();
 
 signals:
@@ -63,12 +64,8 @@ signals:
     void failed(const QString& message);
 
 private:
-    QTimer timer_;
-    QElapsedTimer wall_;
-    std::function<qint64()> clock_;
+    PaceClock clock_; // its credit: repetitions due but not yet done
     PhotonRun* run_ = nullptr;
     double pace_ = repetitionsPerSecond;
-    double credit_ = 0.0; // repetitions due but not yet done
-    qint64 lastTickNs_ = 0;
     int held_ = 0; // the reasons holding the run, as bits
 };

@@ -71,10 +71,7 @@ void RunSession::start() {
     emit stateChanged(tr("Run in progress"));
     emit pictureChanged(false);
     pacer_.start(*run_);
-    // The default pace leaves the pacer's own, which tests may have set.
-    if (paceLevel_ != 0) {
-        applyPace();
-    }
+    applyPace();
 }
 
 void RunSession::setPaceLevel(int level) {
@@ -104,10 +101,11 @@ void RunSession::unfollow() {
 }
 
 void RunSession::togglePause() {
-    if (!isRunning()) {
+    const bool pausing = screen_.isShown() ? !screen_.isPaused() : !isPaused();
+    screen_.setPaused(pausing);
+    if (!isRunning() || pausing == isPaused()) {
         return;
     }
-    const bool pausing = !isPaused();
     if (pausing) {
         pacer_.hold(RunPacer::Hold::User);
     } else {
@@ -185,6 +183,21 @@ void RunSession::act(std::function<void()> handler, bool isStart) {
     } else {
         handler();
     }
+}
+
+void RunSession::setProjectorColours(bool on) {
+    picture_.setProjectorColours(on);
+    screen_.setProjectorColours(on);
+}
+
+void RunSession::setClock(const std::function<qint64()>& clock) {
+    pacer_.setClock(clock);
+    screen_.setClock(clock);
+}
+
+void RunSession::tick() {
+    pacer_.tick();
+    screen_.tick();
 }
 
 void RunSession::setExpectedShown(bool shown) {

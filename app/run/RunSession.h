@@ -1,6 +1,7 @@
 // Everything about the runs of one window, without a widget: the random generator, the run in
 // progress and its pacer, the clicks held while it lasts, the kept picture with its redraws, the
-// expected pattern's switch and the last finished run. The window shows what this says.
+// detector screen, the expected pattern's switch and the last finished run. The teacher's commands
+// act on them through it alone, and the window shows what it says.
 #pragma once
 
 #include "DetectorScreen.h"
@@ -30,15 +31,17 @@ public:
 
     // Checks the settings and starts a run, or says why not through settingRefused().
     void start();
-    // P: holds the run where it is, or lets it go on. A paused run is still a run: clicks are
-    // held.
+    // P: holds the run and the detector screen's hits, or lets them go on. While the screen is
+    // shown its hits decide, and a run in progress follows them. A paused run is still a run:
+    // clicks are held.
     void togglePause();
     // N while paused: the next photon, and after a dot's last photon its bar and sum arrow.
     void nextPhoton();
     // Does the rest of the run at once, without the timer, and any redraw first.
     void finish();
-    // S: ends the run at once, leaving the picture as far as it was drawn. The held Starts are
-    // dropped, since the user asked to stop; the other held clicks are applied.
+    // S: ends the run at once, leaving the picture as far as it was drawn, and lands no more
+    // hits. The held Starts are dropped, since the user asked to stop; the other held clicks are
+    // applied.
     void stop();
     // Ends everything at once, for a closing window: the run is dropped and nothing held runs.
     void close();
@@ -48,35 +51,55 @@ public:
     void act(std::function<void()> handler, bool isStart = false);
 
     bool isRunning() const { return run_ != nullptr; }
+    // The run is held by P, and N steps it.
     bool isPaused() const;
+    // P holds the run or the screen's hits: the paused caption shows, and P resumes.
+    bool isAnythingPaused() const { return isPaused() || screen_.isPaused(); }
+    // A run is in progress or hits land, paused or not: S has something to stop.
+    bool isAnythingGoing() const { return isRunning() || screen_.isLanding(); }
 
     // E: the expected pattern over the picture, on or off; the choice lasts across runs.
     void setExpectedShown(bool shown);
     bool isExpectedShown() const { return expectedShown_; }
+    // Ctrl+P: the picture and the screen in projector colours, or in their own.
+    void setProjectorColours(bool on);
+    bool projectorColours() const { return picture_.projectorColours(); }
 
     // The pace, as an index into RunPacer::levels: 0 is the fastest and the default. It lasts
-    // across runs and may change during one; a run draws the same whatever its pace.
+    // across runs and may change during one; a run draws the same whatever its pace. The hits
+    // slow down alike.
     void setPaceLevel(int level);
     int paceLevel() const { return paceLevel_; }
+    // One tick of the run per frame of a screen with this refresh rate, in hertz.
+    void setFrameRate(double hertz) { pacer_.setFrameRate(hertz); }
+    // Where the run and the hits read the time, in nanoseconds from any fixed moment; the wall
+    // clock unless a test gives its own, and then moves it on with tick().
+    void setClock(const std::function<qint64()>& clock);
+    // One frame of the run and of the hits, as their timers would give it.
+    void tick();
     // How far the run in progress has come; nullopt between runs.
     std::optional<PhotonRun::Progress> progress() const;
     // The photon N drew last, while the run stays paused after it; nullopt otherwise.
     const std::optional<PhotonRun::PhotonTrace>& followedPhoton() const { return followed_; }
 
+    // The kept picture and the detector screen. The window alone changes them, to paint them at
+    // its zoom; what they show changes through the functions above.
     PictureView& picture() { return picture_; }
+    const PictureView& picture() const { return picture_; }
+    DetectorScreen& screen() { return screen_; }
+    const DetectorScreen& screen() const { return screen_; }
     const ImageSurface& surface() const { return picture_.surface(); }
-    RunPacer& pacer() { return pacer_; }
     std::uint64_t seed() const { return random_.seed(); }
     const PictureView::FinishedRun& lastFinished() const { return picture_.lastFinished(); }
 
-    // D: the detector screen of single photons, beside the runs; hidden at first.
-    DetectorScreen& screen() { return screen_; }
-    const DetectorScreen& screen() const { return screen_; }
-    // Shows the screen with no hits for the settings as they stand, or hides it. A setting that
-    // cannot be used is said through settingRefused(), and the screen stays hidden.
+    // D: the detector screen of single photons, beside the runs; hidden at first. Shows the
+    // screen with no hits for the settings as they stand, or hides it. A setting that cannot be
+    // used is said through settingRefused(), and the screen stays hidden.
     bool setScreenShown(bool shown, bool paced = true);
     // Shift+D: the hits dropped, and landing begun again with the settings as they stand.
     void clearScreen();
+    // Lands `count` hits on the screen at once.
+    void landHits(long long count) { screen_.land(count); }
 
     // The settings of what the picture shows: the run drawn on it, or else the screen's hits;
     // nullptr while it shows neither. The screen and a drawn run always share one experiment.

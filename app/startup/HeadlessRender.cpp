@@ -49,7 +49,7 @@ int HeadlessRender::run(const CommandLine& line, QWidget& window, RunSession& se
     if (line.hits > 0) {
         // The start-up settings, just used by the run, always give a chance to land by.
         session.setScreenShown(true, false);
-        session.screen().land(line.hits);
+        session.landHits(line.hits);
     }
 
     // Both files are written before either replaces anything, so that when one fails neither

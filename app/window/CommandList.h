@@ -1,6 +1,6 @@
 // The window's commands and keys as data, one row each: what the context menu offers, what the
-// keys do, and what F1's explanation and --help list. A new key is a row here and a slot named
-// after its action in WindowActions.
+// keys do, and what F1's explanation and --help list. A new key is a row here and the function of
+// WindowActions that does it.
 #pragma once
 
 #include <QCoreApplication>
@@ -8,9 +8,10 @@
 
 #include <span>
 
+class WindowActions;
+
 struct Command {
-    // The action's object name; WindowActions' slot on_<name>_triggered (or _toggled for a
-    // checkable one) does the command. nullptr for keys that are only described, not actions.
+    // The action's object name; nullptr for keys that are only described, not actions.
     const char* name;
     // The menu entry, in English, marked for translation in the context "CommandList"; nullptr
     // for an action that has its key but no entry.
@@ -19,6 +20,9 @@ struct Command {
     const char* key;
     // What the key does, for the lists of keys.
     const char* help;
+    // The function of WindowActions that does the command, given the action's check after the
+    // click; nullptr for keys that are only described.
+    void (WindowActions::*handler)(bool checked) = nullptr;
     bool checkable = false;
     bool startsGroup = false; // a separator before it in the menu
 };

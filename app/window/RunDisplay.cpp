@@ -83,13 +83,12 @@ QString RunDisplay::progressText() const {
 
 QString RunDisplay::paceText() const {
     const int level = session_.paceLevel();
-    const bool landing = session_.screen().isLanding();
-    if (level == 0 && !session_.isRunning() && !landing) {
+    if (level == 0 && !session_.isAnythingGoing()) {
         return {};
     }
     // The hits' pace grows with the hits up to the teacher's most; the class watches them
     // while they land.
-    if (landing) {
+    if (session_.screen().isLanding()) {
         return tr("Pace: up to %Ln hit(s) a second", "", session_.screen().mostPerSecond());
     }
     const RunPacer::Level& pace = RunPacer::levels[level];

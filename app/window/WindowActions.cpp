@@ -4,10 +4,7 @@
 
 #include "AboutText.h"
 #include "CommandList.h"
-#include "PictureActions.h"
-#include "RunSession.h"
 
-#include <QAbstractButton>
 #include <QAction>
 #include <QDialog>
 #include <QMenu>
@@ -20,7 +17,6 @@ WindowActions::WindowActions(QWidget& window, RunSession& session, PictureAction
       menu_(new QMenu(&window)) {
     menu_->setObjectName(QStringLiteral("contextMenu"));
     createActions();
-    QMetaObject::connectSlotsByName(this);
     connect(menu_, &QMenu::aboutToShow, this, &WindowActions::refresh);
     refresh();
 }
@@ -36,6 +32,7 @@ void WindowActions::createActions() {
             QKeySequence::fromString(QString::fromLatin1(command.key), QKeySequence::PortableText));
         action->setShortcutContext(Qt::WindowShortcut);
         action->setCheckable(command.checkable);
+        connect(action, &QAction::triggered, this, command.handler);
         window_.addAction(action);
         if (command.text != nullptr) {
             if (command.startsGroup) {
@@ -59,118 +56,48 @@ void WindowActions::refresh() {
     const DetectorScreen& screen = session_.screen();
     QAction* pause = action("pauseAction");
     pause->setEnabled(session_.isRunning() || screen.isShown());
-    pause->setText(session_.isPaused() || screen.isPaused() ? tr("Resume") : tr("Pause"));
+    pause->setText(session_.isAnythingPaused() ? tr("Resume") : tr("Pause"));
     action("nextPhotonAction")->setEnabled(session_.isPaused());
-    action("stopAction")->setEnabled(session_.isRunning() || screen.isLanding());
+    action("stopAction")->setEnabled(session_.isAnythingGoing());
     action("finishAction")->setEnabled(session_.isRunning());
     action("slowerAction")->setEnabled(session_.paceLevel() < RunPacer::levelCount - 1);
     action("fasterAction")->setEnabled(session_.paceLevel() > 0);
-    QAction* projector = action("projectorAction");
-    const QSignalBlocker blockProjector(projector);
-    projector->setChecked(session_.picture().projectorColours());
+    // Checks set here call no command: the commands follow triggered(), a user's click or key.
+    action("projectorAction")->setChecked(session_.projectorColours());
     action("exportAction")->setEnabled(picture_.hasData());
-    // Set without a signal: the window is already as the check says.
-    QAction* expected = action("expectedAction");
-    const QSignalBlocker blockExpected(expected);
-    expected->setChecked(session_.isExpectedShown());
+    action("expectedAction")->setChecked(session_.isExpectedShown());
     action("fullScreenAction")->setChecked(window_.isFullScreen());
-    QAction* shown = action("detectorScreenAction");
-    const QSignalBlocker blockShown(shown);
-    shown->setChecked(screen.isShown());
+    action("detectorScreenAction")->setChecked(screen.isShown());
     action("clearHitsAction")->setEnabled(screen.isShown());
 }
 
-void WindowActions::toggleFullScreen() {
-    window_.setWindowState(window_.windowState() ^ Qt::WindowFullScreen);
-}
-
-void WindowActions::on_startAction_triggered() {
-    start_.click();
-}
-
-void WindowActions::on_pauseAction_triggered() {
-    // With the screen shown, P holds its hits, and a run in progress with them.
-    DetectorScreen& screen = session_.screen();
-    if (!screen.isShown()) {
-        session_.togglePause();
-        return;
-    }
-    screen.togglePause();
-    if (session_.isRunning() && session_.isPaused() != screen.isPaused()) {
-        session_.togglePause();
-    }
-}
-
-void WindowActions::on_nextPhotonAction_triggered() {
-    session_.nextPhoton();
-}
-
-void WindowActions::on_stopAction_triggered() {
+void WindowActions::stop(bool) {
     session_.stop();
     refresh();
 }
 
-void WindowActions::on_finishAction_triggered() {
-    session_.finish();
-}
-
-void WindowActions::on_slowerAction_triggered() {
-    session_.setPaceLevel(session_.paceLevel() + 1);
+void WindowActions::stepPace(int levels) {
+    session_.setPaceLevel(session_.paceLevel() + levels);
     refresh();
     emit paceChanged();
 }
 
-void WindowActions::on_fasterAction_triggered() {
-    session_.setPaceLevel(session_.paceLevel() - 1);
-    refresh();
-    emit paceChanged();
+void WindowActions::toggleFullScreen(bool) {
+    window_.setWindowState(window_.windowState() ^ Qt::WindowFullScreen);
 }
 
-void WindowActions::on_projectorAction_toggled(bool on) {
-    session_.picture().setProjectorColours(on);
-    session_.screen().setProjectorColours(on);
-}
-
-void WindowActions::on_expectedAction_toggled(bool shown) {
-    session_.setExpectedShown(shown);
-}
-
-void WindowActions::on_fullScreenAction_triggered() {
-    toggleFullScreen();
-}
-
-void WindowActions::on_leaveFullScreenAction_triggered() {
+void WindowActions::leaveFullScreen(bool) {
     if (window_.isFullScreen()) {
-        toggleFullScreen();
+        toggleFullScreen(false);
     }
 }
 
-void WindowActions::on_saveAction_triggered() {
-    picture_.requestSave();
-}
-
-void WindowActions::on_copyAction_triggered() {
-    picture_.copyPicture();
-}
-
-void WindowActions::on_exportAction_triggered() {
-    picture_.requestExport();
-}
-
-void WindowActions::on_detectorScreenAction_toggled(bool shown) {
+void WindowActions::showDetectorScreen(bool shown) {
     session_.setScreenShown(shown);
     refresh();
 }
 
-void WindowActions::on_clearHitsAction_triggered() {
-    session_.clearScreen();
-}
-
-void WindowActions::on_experimentAction_toggled(bool open) {
-    emit experimentPanelToggled(open);
-}
-
-void WindowActions::on_aboutAction_triggered() {
+void WindowActions::about(bool) {
     if (!about_) {
         auto* dialog = new QDialog(&window_);
         dialog->setFont(window_.font()); // at the window's zoom

@@ -1,18 +1,19 @@
 // The window's commands, each with its key, made from the rows of CommandList: Start, pause, the
 // next photon, stop, finish now, the pace and projector colours, the expected pattern, full
 // screen, saving, copying and exporting, and the explanation of the picture. The same actions fill
-// the context menu, where each entry shows its key. Each action is done by the slot named after it.
+// the context menu, where each entry shows its key. Each action is done by the function its row
+// names.
 #pragma once
 
+#include "PictureActions.h"
+#include "RunSession.h"
+
+#include <QAbstractButton>
 #include <QObject>
 #include <QPointer>
 
-class PictureActions;
-class QAbstractButton;
 class QAction;
 class QMenu;
-class QWidget;
-class RunSession;
 
 class WindowActions : public QObject {
     Q_OBJECT
@@ -26,40 +27,40 @@ public:
     // Brings the entries' texts, checks and enabled states in line with the window.
     void refresh();
 
+    // The commands, each connected to its action's triggered() by its row of CommandList;
+    // `checked` is the action's check after the click, for a checkable one.
+    void start(bool) { start_.click(); }
+    void pause(bool) { session_.togglePause(); }
+    void nextPhoton(bool) { session_.nextPhoton(); }
+    void stop(bool);
+    void finish(bool) { session_.finish(); }
+    void slower(bool) { stepPace(1); }
+    void faster(bool) { stepPace(-1); }
+    void setProjectorColours(bool on) { session_.setProjectorColours(on); }
+    void showExpected(bool shown) { session_.setExpectedShown(shown); }
+    void toggleFullScreen(bool);
+    void leaveFullScreen(bool);
+    void save(bool) { picture_.requestSave(); }
+    void copy(bool) { picture_.copyPicture(); }
+    void exportData(bool) { picture_.requestExport(); }
+    // D: the detector screen shown or hidden; Shift+D: its hits cleared.
+    void showDetectorScreen(bool shown);
+    void clearHits(bool) { session_.clearScreen(); }
+    // F1: the explanation of the picture, in a window of its own that does not block this one.
+    void about(bool);
+    // X: the experiment panel, opened or closed by the window.
+    void openExperiment(bool open) { emit experimentPanelToggled(open); }
+
 signals:
     // The pace was stepped by a key, for the window to show the new one.
     void paceChanged();
-
-private slots:
-    void on_startAction_triggered();
-    void on_pauseAction_triggered();
-    void on_nextPhotonAction_triggered();
-    void on_stopAction_triggered();
-    void on_finishAction_triggered();
-    void on_slowerAction_triggered();
-    void on_fasterAction_triggered();
-    void on_projectorAction_toggled(bool on);
-    void on_expectedAction_toggled(bool shown);
-    void on_fullScreenAction_triggered();
-    void on_leaveFullScreenAction_triggered();
-    void on_saveAction_triggered();
-    void on_copyAction_triggered();
-    void on_exportAction_triggered();
-    // D: the detector screen shown or hidden; Shift+D: its hits cleared.
-    void on_detectorScreenAction_toggled(bool shown);
-    void on_clearHitsAction_triggered();
-    // F1: the explanation of the picture, in a window of its own that does not block this one.
-    void on_aboutAction_triggered();
-    // X: the experiment panel, opened or closed by the window.
-    void on_experimentAction_toggled(bool open);
-
-signals:
     void experimentPanelToggled(bool open);
 
 private:
     void createActions();
     QAction* action(const char* name) const;
-    void toggleFullScreen();
+    // Slower (+1) or faster (-1) by one level of RunPacer::levels.
+    void stepPace(int levels);
 
     QWidget& window_;
     RunSession& session_;

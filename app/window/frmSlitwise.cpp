@@ -246,7 +246,7 @@ void frmSlitwise::Form_Load() {
 
 void frmSlitwise::cmdStart_Click() {
     if (QScreen* screen = this->screen()) {
-        session_.pacer().setFrameRate(screen->refreshRate());
+        session_.setFrameRate(screen->refreshRate());
     }
     session_.start();
 }
@@ -295,7 +295,7 @@ void frmSlitwise::HScroll1_Change(int value) {
 void frmSlitwise::showRunState(const QString& state) {
     status_->set(state);
     placeDetectorCaption();
-    pausedCaption_->setVisible(session_.isPaused() || session_.screen().isPaused());
+    pausedCaption_->setVisible(session_.isAnythingPaused());
     runDisplay_->refresh();
     windowActions_->refresh();
 }
@@ -304,7 +304,7 @@ void frmSlitwise::showScreen() {
     const DetectorScreen& screen = session_.screen();
     hitsCounter_->setVisible(screen.isShown());
     hitsCounter_->setText(tr("Hits: %L1").arg(screen.count()));
-    pausedCaption_->setVisible(session_.isPaused() || screen.isPaused());
+    pausedCaption_->setVisible(session_.isAnythingPaused());
     runDisplay_->refresh();
     if (windowActions_ != nullptr) {
         windowActions_->refresh();

@@ -20,7 +20,7 @@ int main(int argc, char** argv) {
     window.findChild<QAbstractButton*>(QStringLiteral("cmdStart"))->click();
     // Closed from the event loop, as a user closes it, once the run is under way.
     QObject::connect(
-        &window.session().pacer(), &RunPacer::stepped, &window, &QWidget::close,
+        &window.session(), &RunSession::pictureChanged, &window, &QWidget::close,
         static_cast<Qt::ConnectionType>(Qt::QueuedConnection | Qt::SingleShotConnection));
 
     const int status = app.exec();

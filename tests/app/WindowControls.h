@@ -58,19 +58,18 @@ inline QImage undisturbedPicture(std::uint64_t seed, int runs = 1, double zoom =
     return window.session().surface().snapshot();
 }
 
-// The run's clock, moved on by the test rather than by time, so that a run in the window goes as
-// far as the test says however loaded the machine. Set before Start.
+// The clock of the run and of the hits, moved on by the test rather than by time, so that they
+// go as far in the window as the test says however loaded the machine. Set before Start.
 class RunClock {
 public:
     explicit RunClock(frmSlitwise& window) : window_(window) {
-        window.session().pacer().setClock([this] { return nowNs_; });
+        window.session().setClock([this] { return nowNs_; });
     }
-    // `ms` of the run go by, a 60 Hz frame at a time. Only while nothing holds the run: the
-    // pacer's timer does not tick then.
+    // `ms` go by, a 60 Hz frame at a time; a run or hits held do not go on meanwhile.
     void passes(int ms) {
         for (const qint64 end = nowNs_ + ms * 1'000'000LL; nowNs_ < end;) {
             nowNs_ += 16'666'667;
-            window_.session().pacer().tick();
+            window_.session().tick();
         }
     }
 

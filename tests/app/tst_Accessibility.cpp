@@ -163,7 +163,7 @@ void tst_Accessibility::hitsStageIsSpokenAtItsCount() {
     ShowCounter counter;
     notice->installEventFilter(&counter);
     for (int i = 0; i < hits; ++i) {
-        window_->session().screen().land(1);
+        window_->session().landHits(1);
     }
     QCOMPARE(spoken(notice)->text(QAccessible::Name), stage);
     QCOMPARE(counter.shown, int(DetectorScreen::stageFor(hits)));

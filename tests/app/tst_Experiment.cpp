@@ -234,7 +234,7 @@ void tst_Experiment::pictureShowsOneExperiment() {
     window.setText(SettingField(field), written);
     if (screen) {
         QVERIFY(window.session().setScreenShown(true, false));
-        window.session().screen().land(200);
+        window.session().landHits(200);
     }
     const auto* note = control<QLabel>(window, "progressCaption");
     QCOMPARE(note->isVisibleTo(&window), noted);

@@ -1,7 +1,8 @@
 // 2,000 seeded random events on the window, during runs and between them: clicks on the visible
-// controls but Exit, keys on the focused control, resizes and short waits. After every event the
-// window must answer within 100 ms and hold only settings its buttons write. The seed is printed;
-// SLITWISE_MONKEY_SEED repeats a failing sequence.
+// controls but Exit, keys on the focused control, resizes and short waits, during which the runs
+// go on by a clock of the test's. After every event the window must answer within 100 ms and hold
+// only settings its buttons write. The seed is printed; SLITWISE_MONKEY_SEED repeats a failing
+// sequence.
 #include "Scene.h"
 #include "WindowControls.h"
 #include "frmSlitwise.h"
@@ -18,9 +19,9 @@ namespace {
 
 constexpr int events = 2000;
 constexpr qint64 answerWithinMs = 100;
-// Repetitions per second: fast enough for several runs during the events, as the window's own
-// pace (4,000) would give less than one.
-constexpr double fastPace = 400000;
+// How much faster the runs' clock goes than the waits: several runs during the events, as the
+// waits alone (about six seconds in all) would give less than one.
+constexpr int runTimePerWait = 10;
 
 const QStringList offeredPhotons = Scene::offeredPhotons().split(QStringLiteral(", "));
 const QStringList offeredSlowdowns = {"1", "2", "3"};
@@ -72,7 +73,7 @@ void tst_Monkey::randomEventsKeepTheWindowSound() {
     QRandomGenerator random(seed);
 
     frmSlitwise window(seed);
-    window.session().pacer().setPace(fastPace);
+    RunClock clock(window);
     int runsFinished = 0;
     connect(&window.session(), &RunSession::finished, this, [&runsFinished] { ++runsFinished; });
     window.show();
@@ -108,6 +109,7 @@ void tst_Monkey::randomEventsKeepTheWindowSound() {
             const int ms = 1 + random.bounded(30);
             what = QStringLiteral("wait %1 ms").arg(ms);
             QTest::qWait(ms);
+            clock.passes(ms * runTimePerWait);
         }
 
         const QString where = QStringLiteral("after event %1, %2").arg(event).arg(what);

@@ -260,7 +260,7 @@ void tst_Render::defaultRunDrawsAsItAlwaysHas() {
     // The detector screen shown with its hits and hidden again leaves the picture as it was.
     QTest::keyClick(&window, Qt::Key_D);
     QVERIFY(window.session().screen().isShown());
-    window.session().screen().land(500);
+    window.session().landHits(500);
     QTest::keyClick(&window, Qt::Key_D);
     QVERIFY(!window.session().screen().isShown());
     const QImage shown = window.grab().toImage().convertToFormat(QImage::Format_RGB32);

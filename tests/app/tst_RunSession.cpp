@@ -2,7 +2,6 @@
 // picture, clicks held during a run, the captions at a run's end, bad setting texts and Exit.
 #include "FakeFields.h"
 #include "PhotonRun.h"
-#include "RunPacer.h"
 #include "WindowControls.h"
 #include "frmSlitwise.h"
 
@@ -35,13 +34,10 @@ class tst_RunSession : public QObject {
     Q_OBJECT
 private slots:
     void timerDrivenRunMatchesOneWithoutAWindow();
-    void paceIsFourThousandRepetitionsASecond_data();
-    void paceIsFourThousandRepetitionsASecond();
     void everyPaceDrawsTheSamePicture_data();
     void everyPaceDrawsTheSamePicture();
     void clicksDuringARunAreHeldUntilItEnds_data();
     void clicksDuringARunAreHeldUntilItEnds();
-    void captionsAppearWhenTheFirstRunEnds();
     void secondStartPaintsOverAndKeepsCaptions();
     void badSettingTextIsReportedAndNothingRuns_data();
     void badSettingTextIsReportedAndNothingRuns();
@@ -50,91 +46,75 @@ private slots:
 
 void tst_RunSession::timerDrivenRunMatchesOneWithoutAWindow() {
     frmSlitwise window(77);
-    window.session().pacer().setPace(200000);
-    QTest::mouseClick(control(window, "opFot1"), Qt::LeftButton);
+    RunClock clock(window);
     window.show();
     QTest::mouseClick(control(window, "cmdStart"), Qt::LeftButton);
-    QTRY_VERIFY_WITH_TIMEOUT(!window.session().isRunning(), 10000);
+    // The captions wait for the run's end.
+    int ticksSeen = 0;
+    while (window.session().isRunning()) {
+        for (const char* caption : captionNames) {
+            QVERIFY2(!control(window, caption)->isVisible(), caption);
+        }
+        ++ticksSeen;
+        clock.passes(16);
+    }
+    QVERIFY(ticksSeen > 1);
     QVERIFY(allCaptionsShown(window));
 
     ImageSurface surface;
     RandomGenerator random(77);
     FakeFields fields;
-    fields.setText(SettingField::PhotonsPerDot, QStringLiteral("1"));
     PhotonRun run(surface, random, fields);
     run.start();
     run.advance(std::numeric_limits<long long>::max());
     QCOMPARE(window.session().surface().snapshot(), surface.snapshot());
 }
 
-void tst_RunSession::paceIsFourThousandRepetitionsASecond_data() {
-    QTest::addColumn<double>("hertz"); // the screen's refresh rate, one tick a frame
-    QTest::newRow("60 Hz") << 60.0;
-    QTest::newRow("144 Hz") << 144.0;
-    QTest::newRow("30 Hz") << 30.0;
-}
-
-void tst_RunSession::paceIsFourThousandRepetitionsASecond() {
-    QFETCH(double, hertz);
-    ImageSurface surface;
-    RandomGenerator random(1);
-    FakeFields fields;
-    PhotonRun run(surface, random, fields);
-    run.start();
-    RunPacer pacer;
-    qint64 nowNs = 0;
-    pacer.setClock([&nowNs] { return nowNs; });
-    pacer.setFrameRate(hertz);
-    pacer.start(run);
-    // One second of frames on the test's clock, however long the drawing takes.
-    for (int frame = 1; frame <= qRound(hertz); ++frame) {
-        nowNs = qRound64(frame * 1e9 / hertz);
-        pacer.tick();
-    }
-    QVERIFY2(std::abs(run.stepsDone() - 4000) <= 40, qPrintable(QString::number(run.stepsDone())));
-    pacer.stop();
-}
-
 void tst_RunSession::everyPaceDrawsTheSamePicture_data() {
     QTest::addColumn<int>("level"); // of RunPacer::levels
     QTest::addColumn<QString>("slowdown");
-    QTest::addColumn<int>("photonsIn10s"); // finished in ten seconds; -1: the whole run
-    QTest::newRow("the default, 4,000 repetitions a second") << 0 << "1" << -1;
-    QTest::newRow("50 repetitions a second, 2 a photon") << 3 << "2" << 250;
-    QTest::newRow("10 photons a second of 3 repetitions") << 4 << "3" << 100;
-    QTest::newRow("one photon a second") << 6 << "1" << 10;
-    QTest::newRow("one photon a second of 3 repetitions") << 6 << "3" << 10;
+    QTest::addColumn<double>("hertz"); // the screen's refresh rate, one tick a frame
+    QTest::addColumn<int>("seconds");
+    QTest::addColumn<int>("photons"); // finished in those seconds, to 1 % or one photon
+    QTest::newRow("the default, 4,000 repetitions a second, at 60 Hz")
+        << 0 << "1" << 60.0 << 1 << 4000;
+    QTest::newRow("the default at 144 Hz") << 0 << "1" << 144.0 << 1 << 4000;
+    QTest::newRow("the default at 30 Hz") << 0 << "1" << 30.0 << 1 << 4000;
+    QTest::newRow("50 repetitions a second, 2 a photon") << 3 << "2" << 60.0 << 10 << 250;
+    QTest::newRow("10 photons a second of 3 repetitions") << 4 << "3" << 60.0 << 10 << 100;
+    QTest::newRow("one photon a second") << 6 << "1" << 60.0 << 10 << 10;
+    QTest::newRow("one photon a second of 3 repetitions") << 6 << "3" << 60.0 << 10 << 10;
 }
 
 void tst_RunSession::everyPaceDrawsTheSamePicture() {
     QFETCH(int, level);
     QFETCH(QString, slowdown);
-    QFETCH(int, photonsIn10s);
+    QFETCH(double, hertz);
+    QFETCH(int, seconds);
+    QFETCH(int, photons);
     FakeFields fields;
     fields.setText(SettingField::Slowdown, slowdown);
     RunSession session(fields, 3, 1.0);
     qint64 nowNs = 0;
-    session.pacer().setClock([&nowNs] { return nowNs; });
+    session.setClock([&nowNs] { return nowNs; });
+    session.setFrameRate(hertz);
     session.setPaceLevel(level);
     session.start();
-    // Ten seconds of frames on the test's clock.
-    for (int frame = 1; frame <= 600 && session.isRunning(); ++frame) {
-        nowNs = qRound64(frame * 1e9 / 60);
-        session.pacer().tick();
+    // The seconds' frames on the test's clock, however long the drawing takes.
+    for (int frame = 1; frame <= qRound(seconds * hertz); ++frame) {
+        nowNs = qRound64(frame * 1e9 / hertz);
+        session.tick();
     }
-    if (photonsIn10s < 0) {
-        QVERIFY(!session.isRunning());
-    } else {
-        const PhotonRun::Progress progress = *session.progress();
-        const long long done = (progress.point - 1) * 50LL + progress.photon - 1;
-        QVERIFY2(std::abs(done - photonsIn10s) <= 1, qPrintable(QString::number(done)));
-        session.finish();
-        // Finished at once, the run is no longer the pacer's to step.
-        QSignalSpy stepped(&session.pacer(), &RunPacer::stepped);
-        nowNs += 1'000'000'000;
-        session.pacer().tick();
-        QCOMPARE(stepped.count(), 0);
-    }
+    const PhotonRun::Progress progress = *session.progress();
+    const long long done = (progress.point - 1) * 50LL + progress.photon - 1;
+    QVERIFY2(std::abs(done - photons) <= std::max(1, photons / 100),
+             qPrintable(QString::number(done)));
+    session.finish();
+    // Finished at once, the run is no longer the pacer's to step.
+    QSignalSpy drawn(&session, &RunSession::pictureChanged);
+    nowNs += 1'000'000'000;
+    session.tick();
+    QCOMPARE(drawn.count(), 0);
     ImageSurface undisturbed;
     RandomGenerator random(3);
     PhotonRun run(undisturbed, random, fields);
@@ -208,24 +188,6 @@ void tst_RunSession::clicksDuringARunAreHeldUntilItEnds() {
         window.session().finish();
     }
     QCOMPARE(seen, log);
-}
-
-void tst_RunSession::captionsAppearWhenTheFirstRunEnds() {
-    frmSlitwise window(1);
-    RunClock clock(window);
-    window.session().pacer().setPace(100000);
-    window.show();
-    QTest::mouseClick(control(window, "cmdStart"), Qt::LeftButton);
-    int ticksSeen = 0;
-    while (window.session().isRunning()) {
-        for (const char* caption : captionNames) {
-            QVERIFY2(!control(window, caption)->isVisible(), caption);
-        }
-        ++ticksSeen;
-        clock.passes(16);
-    }
-    QVERIFY(ticksSeen > 1);
-    QVERIFY(allCaptionsShown(window));
 }
 
 void tst_RunSession::secondStartPaintsOverAndKeepsCaptions() {

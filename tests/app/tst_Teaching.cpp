@@ -1,7 +1,7 @@
 // What a teacher does with a run: pause it, step it photon by photon and resume it without
 // changing its outcome, its pace and the lines that show it, the expected pattern, the
-// explanation window, the context menu and its keys, named alike in the menu, F1, --help, the
-// manual page and the README, and the pattern exported as data.
+// explanation window, the context menu and its keys, each connected to its command and named alike
+// in the menu, F1, --help, the manual page and the README, and the pattern exported as data.
 #include "AboutText.h"
 #include "CommandLine.h"
 #include "CommandList.h"
@@ -46,7 +46,7 @@ private slots:
     void init();
     void pausedAndSteppedRunEndsAsAnUndisturbedOne();
     void expectedPatternIsDrawnOverThePicture();
-    void everyKeyIsNamedAlikeEverywhere();
+    void everyKeyIsConnectedAndNamedAlikeEverywhere();
     void keysTriggerTheirCommands();
     void paceKeysStepThePaceShown_data();
     void paceKeysStepThePaceShown();
@@ -69,9 +69,8 @@ void tst_Teaching::init() {
 
 void tst_Teaching::pausedAndSteppedRunEndsAsAnUndisturbedOne() {
     RunClock clock(*window_);
-    window_->session().pacer().setPace(20000);
     QTest::keyClick(window_.get(), Qt::Key_F5);
-    clock.passes(100);
+    clock.passes(500);
     QTest::keyClick(window_.get(), Qt::Key_P);
     QVERIFY(window_->session().isPaused());
     QCOMPARE(window_->accessibleDescription(), QStringLiteral("Run paused"));
@@ -164,7 +163,7 @@ void tst_Teaching::expectedPatternIsDrawnOverThePicture() {
     QVERIFY(!redIn(window_->grab().toImage()));
 }
 
-void tst_Teaching::everyKeyIsNamedAlikeEverywhere() {
+void tst_Teaching::everyKeyIsConnectedAndNamedAlikeEverywhere() {
     // The part of the file from the line `from` up to the first line that starts with `to`.
     const auto read = [](const char* path, const QString& from, const QString& to) {
         QFile file(QStringLiteral(SLITWISE_SOURCE_DIR "/") + QString::fromLatin1(path));
@@ -186,6 +185,11 @@ void tst_Teaching::everyKeyIsNamedAlikeEverywhere() {
         const QString key = QString::fromUtf8(command.key);
         if (command.name != nullptr) {
             QAction* item = action(*window_, QString::fromLatin1(command.name));
+            // Its row's function does it: connected already, a second connection is refused.
+            QVERIFY2(command.handler != nullptr &&
+                         !connect(item, &QAction::triggered, &window_->windowActions(),
+                                  command.handler, Qt::UniqueConnection),
+                     command.name);
             QCOMPARE(item->shortcut().toString(QKeySequence::PortableText), key);
             QCOMPARE(entries.contains(item), command.text != nullptr);
             inMenu += command.text != nullptr ? 1 : 0;
@@ -242,13 +246,13 @@ void tst_Teaching::keysTriggerTheirCommands() {
 
     // D shows the detector screen beside a run, P holds them together, Shift+D clears the hits,
     // Ctrl+E exports them.
-    DetectorScreen& screen = window_->session().screen();
+    const DetectorScreen& screen = window_->session().screen();
     QTest::keyClick(window_.get(), Qt::Key_F5);
     QTest::keyClick(window_.get(), Qt::Key_D);
-    QVERIFY(screen.isShown() && screen.pacer().isActive());
+    QVERIFY(screen.isShown() && screen.isLanding());
     QTest::keyClick(window_.get(), Qt::Key_P);
     QVERIFY(screen.isPaused() && window_->session().isPaused());
-    screen.land(40);
+    window_->session().landHits(40);
     QVERIFY(window_->pictureActions().hasData());
     QVERIFY(window_->pictureActions().dataCsv().startsWith("hit,y,"));
     QCOMPARE(window_->pictureActions().suggestedDataName(),
@@ -313,8 +317,7 @@ void tst_Teaching::exportedDataIsTheFinishedRun() {
     const QString path = folder.filePath(window_->pictureActions().suggestedDataName());
     QCOMPARE(QFileInfo(path).fileName(), QStringLiteral("slitwise-50-photons-seed-5.csv"));
     QVERIFY(window_->pictureActions().exportData(path));
-    const std::vector<PhotonRun::DotResult>& dots =
-        window_->session().picture().lastFinished().dots;
+    const std::vector<PhotonRun::DotResult>& dots = window_->session().lastFinished().dots;
     const std::optional<ExpectedPattern> expected = ExpectedPattern::forSettings(*window_);
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
@@ -374,9 +377,9 @@ void tst_Teaching::hitsLandSlowlyThenFast() {
     QFETCH(long long, fewest);
     QFETCH(long long, most);
     RunSession& session = window_->session();
-    DetectorScreen& screen = session.screen();
+    const DetectorScreen& screen = session.screen();
     qint64 nowNs = 0;
-    screen.pacer().setClock([&nowNs] { return nowNs; });
+    session.setClock([&nowNs] { return nowNs; });
     session.setPaceLevel(paceLevel);
     QVERIFY(session.setScreenShown(true));
     // Ticks of a 60 Hz screen.
@@ -385,7 +388,7 @@ void tst_Teaching::hitsLandSlowlyThenFast() {
         if (stopAfter >= 0 && nowNs >= qint64(stopAfter * 1e9) && screen.isLanding()) {
             session.stop();
         }
-        screen.pacer().tick();
+        session.tick();
     }
     QVERIFY2(screen.count() >= fewest && screen.count() <= most,
              qPrintable(QString::number(screen.count())));
