@@ -53,7 +53,8 @@ bool ExperimentSettings::sameExperiment(const FormFields& one, const FormFields&
     }
 }
 
-void ExperimentSettings::drawSummary(QImage& picture, const FormFields& settings, double zoom) {
+void ExperimentSettings::drawSummary(QImage& picture, const FormFields& settings, double zoom,
+                                     double right) {
     const QString line = summary(settings);
     if (line.isEmpty()) {
         return;
@@ -65,7 +66,7 @@ void ExperimentSettings::drawSummary(QImage& picture, const FormFields& settings
     painter.setPen(Qt::black);
     // Design pixels: along the bottom edge, clear of the apparatus, wrapped onto a second line
     // when the words are long.
-    const QRectF area(8 * zoom, (581 - 36) * zoom, (801 - 16) * zoom, 34 * zoom);
+    const QRectF area(8 * zoom, (581 - 36) * zoom, (right - 8) * zoom, 34 * zoom);
     painter.drawText(area, Qt::AlignLeft | Qt::AlignBottom | Qt::TextWordWrap, line);
 }
 

@@ -46,6 +46,8 @@ public:
     // One line naming all six settings, for a picture; empty for the designed experiment or
     // settings a run could not use.
     static QString summary(const FormFields& settings);
-    // Writes the summary, if there is one, along the bottom of a picture made at the zoom.
-    static void drawSummary(QImage& picture, const FormFields& settings, double zoom);
+    // Writes the summary, if there is one, along the bottom of a picture made at the zoom, left
+    // of `right` (design pixels), wrapped onto a second line where it is longer.
+    static void drawSummary(QImage& picture, const FormFields& settings, double zoom,
+                            double right = 801 - 8);
 };

@@ -7,7 +7,6 @@
 #include "Scene.h"
 
 #include <QPainter>
-#include <QWidget>
 
 #include <algorithm>
 #include <chrono>
@@ -187,22 +186,6 @@ void PictureView::paint(QPainter& painter, const QRegion& exposed, QPoint origin
                             area.width() * ratio, area.height() * ratio);
         painter.drawImage(area, image, source);
     }
-}
-
-QImage PictureView::composed(const QList<QWidget*>& captions, QPoint origin, bool withExpected) {
-    finishRedraw();
-    QImage image = surface_->snapshot();
-    QPainter painter(&image);
-    // The picture's logical pixels are the window's, less the origin.
-    for (QWidget* caption : captions) {
-        if (caption->isVisibleTo(caption->window())) {
-            caption->render(&painter, caption->pos() - origin, QRegion(), QWidget::DrawChildren);
-        }
-    }
-    if (withExpected) {
-        paintExpected(painter, QPointF(), wantedZoom_);
-    }
-    return image;
 }
 
 void PictureView::paintExpected(QPainter& painter, QPointF origin, double zoom) const {

@@ -18,7 +18,6 @@
 #include <optional>
 
 class QPainter;
-class QWidget;
 
 class PictureView : public QObject {
     Q_OBJECT
@@ -54,11 +53,6 @@ public:
     // Draws the expected pattern over the picture, whose top-left stands at `origin`, at the
     // zoom: a red line through the expected bar length at each height.
     void paintExpected(QPainter& painter, QPointF origin, double zoom) const;
-
-    // The picture as it is taken away: at the wanted size, with those of the caption widgets that
-    // are shown on it (children of the window whose top-left is `origin`) drawn in their places
-    // and fonts, and the expected pattern if asked for.
-    QImage composed(const QList<QWidget*>& captions, QPoint origin, bool withExpected);
 
     // The last run that finished: its detector points, the expected pattern of its settings and
     // the settings it started from. No points before a run has finished.

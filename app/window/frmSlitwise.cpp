@@ -10,6 +10,7 @@
 #include "ExperimentSettings.h"
 #include "KeyboardHandling.h"
 #include "PictureActions.h"
+#include "PictureComposer.h"
 #include "RunDisplay.h"
 #include "RunStatus.h"
 #include "Scene.h"
@@ -210,22 +211,22 @@ void frmSlitwise::zoomTo(double zoom) {
 }
 
 QImage frmSlitwise::composedPicture() {
-    QList<QWidget*> captions;
+    // The texts as the window shows them, in the picture's pixels.
+    const auto textOf = [this](const QWidget* widget, const QString& text, bool field,
+                               bool showsEnd = false) {
+        return PictureComposer::Text{text, widget->font(), widget->geometry().translated(-origin()),
+                                     field, showsEnd};
+    };
+    QList<PictureComposer::Text> captions;
     for (CaptionField caption : FormFields::captions) {
-        captions << controls_.value(FormFields::name(caption));
+        const auto* field = qobject_cast<QLineEdit*>(controls_.value(FormFields::name(caption)));
+        if (field->isVisibleTo(this)) {
+            captions << textOf(field, field->text(), true,
+                               field->cursorPosition() == field->text().size());
+        }
     }
-    QImage picture = session_.picture().composed(captions, origin(), session_.isExpectedShown());
-    if (session_.screen().isShown()) {
-        // The counter over the screen, as the window shows it.
-        QPainter painter(&picture);
-        session_.screen().paint(painter, QPoint());
-        hitsCounter_->render(&painter, hitsCounter_->pos() - origin(), QRegion(),
-                             QWidget::DrawChildren);
-    }
-    if (const FormFields* shown = session_.shownSettings()) {
-        ExperimentSettings::drawSummary(picture, *shown, zoom_);
-    }
-    return picture;
+    return PictureComposer::compose(session_, captions,
+                                    textOf(hitsCounter_, hitsCounter_->text(), false), zoom_);
 }
 
 void frmSlitwise::dispatch(Handler handler) {

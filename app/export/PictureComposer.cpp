@@ -1,0 +1,58 @@
+// Texts are laid out as the window's fields and labels lay out theirs, so that a saved picture
+// shows its captions pixel for pixel where and as the window does.
+#include "PictureComposer.h"
+
+#include "ExperimentSettings.h"
+#include "HitsDrawing.h"
+#include "RunSession.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+
+QImage PictureComposer::compose(RunSession& session, const QList<Text>& captions,
+                                const Text& counter, double zoom) {
+    PictureView& view = session.picture();
+    view.finishRedraw();
+    QImage picture = view.surface().snapshot();
+    for (const Text& caption : captions) {
+        drawText(picture, caption);
+    }
+    if (session.isExpectedShown()) {
+        QPainter painter(&picture);
+        view.paintExpected(painter, QPointF(), zoom);
+    }
+    if (session.screen().isShown()) {
+        {
+            QPainter painter(&picture);
+            session.screen().paint(painter, QPoint());
+        }
+        drawText(picture, counter);
+    }
+    if (const FormFields* shown = session.shownSettings()) {
+        // Left of the screen's count while the screen is shown.
+        ExperimentSettings::drawSummary(
+            picture, *shown, zoom, session.screen().isShown() ? HitsDrawing::left - 8 : 801 - 8);
+    }
+    return picture;
+}
+
+void PictureComposer::drawText(QImage& picture, const Text& text) {
+    QPainter painter(&picture);
+    painter.setFont(text.font);
+    painter.setPen(Qt::black);
+    painter.setClipRect(text.box);
+    const QFontMetrics metrics(text.font);
+    if (!text.field) {
+        painter.drawText(text.box, Qt::AlignLeft | Qt::AlignVCenter, text.text);
+        return;
+    }
+    // A field's line: 2 pixels in from either side, centred on the taller of the font's height
+    // and the text's, its baseline the font's ascent below the line's top; scrolled left by what
+    // does not fit when it shows its end.
+    const int height = std::max(metrics.boundingRect(text.text).height(), metrics.height());
+    const int top = text.box.y() + (text.box.height() - height + 1) / 2;
+    const int width = qRound(QFontMetricsF(text.font).horizontalAdvance(text.text));
+    const int line = text.box.width() - 4;
+    const int scrolled = text.showsEnd && width >= line ? width - line + 1 : 0;
+    painter.drawText(QPoint(text.box.x() + 2 - scrolled, top + metrics.ascent()), text.text);
+}
