@@ -523,6 +523,10 @@ a -reverse; --help-all je vypíše všechny.
         <source>Instead of --wavelength: the arrow&apos;s turn per pixel of path, in radians from 0.2513 to 2.0944 (default 1): a wavelength of 2π divided by it.</source>
         <translation>Místo --wavelength: otočení šipky na pixel dráhy v radiánech od 0.2513 do 2.0944 (výchozí 1); vlnová délka je 2π děleno tímto číslem.</translation>
     </message>
+    <message>
+        <source>Slit width, %1 to %2 pixels (default 0, point slits).</source>
+        <translation>Šířka štěrbin, %1 až %2 pixelů (výchozí 0, bodové štěrbiny).</translation>
+    </message>
 </context>
 <context>
     <name>ExperimentPanel</name>
@@ -586,6 +590,10 @@ a -reverse; --help-all je vypíše všechny.
         <source>Turn per pixel: %1</source>
         <translation>Otočení na pixel: %1</translation>
     </message>
+    <message>
+        <source>px</source>
+        <translation>px</translation>
+    </message>
 </context>
 <context>
     <name>ExperimentSettings</name>
@@ -602,20 +610,32 @@ a -reverse; --help-all je vypíše všechny.
         <translation>jen dolní štěrbina</translation>
     </message>
     <message>
-        <source>Distance %1 px, slit separation %2 px, wavelength %3 px (%4 rad/px), slit width %5 px, %6, which-slit detector %7</source>
-        <translation>Vzdálenost %1 px, vzdálenost štěrbin %2 px, vlnová délka %3 px (%4 rad/px), šířka štěrbin %5 px, %6, detektor štěrbiny %7</translation>
-    </message>
-    <message>
-        <source>on</source>
-        <translation>zapnutý</translation>
-    </message>
-    <message>
-        <source>off</source>
-        <translation>vypnutý</translation>
-    </message>
-    <message>
         <source>, sums drawn at %1 %</source>
         <translation>, součty kresleny na %1 %</translation>
+    </message>
+    <message>
+        <source>which-slit detector off</source>
+        <translation>detektor štěrbiny vypnutý</translation>
+    </message>
+    <message>
+        <source>which-slit detector on</source>
+        <translation>detektor štěrbiny zapnutý</translation>
+    </message>
+    <message>
+        <source>distance %1 px</source>
+        <translation>vzdálenost %1 px</translation>
+    </message>
+    <message>
+        <source>slit separation %1 px</source>
+        <translation>vzdálenost štěrbin %1 px</translation>
+    </message>
+    <message>
+        <source>wavelength %1 px (%2 rad/px)</source>
+        <translation>vlnová délka %1 px (%2 rad/px)</translation>
+    </message>
+    <message>
+        <source>slit width %1 px</source>
+        <translation>šířka štěrbin %1 px</translation>
     </message>
 </context>
 <context>

@@ -1,5 +1,6 @@
-// The six settings of the experiment as a teacher chooses them: their ranges, the wavelength a
-// turn per pixel stands for, and the one line that names a changed experiment on its picture.
+// The settings of the experiment as a teacher chooses them, read the way a run reads them: whether
+// two sets make the same experiment, and the one line that names a changed experiment on its
+// picture.
 #pragma once
 
 #include "FormFields.h"
@@ -37,14 +38,11 @@ public:
     // A number as the panel and the summary show it: at most `decimals` places, no trailing 0s.
     static QString shown(double value, int decimals);
 
-    // Whether the settings are those of the designed experiment (texts that mean the same
-    // numbers count as the same).
-    static bool isDesigned(const FormFields& settings);
     // Whether two sets of setting texts make the same experiment; settings a run could not use
     // make none.
     static bool sameExperiment(const FormFields& one, const FormFields& other);
-    // One line naming all six settings, for a picture; empty for the designed experiment or
-    // settings a run could not use.
+    // One line naming every setting of the experiment, for a picture; empty for the designed
+    // experiment or settings a run could not use.
     static QString summary(const FormFields& settings);
     // Writes the summary, if there is one, along the bottom of a picture made at the zoom.
     static void drawSummary(QImage& picture, const FormFields& settings, double zoom);
