@@ -26,11 +26,6 @@ public:
     static constexpr double longestWavelength = 25.0;
     static constexpr int widestSlit = 30;
 
-    // The fields a teacher sets, in the order the panel and the summary show them.
-    static constexpr SettingField fields[] = {
-        SettingField::Distance,  SettingField::SlitSeparation, SettingField::TurnPerPixel,
-        SettingField::SlitWidth, SettingField::OpenSlits,      SettingField::WhichSlitDetector};
-
     // The wavelength is one whole turn of the arrow: 2π / turn per pixel, both ways.
     static double wavelengthOf(double turnPerPixel) { return 2 * std::numbers::pi / turnPerPixel; }
     // The text of the turn-per-pixel field for a wavelength in pixels.
