@@ -33,10 +33,6 @@ QString part(const FormFields::Setting& setting, double field) {
 
 } // namespace
 
-QString ExperimentSettings::turnText(double wavelength) {
-    return QLocale::c().toString(2 * std::numbers::pi / wavelength, 'g', 8);
-}
-
 QString ExperimentSettings::shown(double value, int decimals) {
     QString text = QLocale().toString(value, 'f', decimals);
     if (decimals > 0) {

@@ -9,27 +9,10 @@
 #include <QImage>
 #include <QString>
 
-#include <numbers>
-
 class ExperimentSettings {
     Q_DECLARE_TR_FUNCTIONS(ExperimentSettings)
 
 public:
-    // Pixels. Beyond these the detector leaves the picture, the slits leave the shield, or the
-    // arrows turn too fast or too slowly for the fringes to be seen.
-    // The distance is from the slits to the detector line, as drawn.
-    static constexpr int shortestDistance = 50;
-    static constexpr int longestDistance = 250;
-    static constexpr int narrowestSeparation = 10;
-    static constexpr int widestSeparation = 200;
-    static constexpr double shortestWavelength = 3.0;
-    static constexpr double longestWavelength = 25.0;
-    static constexpr int widestSlit = 30;
-
-    // The wavelength is one whole turn of the arrow: 2π / turn per pixel, both ways.
-    static double wavelengthOf(double turnPerPixel) { return 2 * std::numbers::pi / turnPerPixel; }
-    // The text of the turn-per-pixel field for a wavelength in pixels.
-    static QString turnText(double wavelength);
     // A number as the panel and the summary show it: at most `decimals` places, no trailing 0s.
     static QString shown(double value, int decimals);
 
