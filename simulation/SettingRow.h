@@ -59,11 +59,12 @@ struct SettingRow {
     SettingOption option = {};
     SettingOption fieldOption = {}; // for the field's own number, where another one is read
     const char* column = nullptr;   // in the data file
-    // A number's part of the settings line, context "ExperimentSettings": %1 the value read, %2
-    // the field's own number. A choice's part is its word's summary.
+    // A number's part of the settings line, context "ExperimentSettings": %1 the value read and,
+    // for a wavelength, %2 the turn per pixel. A choice's part is its word's summary.
     const char* summary = "";
 
     bool isExperiment() const { return control != nullptr; }
+    // What a teacher reads for the field's number, and back (see SettingReading).
     double valueOf(double field) const;
     double fieldOf(double value) const;
     // The field's text for its own number: eight figures for a decimal, digits for the rest.
