@@ -7,7 +7,6 @@
 #include "Scene.h"
 #include "SettingReader.h"
 
-#include <algorithm>
 #include <cmath>
 
 Experiment Experiment::fromSettings(const SettingReader& settings) {
@@ -19,22 +18,6 @@ Experiment Experiment::fromSettings(const SettingReader& settings) {
     experiment.open = settings.openSlits();
     experiment.whichSlitDetector = settings.whichSlitDetector();
     return experiment;
-}
-
-bool Experiment::isDesigned() const {
-    const auto startUp = [](SettingField field) { return FormFields::startUpValue(field); };
-    return detectorX == Scene::detectorBaseX + startUp(SettingField::Distance) &&
-           slitSeparation == startUp(SettingField::SlitSeparation) &&
-           turnPerPixel == startUp(SettingField::TurnPerPixel) &&
-           slitWidth <= startUp(SettingField::SlitWidth) && open == OpenSlits::Both &&
-           !whichSlitDetector;
-}
-
-bool Experiment::sameAs(const Experiment& other) const {
-    return detectorX == other.detectorX && slitSeparation == other.slitSeparation &&
-           turnPerPixel == other.turnPerPixel &&
-           std::max(0.0, slitWidth) == std::max(0.0, other.slitWidth) && open == other.open &&
-           whichSlitDetector == other.whichSlitDetector;
 }
 
 bool Experiment::isOpen(bool upper) const {

@@ -27,12 +27,6 @@ public:
     OpenSlits open = OpenSlits::Both;
     bool whichSlitDetector = false;
 
-    // Whether this is the experiment as designed: the start-up settings, any slit width of 0 or
-    // less counting as the point slits designed.
-    bool isDesigned() const;
-    // Whether a photon goes through the same apparatus in both; slit widths of 0 or less are
-    // all point slits.
-    bool sameAs(const Experiment& other) const;
     bool isOpen(bool upper) const;
     int openCount() const;
     // The height of a slit's middle, in pixels.

@@ -3,12 +3,7 @@
 #include "FormFields.h"
 
 QString FormFields::name(SettingField field) {
-    for (const Setting& setting : settings) {
-        if (setting.field == field) {
-            return QString::fromLatin1(setting.name);
-        }
-    }
-    return {};
+    return QString::fromLatin1(setting(field).name);
 }
 
 QString FormFields::name(CaptionField field) {

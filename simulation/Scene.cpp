@@ -125,7 +125,7 @@ Scene Scene::prepare(DrawingSurface& surface, SettingReader& settings) {
     scene.scales = scalesFor(settings.number(SettingField::PhotonsPerDot));
     // A changed experiment's sums may point where the designed one's never do: they are
     // shortened to stay in their column.
-    if (!Experiment::fromSettings(settings).isDesigned()) {
+    if (!settings.isDesigned()) {
         scene.scales.sum *= ExpectedPattern::fromSettings(settings).sumFit(scene.scales.sum);
     }
     // With no phase scatter the run always sends 50 photons per dot. The scales stay as chosen.

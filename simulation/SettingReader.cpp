@@ -29,14 +29,25 @@ void SettingReader::checkAll() const {
     }
 }
 
-OpenSlits SettingReader::openSlits() const {
-    const double choice = number(SettingField::OpenSlits);
-    if (choice == 1) {
-        return OpenSlits::Upper;
-    }
-    return choice == 2 ? OpenSlits::Lower : OpenSlits::Both;
+int SettingReader::choice(SettingField field) const {
+    return FormFields::setting(field).choiceOf(number(field));
 }
 
-bool SettingReader::whichSlitDetector() const {
-    return number(SettingField::WhichSlitDetector) != 0;
+bool SettingReader::isDesigned() const {
+    return agrees([](const FormFields::Setting& setting) { return setting.startUp; });
+}
+
+bool SettingReader::sameExperiment(const SettingReader& other) const {
+    return agrees(
+        [&other](const FormFields::Setting& setting) { return other.number(setting.field); });
+}
+
+bool SettingReader::agrees(const std::function<double(const FormFields::Setting&)>& other) const {
+    for (const FormFields::Setting& setting : FormFields::settings) {
+        if (setting.isExperiment() &&
+            setting.recorded(number(setting.field)) != setting.recorded(other(setting))) {
+            return false;
+        }
+    }
+    return true;
 }

@@ -4,6 +4,8 @@
 
 #include "FormFields.h"
 
+#include <functional>
+
 class SettingReader {
 public:
     // Every setting the window offers is a small whole number. Beyond this size a loop bound
@@ -17,14 +19,23 @@ public:
     double number(SettingField field) const;
     // Checks every setting at once, so that a run with a bad one never starts.
     void checkAll() const;
-    // The choices the open-slits and the which-slit detector texts encode (see SettingField).
-    // Throw as number() does.
-    OpenSlits openSlits() const;
-    bool whichSlitDetector() const;
+    // The index of the word a choice's or a switch's text chooses. Throws as number() does, as
+    // the three below do.
+    int choice(SettingField field) const;
+    OpenSlits openSlits() const { return static_cast<OpenSlits>(choice(SettingField::OpenSlits)); }
+    bool whichSlitDetector() const { return choice(SettingField::WhichSlitDetector) == 1; }
+    // Whether the experiment's settings are those the window loads with, as a run goes by them:
+    // texts of the same number, and any slit width of 0 or less, count as the same.
+    bool isDesigned() const;
+    // Whether a photon goes through the same apparatus with the other's settings.
+    bool sameExperiment(const SettingReader& other) const;
     void write(SettingField field, const QString& text) { fields_.setText(field, text); }
     void showCaption(CaptionField field) { fields_.showCaption(field); }
 
 private:
+    // Whether every setting of the experiment is recorded alike here and with `other`'s numbers.
+    bool agrees(const std::function<double(const FormFields::Setting&)>& other) const;
+
     struct Converted {
         QString text;
         double value = 0.0;

@@ -488,10 +488,6 @@ a -reverse; --help-all je vypíše všechny.
         <translation>Vlnová délka, %1 až %2 pixelů (výchozí 2π, asi 6,28).</translation>
     </message>
     <message>
-        <source>Slit width, 0 to %1 pixels (default 0, point slits).</source>
-        <translation>Šířka štěrbin, 0 až %1 pixelů (výchozí 0, bodové štěrbiny).</translation>
-    </message>
-    <message>
         <source>Open slits: both, upper or lower (default both).</source>
         <translation>Otevřené štěrbiny: both (obě), upper (horní) nebo lower (dolní); výchozí both.</translation>
     </message>
@@ -504,24 +500,24 @@ a -reverse; --help-all je vypíše všechny.
         <translation>--%1 %2 není celé číslo od %3 do %4</translation>
     </message>
     <message>
-        <source>--wavelength and --turn cannot both be given</source>
-        <translation>--wavelength a --turn nelze zadat zároveň</translation>
-    </message>
-    <message>
-        <source>--wavelength %1 is not a number from %2 to %3</source>
-        <translation>--wavelength %1 není číslo od %2 do %3</translation>
-    </message>
-    <message>
-        <source>--turn %1 is not a number from %2 to %3</source>
-        <translation>--turn %1 není číslo od %2 do %3</translation>
-    </message>
-    <message>
-        <source>--slits %1 is not one of both, upper, lower</source>
-        <translation>--slits %1 není jedna z hodnot both, upper, lower</translation>
-    </message>
-    <message>
         <source>Instead of --wavelength: the arrow&apos;s turn per pixel of path, in radians from 0.2513 to 2.0944 (default 1): a wavelength of 2π divided by it.</source>
         <translation>Místo --wavelength: otočení šipky na pixel dráhy v radiánech od 0.2513 do 2.0944 (výchozí 1); vlnová délka je 2π děleno tímto číslem.</translation>
+    </message>
+    <message>
+        <source>Slit width, %1 to %2 pixels (default 0, point slits).</source>
+        <translation>Šířka štěrbin, %1 až %2 pixelů (výchozí 0, bodové štěrbiny).</translation>
+    </message>
+    <message>
+        <source>--%1 %2 is not one of %3</source>
+        <translation>--%1 %2 není jedna z hodnot %3</translation>
+    </message>
+    <message>
+        <source>--%1 %2 is not a number from %3 to %4</source>
+        <translation>--%1 %2 není číslo od %3 do %4</translation>
+    </message>
+    <message>
+        <source>--%1 and --%2 cannot both be given</source>
+        <translation>--%1 a --%2 nelze zadat zároveň</translation>
     </message>
 </context>
 <context>
@@ -586,6 +582,10 @@ a -reverse; --help-all je vypíše všechny.
         <source>Turn per pixel: %1</source>
         <translation>Otočení na pixel: %1</translation>
     </message>
+    <message>
+        <source>px</source>
+        <translation>px</translation>
+    </message>
 </context>
 <context>
     <name>ExperimentSettings</name>
@@ -602,20 +602,32 @@ a -reverse; --help-all je vypíše všechny.
         <translation>jen dolní štěrbina</translation>
     </message>
     <message>
-        <source>Distance %1 px, slit separation %2 px, wavelength %3 px (%4 rad/px), slit width %5 px, %6, which-slit detector %7</source>
-        <translation>Vzdálenost %1 px, vzdálenost štěrbin %2 px, vlnová délka %3 px (%4 rad/px), šířka štěrbin %5 px, %6, detektor štěrbiny %7</translation>
-    </message>
-    <message>
-        <source>on</source>
-        <translation>zapnutý</translation>
-    </message>
-    <message>
-        <source>off</source>
-        <translation>vypnutý</translation>
-    </message>
-    <message>
         <source>, sums drawn at %1 %</source>
         <translation>, součty kresleny na %1 %</translation>
+    </message>
+    <message>
+        <source>which-slit detector off</source>
+        <translation>detektor štěrbiny vypnutý</translation>
+    </message>
+    <message>
+        <source>which-slit detector on</source>
+        <translation>detektor štěrbiny zapnutý</translation>
+    </message>
+    <message>
+        <source>distance %1 px</source>
+        <translation>vzdálenost %1 px</translation>
+    </message>
+    <message>
+        <source>slit separation %1 px</source>
+        <translation>vzdálenost štěrbin %1 px</translation>
+    </message>
+    <message>
+        <source>wavelength %1 px (%2 rad/px)</source>
+        <translation>vlnová délka %1 px (%2 rad/px)</translation>
+    </message>
+    <message>
+        <source>slit width %1 px</source>
+        <translation>šířka štěrbin %1 px</translation>
     </message>
 </context>
 <context>

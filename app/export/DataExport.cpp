@@ -1,10 +1,8 @@
 // std::to_chars writes the shortest text that reads back as the same double, in the C locale.
 #include "DataExport.h"
 
-#include "Experiment.h"
 #include "FieldSnapshot.h"
 #include "PictureExport.h"
-#include "Scene.h"
 #include "SettingReader.h"
 
 #include <charconv>
@@ -18,34 +16,40 @@ void appendNumber(QByteArray& out, double value) {
 }
 
 // The settings columns, the same on every line: what the run went by.
-QByteArray settingCells(const Experiment& experiment) {
+QByteArray settingCells(const SettingReader& reader) {
     QByteArray cells;
-    for (double value : {experiment.detectorX - Scene::shieldX, experiment.slitSeparation,
-                         experiment.turnPerPixel, std::max(0.0, experiment.slitWidth)}) {
-        cells += ',';
-        appendNumber(cells, value);
+    for (const FormFields::Setting& setting : FormFields::settings) {
+        if (setting.isExperiment()) {
+            const double recorded = setting.recorded(reader.number(setting.field));
+            cells += ',';
+            if (setting.choices.empty()) {
+                appendNumber(cells, recorded);
+            } else {
+                cells += setting.choices[static_cast<int>(recorded)].word;
+            }
+        }
     }
-    cells += experiment.open == OpenSlits::Both    ? ",both"
-             : experiment.open == OpenSlits::Upper ? ",upper"
-                                                   : ",lower";
-    cells += experiment.whichSlitDetector ? ",on" : ",off";
     return cells;
 }
 
 } // namespace
 
 QByteArray DataExport::csv(const PictureView::FinishedRun& run) {
-    Experiment experiment;
-    if (run.settings) {
-        FieldSnapshot copy(*run.settings);
-        experiment = Experiment::fromSettings(SettingReader(copy));
-    }
-    const QByteArray settings = settingCells(experiment);
     QByteArray out = "pass,dot,y,photons_per_dot,sum_x,sum_y,bar_length,expected_bar_length,"
-                     "last_slit,sum_arrow_drawn,distance,slit_separation,turn_per_pixel,"
-                     "slit_width,open_slits,which_slit_detector";
-    out +=
-        experiment.whichSlitDetector ? ",upper_sum_x,upper_sum_y,lower_sum_x,lower_sum_y\n" : "\n";
+                     "last_slit,sum_arrow_drawn";
+    for (const FormFields::Setting& setting : FormFields::settings) {
+        if (setting.isExperiment()) {
+            out += ',' + QByteArray(setting.column);
+        }
+    }
+    if (!run.settings) {
+        return out + '\n';
+    }
+    FieldSnapshot copy(*run.settings);
+    const SettingReader reader(copy);
+    const QByteArray settings = settingCells(reader);
+    const bool perSlit = reader.whichSlitDetector();
+    out += perSlit ? ",upper_sum_x,upper_sum_y,lower_sum_x,lower_sum_y\n" : "\n";
     for (const PhotonRun::DotResult& dot : run.dots) {
         for (double value : {double(dot.pass), double(dot.dot), dot.y, dot.photonsPerDot, dot.sumX,
                              dot.sumY, dot.barLength}) {
@@ -58,7 +62,7 @@ QByteArray DataExport::csv(const PictureView::FinishedRun& run) {
         out += dot.lastSlitUpper ? ",upper," : ",lower,";
         out += dot.sumArrowDrawn ? "yes" : "no";
         out += settings;
-        if (experiment.whichSlitDetector) {
+        if (perSlit) {
             for (double value : {dot.upperSumX, dot.upperSumY, dot.lowerSumX, dot.lowerSumY}) {
                 out += ',';
                 appendNumber(out, value);

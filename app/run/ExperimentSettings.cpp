@@ -3,7 +3,6 @@
 #include "ExperimentSettings.h"
 
 #include "ExpectedPattern.h"
-#include "Experiment.h"
 #include "FieldSnapshot.h"
 #include "Scene.h"
 #include "SettingError.h"
@@ -12,13 +11,27 @@
 #include <QFont>
 #include <QLocale>
 #include <QPainter>
+#include <QStringList>
 
 #include <algorithm>
 #include <cmath>
 
-QString ExperimentSettings::turnText(double wavelength) {
-    return QLocale::c().toString(2 * std::numbers::pi / wavelength, 'g', 8);
+namespace {
+
+// A setting's part of the summary: its word, or its value as read and, for a wavelength, the
+// turn per pixel it stands for.
+QString part(const FormFields::Setting& setting, double field) {
+    if (!setting.choices.empty()) {
+        return ExperimentSettings::tr(setting.choices[setting.choiceOf(field)].summary);
+    }
+    const QString value = ExperimentSettings::shown(setting.valueOf(field), setting.places);
+    const QString text = ExperimentSettings::tr(setting.summary).arg(value);
+    return setting.reading == SettingReading::Wavelength
+               ? text.arg(ExperimentSettings::shown(field, 3))
+               : text;
 }
+
+} // namespace
 
 QString ExperimentSettings::shown(double value, int decimals) {
     QString text = QLocale().toString(value, 'f', decimals);
@@ -33,21 +46,11 @@ QString ExperimentSettings::shown(double value, int decimals) {
     return text;
 }
 
-bool ExperimentSettings::isDesigned(const FormFields& settings) {
-    FieldSnapshot copy(settings);
-    try {
-        return Experiment::fromSettings(SettingReader(copy)).isDesigned();
-    } catch (const SettingError&) {
-        return false;
-    }
-}
-
 bool ExperimentSettings::sameExperiment(const FormFields& one, const FormFields& other) {
     FieldSnapshot first(one);
     FieldSnapshot second(other);
     try {
-        return Experiment::fromSettings(SettingReader(first))
-            .sameAs(Experiment::fromSettings(SettingReader(second)));
+        return SettingReader(first).sameExperiment(SettingReader(second));
     } catch (const SettingError&) {
         return false;
     }
@@ -71,25 +74,20 @@ void ExperimentSettings::drawSummary(QImage& picture, const FormFields& settings
 }
 
 QString ExperimentSettings::summary(const FormFields& settings) {
-    if (isDesigned(settings)) {
-        return {};
-    }
     FieldSnapshot copy(settings);
     const SettingReader reader(copy);
     try {
-        const double turn = reader.number(SettingField::TurnPerPixel);
-        const OpenSlits open = reader.openSlits();
-        const QString slits = open == OpenSlits::Both    ? tr("both slits open")
-                              : open == OpenSlits::Upper ? tr("upper slit only")
-                                                         : tr("lower slit only");
-        QString line =
-            tr("Distance %1 px, slit separation %2 px, wavelength %3 px (%4 rad/px), slit "
-               "width %5 px, %6, which-slit detector %7")
-                .arg(shown(Scene::distanceOfField(reader.number(SettingField::Distance)), 2),
-                     shown(reader.number(SettingField::SlitSeparation), 2),
-                     shown(wavelengthOf(turn), 1), shown(turn, 3),
-                     shown(std::max(0.0, reader.number(SettingField::SlitWidth)), 2), slits,
-                     reader.whichSlitDetector() ? tr("on") : tr("off"));
+        if (reader.isDesigned()) {
+            return {};
+        }
+        QStringList parts;
+        for (const FormFields::Setting& setting : FormFields::settings) {
+            if (setting.isExperiment()) {
+                parts << part(setting, reader.number(setting.field));
+            }
+        }
+        QString line = parts.join(QStringLiteral(", "));
+        line[0] = line[0].toUpper();
         const double fit = ExpectedPattern::fromSettings(reader).sumFit(
             Scene::scalesFor(reader.number(SettingField::PhotonsPerDot)).sum);
         if (fit < 1) {

@@ -80,7 +80,6 @@ struct Described {
                         "writes one row per hit.")
             .arg(CommandLine::mostHits),
         QStringLiteral("N")};
-    ExperimentOptions experiment;
     // Qt's own -h/--help (with --help-all) and -v/--version, listed after the options above.
     QCommandLineOption help;
     QCommandLineOption version;
@@ -94,7 +93,7 @@ private:
             "Shows the double-slit experiment with single photons as phase arrows.\n"
             "Press Start to build the interference pattern bar by bar."));
         parser.addOptions({seed, render, data, photons, slowdown, scale, expected, hits});
-        experiment.addTo(parser);
+        ExperimentOptions::addTo(parser);
         return parser.addHelpOption();
     }
 };
@@ -116,7 +115,7 @@ QString epilogue() {
 }
 
 bool takesValue(const QString& option) {
-    return valueOptions.contains(option) || ExperimentOptions::valueOptions().contains(option);
+    return valueOptions.contains(option) || ExperimentOptions::names(true).contains(option);
 }
 
 // The argument as typed that Qt's parser found unknown under `name` (given without dashes).
@@ -139,7 +138,7 @@ QString refusal(const QStringList& arguments, const QCommandLineParser& parser) 
     for (const QString& argument : arguments) {
         const QString option = argument.section(QLatin1Char('='), 0, 0);
         if (argument.contains(QLatin1Char('=')) &&
-            (flagOptions.contains(option) || ExperimentOptions::flagOptions().contains(option))) {
+            (flagOptions.contains(option) || ExperimentOptions::names(false).contains(option))) {
             return CommandLine::tr("%1 takes no value").arg(option);
         }
     }
@@ -269,7 +268,7 @@ CommandLine CommandLine::parse(const QStringList& arguments) {
     }
     line.expected = parser.isSet(options.expected);
     QString refused;
-    line.experiment = options.experiment.read(parser, refused);
+    line.experiment = ExperimentOptions::read(parser, refused);
     if (!refused.isEmpty()) {
         return fail(refused);
     }

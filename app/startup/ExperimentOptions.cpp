@@ -1,168 +1,178 @@
-// Whole pixels for the lengths a teacher sets, a decimal number for the wavelength, and words for
-// the open slits. Each bad value is refused with the range it should be in.
+// Whole numbers for the lengths a teacher sets, a decimal number for the wavelength or the turn,
+// and words for a choice. Each bad value is refused with the range or the words it should be in.
 #include "ExperimentOptions.h"
 
 #include "Conversion.h"
-#include "ExperimentSettings.h"
-#include "Scene.h"
 
+#include <QCommandLineOption>
 #include <QCommandLineParser>
 #include <QLocale>
+#include <QStringList>
 
 #include <algorithm>
 #include <cmath>
+#include <tuple>
+#include <vector>
 
 namespace {
+
+// One option of a setting: its own, or the one for its field's own number.
+struct Option {
+    const FormFields::Setting& setting;
+    const SettingOption& option;
+    bool ofField;
+    QString name() const { return QString::fromLatin1(option.name); }
+    bool whole() const { return setting.kind == SettingKind::Whole && !ofField; }
+};
+
+std::vector<Option> allOptions() {
+    std::vector<Option> options;
+    for (const FormFields::Setting& setting : FormFields::settings) {
+        if (setting.option.name != nullptr) {
+            options.push_back({setting, setting.option, false});
+        }
+        if (setting.fieldOption.name != nullptr) {
+            options.push_back({setting, setting.fieldOption, true});
+        }
+    }
+    return options;
+}
 
 QString quoted(const QString& text) {
     return QStringLiteral("'") + text + QStringLiteral("'");
 }
 
-// Digits only, within the bounds.
-std::optional<int> wholeNumber(const QString& value, int lowest, int highest) {
-    bool ok =
-        !value.isEmpty() && value.size() <= 6 &&
-        std::all_of(value.begin(), value.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
-    const int number = ok ? value.toInt(&ok) : 0;
-    if (!ok || number < lowest || number > highest) {
-        return std::nullopt;
+QStringList wordsOf(const FormFields::Setting& setting) {
+    QStringList words;
+    for (const SettingChoice& choice : setting.choices) {
+        words << QString::fromLatin1(choice.word);
     }
-    return number;
+    return words;
 }
 
-const QStringList slitWords = {QStringLiteral("both"), QStringLiteral("upper"),
-                               QStringLiteral("lower")};
+// The field's text for a value given to an option, or an empty text and why it is refused.
+QString typed(const Option& option, const QString& value, QString& error) {
+    const FormFields::Setting& setting = option.setting;
+    if (setting.kind == SettingKind::Choice) {
+        const QStringList words = wordsOf(setting);
+        if (words.contains(value)) {
+            return Conversion::toText(words.indexOf(value));
+        }
+        error = ExperimentOptions::tr("--%1 %2 is not one of %3")
+                    .arg(option.name(), quoted(value), words.join(QStringLiteral(", ")));
+        return {};
+    }
+    auto [lowest, highest] = std::pair(setting.lowest, setting.highest);
+    if (option.ofField) {
+        // To the four places its help shows.
+        const auto rounded = [&](double value) {
+            return std::round(setting.fieldOf(value) * 1e4) / 1e4;
+        };
+        std::tie(lowest, highest) = std::minmax({rounded(lowest), rounded(highest)});
+    }
+    bool ok = false;
+    double number = 0;
+    if (!option.whole()) {
+        number = QLocale::c().toDouble(value, &ok);
+    } else if (!value.isEmpty() && value.size() <= 6 &&
+               std::all_of(value.begin(), value.end(),
+                           [](QChar c) { return c >= u'0' && c <= u'9'; })) {
+        // Digits only: toInt would also take a sign.
+        number = value.toInt(&ok);
+    }
+    // Written as "ok and in range" so that NaN fails too.
+    if (ok && number >= lowest && number <= highest) {
+        return option.ofField ? setting.textOf(number) : setting.fieldText(number);
+    }
+    error = (option.whole() ? ExperimentOptions::tr("--%1 %2 is not a whole number from %3 to %4")
+                            : ExperimentOptions::tr("--%1 %2 is not a number from %3 to %4"))
+                .arg(option.name(), quoted(value))
+                .arg(lowest)
+                .arg(highest);
+    return {};
+}
 
 } // namespace
 
-QStringList ExperimentOptions::valueOptions() {
-    return {QStringLiteral("--distance"),   QStringLiteral("--separation"),
-            QStringLiteral("--wavelength"), QStringLiteral("--turn"),
-            QStringLiteral("--slit-width"), QStringLiteral("--slits")};
+QStringList ExperimentOptions::names(bool takingValue) {
+    QStringList names;
+    for (const Option& option : allOptions()) {
+        if ((option.option.valueName != nullptr) == takingValue) {
+            names << QStringLiteral("--") + option.name();
+        }
+    }
+    return names;
 }
 
-QStringList ExperimentOptions::flagOptions() {
-    return {QStringLiteral("--which-slit")};
-}
-
-ExperimentOptions::ExperimentOptions()
-    : distance_(QStringLiteral("distance"),
-                tr("Distance from the slits to the detector, %1 to %2 pixels (default %3).")
-                    .arg(ExperimentSettings::shortestDistance)
-                    .arg(ExperimentSettings::longestDistance)
-                    .arg(Scene::distanceOfField(FormFields::startUpValue(SettingField::Distance))),
-                QStringLiteral("D")),
-      separation_(QStringLiteral("separation"),
-                  tr("Slit separation, %1 to %2 pixels (default %3).")
-                      .arg(ExperimentSettings::narrowestSeparation)
-                      .arg(ExperimentSettings::widestSeparation)
-                      .arg(FormFields::startUpValue(SettingField::SlitSeparation)),
-                  QStringLiteral("D")),
-      wavelength_(QStringLiteral("wavelength"),
-                  tr("Wavelength, %1 to %2 pixels (default 2π, about 6.28).")
-                      .arg(ExperimentSettings::shortestWavelength)
-                      .arg(ExperimentSettings::longestWavelength),
-                  QStringLiteral("L")),
-      turn_(QStringLiteral("turn"),
-            tr("Instead of --wavelength: the arrow's turn per pixel of path, in radians "
-               "from 0.2513 to 2.0944 (default 1): a wavelength of 2π divided by it."),
-            QStringLiteral("T")),
-      slitWidth_(QStringLiteral("slit-width"),
-                 tr("Slit width, 0 to %1 pixels (default 0, point slits).")
-                     .arg(ExperimentSettings::widestSlit),
-                 QStringLiteral("W")),
-      slits_(QStringLiteral("slits"), tr("Open slits: both, upper or lower (default both)."),
-             QStringLiteral("WHICH")),
-      whichSlit_(QStringLiteral("which-slit"),
-                 tr("Turn the which-slit detector on: each photon's slit is recorded.")) {}
-
-void ExperimentOptions::addTo(QCommandLineParser& parser) const {
-    parser.addOptions({distance_, separation_, wavelength_, turn_, slitWidth_, slits_, whichSlit_});
+void ExperimentOptions::addTo(QCommandLineParser& parser) {
+    for (const Option& option : allOptions()) {
+        const FormFields::Setting& setting = option.setting;
+        QString help = tr(option.option.help);
+        const double values[] = {setting.lowest, setting.highest, setting.valueOf(setting.startUp)};
+        for (int i = 0; i < 3; ++i) {
+            help.replace(QLatin1Char('%') + QString::number(i + 1),
+                         QStringLiteral("%1").arg(values[i]));
+        }
+        QCommandLineOption made(option.name(), help);
+        if (option.option.valueName != nullptr) {
+            made.setValueName(QString::fromLatin1(option.option.valueName));
+        }
+        parser.addOption(made);
+    }
 }
 
 QString ExperimentOptions::usage(qsizetype indent) {
+    // Characters of options a line holds, besides its indent.
+    constexpr qsizetype width = 80;
+    QStringList parts;
+    for (const Option& option : allOptions()) {
+        QString part = QStringLiteral("--") + option.name();
+        if (option.setting.kind == SettingKind::Choice) {
+            part += QLatin1Char(' ') + wordsOf(option.setting).join(QLatin1Char('|'));
+        } else if (option.option.valueName != nullptr) {
+            part += QLatin1Char(' ') + QString::fromLatin1(option.option.valueName);
+        }
+        // Given instead of the setting's own option, so shown as its alternative.
+        if (option.ofField) {
+            parts.last().insert(parts.last().size() - 1, QStringLiteral(" | ") + part);
+        } else {
+            parts << QLatin1Char('[') + part + QLatin1Char(']');
+        }
+    }
     const QString margin(indent, QLatin1Char(' '));
-    return margin +
-           QStringLiteral("[--distance D] [--separation D] [--wavelength L | --turn T] "
-                          "[--slit-width W]\n") +
-           margin + QStringLiteral("[--slits both|upper|lower] [--which-slit]\n");
+    QString lines;
+    QString line;
+    for (const QString& part : std::as_const(parts)) {
+        if (!line.isEmpty() && line.size() + 1 + part.size() > width) {
+            lines += margin + line + QLatin1Char('\n');
+            line.clear();
+        }
+        line += (line.isEmpty() ? QString() : QStringLiteral(" ")) + part;
+    }
+    return lines + margin + line + QLatin1Char('\n');
 }
 
-ExperimentOptions::Texts ExperimentOptions::read(const QCommandLineParser& parser,
-                                                 QString& error) const {
+ExperimentOptions::Texts ExperimentOptions::read(const QCommandLineParser& parser, QString& error) {
     Texts texts;
-    const auto fail = [&](const QString& message) {
-        error = message;
-        return Texts();
-    };
-    struct Whole {
-        const QCommandLineOption* option;
-        SettingField field;
-        int lowest;
-        int highest;
-        int toField; // added to the value typed to give the field's text
-    };
-    const Whole wholes[] = {
-        {&distance_, SettingField::Distance, ExperimentSettings::shortestDistance,
-         ExperimentSettings::longestDistance, static_cast<int>(Scene::fieldOfDistance(0))},
-        {&separation_, SettingField::SlitSeparation, ExperimentSettings::narrowestSeparation,
-         ExperimentSettings::widestSeparation, 0},
-        {&slitWidth_, SettingField::SlitWidth, 0, ExperimentSettings::widestSlit, 0},
-    };
-    for (const Whole& whole : wholes) {
-        for (const QString& value : parser.values(*whole.option)) {
-            const std::optional<int> number = wholeNumber(value, whole.lowest, whole.highest);
-            if (!number) {
-                return fail(tr("--%1 %2 is not a whole number from %3 to %4")
-                                .arg(whole.option->names().first(), quoted(value))
-                                .arg(whole.lowest)
-                                .arg(whole.highest));
+    for (const Option& option : allOptions()) {
+        const FormFields::Setting& setting = option.setting;
+        if (!option.ofField && setting.fieldOption.name != nullptr && parser.isSet(option.name()) &&
+            parser.isSet(QString::fromLatin1(setting.fieldOption.name))) {
+            error = tr("--%1 and --%2 cannot both be given")
+                        .arg(option.name(), QString::fromLatin1(setting.fieldOption.name));
+            return {};
+        }
+        // A switch's flag turns it on.
+        if (option.option.valueName == nullptr && parser.isSet(option.name())) {
+            texts.append({setting.field, Conversion::toText(1)});
+        }
+        for (const QString& value : parser.values(option.name())) {
+            const QString text = typed(option, value, error);
+            if (text.isEmpty()) {
+                return {};
             }
-            texts.append({whole.field, Conversion::toText(*number + whole.toField)});
+            texts.append({setting.field, text});
         }
-    }
-    if (parser.isSet(wavelength_) && parser.isSet(turn_)) {
-        return fail(tr("--wavelength and --turn cannot both be given"));
-    }
-    for (const QString& value : parser.values(wavelength_)) {
-        bool ok = false;
-        const double wavelength = QLocale::c().toDouble(value, &ok);
-        // Written as "ok and in range" so that NaN fails too.
-        if (!(ok && wavelength >= ExperimentSettings::shortestWavelength &&
-              wavelength <= ExperimentSettings::longestWavelength)) {
-            return fail(tr("--wavelength %1 is not a number from %2 to %3")
-                            .arg(quoted(value))
-                            .arg(ExperimentSettings::shortestWavelength)
-                            .arg(ExperimentSettings::longestWavelength));
-        }
-        texts.append({SettingField::TurnPerPixel, ExperimentSettings::turnText(wavelength)});
-    }
-    // The turns of the longest and the shortest wavelength, to the four places the help shows.
-    const auto rounded = [](double turn) { return std::round(turn * 1e4) / 1e4; };
-    const double smallestTurn =
-        rounded(ExperimentSettings::wavelengthOf(ExperimentSettings::longestWavelength));
-    const double largestTurn =
-        rounded(ExperimentSettings::wavelengthOf(ExperimentSettings::shortestWavelength));
-    for (const QString& value : parser.values(turn_)) {
-        bool ok = false;
-        const double turn = QLocale::c().toDouble(value, &ok);
-        if (!(ok && turn >= smallestTurn && turn <= largestTurn)) {
-            return fail(tr("--turn %1 is not a number from %2 to %3")
-                            .arg(quoted(value))
-                            .arg(smallestTurn)
-                            .arg(largestTurn));
-        }
-        texts.append({SettingField::TurnPerPixel, QLocale::c().toString(turn, 'g', 8)});
-    }
-    for (const QString& value : parser.values(slits_)) {
-        const qsizetype choice = slitWords.indexOf(value);
-        if (choice < 0) {
-            return fail(tr("--slits %1 is not one of both, upper, lower").arg(quoted(value)));
-        }
-        texts.append({SettingField::OpenSlits, Conversion::toText(choice)});
-    }
-    if (parser.isSet(whichSlit_)) {
-        texts.append({SettingField::WhichSlitDetector, Conversion::toText(1)});
     }
     return texts;
 }

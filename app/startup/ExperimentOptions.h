@@ -1,11 +1,11 @@
-// The options that change the experiment: distance, slit separation, wavelength or turn per
-// pixel, slit width, open slits and the which-slit detector. They are read into the texts the
-// window's setting fields are given, for a render and for the window alike.
+// The options that change the experiment, made from the settings' rows: one for each setting of
+// the experiment, and one more for a setting that may also be given as its field's own number
+// (the wavelength as its turn per pixel). They are read into the texts the window's setting
+// fields are given, for a render and for the window alike.
 #pragma once
 
 #include "FormFields.h"
 
-#include <QCommandLineOption>
 #include <QCoreApplication>
 #include <QList>
 #include <QString>
@@ -18,27 +18,16 @@ class ExperimentOptions {
     Q_DECLARE_TR_FUNCTIONS(ExperimentOptions)
 
 public:
-    // The texts to write, in the order the options are listed.
+    // The texts to write, in the order of the settings.
     using Texts = QList<std::pair<SettingField, QString>>;
 
-    ExperimentOptions();
-    void addTo(QCommandLineParser& parser) const;
+    static void addTo(QCommandLineParser& parser);
     // The texts the options ask for, or an empty list and the one line saying why they cannot be
     // used in `error` (without the program's name).
-    Texts read(const QCommandLineParser& parser, QString& error) const;
+    static Texts read(const QCommandLineParser& parser, QString& error);
 
-    // The options that take a value and the one that takes none, as "--name".
-    static QStringList valueOptions();
-    static QStringList flagOptions();
+    // The options that take a value, or those that take none, as "--name".
+    static QStringList names(bool takingValue);
     // The usage lines' part for them, each line indented by `indent` spaces.
     static QString usage(qsizetype indent);
-
-private:
-    QCommandLineOption distance_;
-    QCommandLineOption separation_;
-    QCommandLineOption wavelength_;
-    QCommandLineOption turn_;
-    QCommandLineOption slitWidth_;
-    QCommandLineOption slits_;
-    QCommandLineOption whichSlit_;
 };

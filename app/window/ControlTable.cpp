@@ -2,6 +2,7 @@
 // character set, which Qt's Unicode text needs no setting for.
 #include "ControlTable.h"
 
+#include "FormFields.h"
 #include "Scene.h"
 
 #include <QCoreApplication>
@@ -9,6 +10,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
+#include <vector>
 
 namespace {
 
@@ -253,26 +256,6 @@ const ControlRow table[] = {
      .shown = true,
      .accessibleName = QT_TRANSLATE_NOOP("ControlTable", "Please press button Start"),
      .accessibleDescription = QT_TRANSLATE_NOOP("ControlTable", "What to do first")},
-    // Hidden setting fields added after the design's 27 controls: slit width, open slits and
-    // the which-slit detector. They hold settings only and are never shown.
-    {.name = "nSirka",
-     .kind = K::TextField,
-     .text = "nSirka",
-     .geometry = {560, 0, 49, 25},
-     .backColour = settingGreen,
-     .tabIndex = 28},
-    {.name = "nOtevrene",
-     .kind = K::TextField,
-     .text = "nOtevrene",
-     .geometry = {560, 72, 49, 25},
-     .backColour = settingGreen,
-     .tabIndex = 29},
-    {.name = "nDetekce",
-     .kind = K::TextField,
-     .text = "nDetekce",
-     .geometry = {560, 144, 49, 25},
-     .backColour = settingGreen,
-     .tabIndex = 30},
 };
 
 const ControlRow paused{.name = "pausedCaption",
@@ -315,6 +298,29 @@ const ControlRow hits{.name = "hitsCounter",
                       .accessibleDescription = QT_TRANSLATE_NOOP(
                           "ControlTable", "Single photons landed on the detector screen")};
 
+// The design's controls, then a hidden field for each setting added since, in a column right of
+// the design's setting fields. They hold settings only and are never shown.
+const std::vector<ControlRow>& allControls() {
+    static const std::vector<ControlRow> rows = [] {
+        std::vector<ControlRow> all(std::begin(table), std::end(table));
+        for (const FormFields::Setting& setting : FormFields::settings) {
+            if (std::none_of(std::begin(table), std::end(table), [&setting](const ControlRow& row) {
+                    return std::strcmp(row.name, setting.name) == 0;
+                })) {
+                const int added = static_cast<int>(all.size() - std::size(table));
+                all.push_back({.name = setting.name,
+                               .kind = K::TextField,
+                               .text = setting.name,
+                               .geometry = {560, 72 * added, 49, 25},
+                               .backColour = settingGreen,
+                               .tabIndex = 28 + added});
+            }
+        }
+        return all;
+    }();
+    return rows;
+}
+
 } // namespace
 
 std::span<const ControlRow> ControlTable::runDisplay() {
@@ -322,7 +328,7 @@ std::span<const ControlRow> ControlTable::runDisplay() {
 }
 
 std::span<const ControlRow> ControlTable::controls() {
-    return table;
+    return allControls();
 }
 
 const ControlRow& ControlTable::pausedCaption() {
@@ -361,7 +367,7 @@ ControlRow ControlTable::detectorCaption(double detectorX) {
 }
 
 const ControlRow* ControlTable::find(const QString& name) {
-    for (const ControlRow& row : table) {
+    for (const ControlRow& row : controls()) {
         if (name == QString::fromUtf8(row.name)) {
             return &row;
         }

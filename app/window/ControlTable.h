@@ -1,5 +1,6 @@
-// The window's 27 controls, and three hidden setting fields added since, as data: kind, parent,
-// text, geometry, colours, font, tab order and visibility, in the order the window creates them.
+// The window's 27 controls, and a hidden field for each setting added since, as data: kind,
+// parent, text, geometry, colours, font, tab order and visibility, in the order the window
+// creates them.
 // Texts a user reads are in English, marked for translation in the context "ControlTable".
 #pragma once
 

@@ -1,12 +1,11 @@
-// Spin boxes carry their unit, so that the value and its unit are seen and spoken together; the
-// wavelength, a length, has the arrow's turn per pixel beside it. Typed values are written when
-// confirmed, arrow steps at once.
+// The controls are made from the settings' rows. Spin boxes carry their unit, so that the value
+// and its unit are seen and spoken together; the wavelength, a length, has the arrow's turn per
+// pixel beside it. Typed values are written when confirmed, arrow steps at once.
 #include "ExperimentPanel.h"
 
 #include "Conversion.h"
 #include "ExperimentSettings.h"
 #include "RunSession.h"
-#include "Scene.h"
 #include "ZoomLayout.h"
 
 #include <QCheckBox>
@@ -20,18 +19,7 @@
 #include <QSpinBox>
 
 #include <cmath>
-
-namespace {
-
-QSpinBox* pixelBox(int lowest, int highest) {
-    auto* box = new QSpinBox;
-    box->setRange(lowest, highest);
-    box->setSuffix(QStringLiteral(" px"));
-    box->setKeyboardTracking(false);
-    return box;
-}
-
-} // namespace
+#include <vector>
 
 ExperimentPanel::ExperimentPanel(FormFields& fields, RunSession& session, QWidget* window)
     : QWidget(window), fields_(fields), session_(session), grid_(new QGridLayout(this)) {
@@ -48,70 +36,79 @@ void ExperimentPanel::createControls() {
     designed_->setObjectName(QStringLiteral("experimentDesigned"));
     designed_->setAccessibleDescription(tr("Brings back the experiment's start-up settings"));
     grid_->addWidget(designed_, 0, 6, 1, 3, Qt::AlignRight);
-
-    distance_ = pixelBox(ExperimentSettings::shortestDistance, ExperimentSettings::longestDistance);
-    distance_->setObjectName(QStringLiteral("experimentDistance"));
-    addRow(1, 0, tr("Distance to detector"), distance_);
-    separation_ =
-        pixelBox(ExperimentSettings::narrowestSeparation, ExperimentSettings::widestSeparation);
-    separation_->setObjectName(QStringLiteral("experimentSeparation"));
-    addRow(1, 1, tr("Slit separation"), separation_);
-    wavelength_ = new QDoubleSpinBox;
-    wavelength_->setObjectName(QStringLiteral("experimentWavelength"));
-    wavelength_->setRange(ExperimentSettings::shortestWavelength,
-                          ExperimentSettings::longestWavelength);
-    wavelength_->setDecimals(1);
-    wavelength_->setSingleStep(0.1);
-    wavelength_->setSuffix(QStringLiteral(" px"));
-    wavelength_->setKeyboardTracking(false);
-    turn_ = new QLabel;
-    turn_->setObjectName(QStringLiteral("experimentTurn"));
-    addRow(1, 2, tr("Wavelength"), wavelength_, turn_);
-
-    slitWidth_ = pixelBox(0, ExperimentSettings::widestSlit);
-    slitWidth_->setObjectName(QStringLiteral("experimentSlitWidth"));
-    addRow(2, 0, tr("Slit width"), slitWidth_);
-    slits_ = new QComboBox;
-    slits_->setObjectName(QStringLiteral("experimentSlits"));
-    // In the order of the open-slits field's numbers: 0 both, 1 upper, 2 lower.
-    slits_->addItems({tr("both"), tr("upper only"), tr("lower only")});
-    addRow(2, 1, tr("Open slits"), slits_);
-    detector_ = new QCheckBox(tr("on"));
-    detector_->setObjectName(QStringLiteral("experimentDetector"));
-    addRow(2, 2, tr("Which-slit detector"), detector_);
-
-    const auto whole = [this](QSpinBox* box, SettingField field) {
-        connect(box, &QSpinBox::valueChanged, this,
-                [this, field](int value) { write(field, Conversion::toText(value)); });
-    };
-    whole(separation_, SettingField::SlitSeparation);
-    // The box shows the distance from the slits; the field places the detector from the
-    // picture's left.
-    connect(distance_, &QSpinBox::valueChanged, this, [this](int distance) {
-        write(SettingField::Distance,
-              Conversion::toText(std::lround(Scene::fieldOfDistance(distance))));
-    });
-    whole(slitWidth_, SettingField::SlitWidth);
-    connect(wavelength_, &QDoubleSpinBox::valueChanged, this, [this](double wavelength) {
-        showTurn(wavelength);
-        write(SettingField::TurnPerPixel, ExperimentSettings::turnText(wavelength));
-    });
-    connect(slits_, &QComboBox::currentIndexChanged, this,
-            [this](int index) { write(SettingField::OpenSlits, Conversion::toText(index)); });
-    connect(detector_, &QCheckBox::toggled, this, [this](bool on) {
-        write(SettingField::WhichSlitDetector, Conversion::toText(on ? 1 : 0));
-    });
     connect(designed_, &QPushButton::clicked, this, &ExperimentPanel::restoreDesigned);
-    for (QWidget* box : {static_cast<QWidget*>(distance_), static_cast<QWidget*>(separation_),
-                         static_cast<QWidget*>(wavelength_), static_cast<QWidget*>(slitWidth_)}) {
-        box->installEventFilter(this);
+
+    // Three settings a line, each a label, its control and a note.
+    for (const FormFields::Setting& setting : FormFields::settings) {
+        if (!setting.isExperiment()) {
+            continue;
+        }
+        QWidget* control = createControl(setting);
+        control->setObjectName(QString::fromLatin1(setting.control));
+        const QString label = tr(setting.label);
+        control->setAccessibleName(label);
+        auto* caption = new QLabel(label);
+        caption->setBuddy(control);
+        const int row = 1 + static_cast<int>(controls_.size()) / 3;
+        const int column = static_cast<int>(controls_.size()) % 3 * 3;
+        grid_->addWidget(caption, row, column);
+        grid_->addWidget(control, row, column + 1);
+        if (setting.reading == SettingReading::Wavelength) {
+            wavelength_ = qobject_cast<QDoubleSpinBox*>(control);
+            turn_ = new QLabel;
+            turn_->setObjectName(QStringLiteral("experimentTurn"));
+            grid_->addWidget(turn_, row, column + 2);
+            connect(wavelength_, &QDoubleSpinBox::valueChanged, this, &ExperimentPanel::showTurn);
+        }
+        controls_.emplace_back(&setting, control);
     }
     // Spare width goes after each setting's box and note, so that each group stays together.
     for (int column = 2; column < 9; column += 3) {
         grid_->setColumnStretch(column, 1);
     }
     // Tab goes through the settings first, the button that undoes them last.
-    setTabOrder(detector_, designed_);
+    setTabOrder(controls_.back().second, designed_);
+}
+
+QWidget* ExperimentPanel::createControl(const FormFields::Setting& setting) {
+    if (setting.kind == SettingKind::Choice) {
+        auto* box = new QComboBox;
+        for (const SettingChoice& choice : setting.choices) {
+            box->addItem(tr(choice.shown));
+        }
+        connect(box, &QComboBox::currentIndexChanged, this,
+                [this, &setting](int index) { write(setting.field, Conversion::toText(index)); });
+        return box;
+    }
+    if (setting.kind == SettingKind::Switch) {
+        auto* box = new QCheckBox(tr(setting.choices[1].shown));
+        connect(box, &QCheckBox::toggled, this, [this, &setting](bool on) {
+            write(setting.field, Conversion::toText(on ? 1 : 0));
+        });
+        return box;
+    }
+    QAbstractSpinBox* spinBox;
+    const QString suffix = QLatin1Char(' ') + tr(setting.unit);
+    if (setting.kind == SettingKind::Whole) {
+        auto* box = new QSpinBox;
+        box->setRange(static_cast<int>(setting.lowest), static_cast<int>(setting.highest));
+        box->setSuffix(suffix);
+        connect(box, &QSpinBox::valueChanged, this,
+                [this, &setting](int value) { write(setting.field, setting.fieldText(value)); });
+        spinBox = box;
+    } else {
+        auto* box = new QDoubleSpinBox;
+        box->setRange(setting.lowest, setting.highest);
+        box->setDecimals(setting.places);
+        box->setSingleStep(1 / std::pow(10.0, setting.places));
+        box->setSuffix(suffix);
+        connect(box, &QDoubleSpinBox::valueChanged, this,
+                [this, &setting](double value) { write(setting.field, setting.fieldText(value)); });
+        spinBox = box;
+    }
+    spinBox->setKeyboardTracking(false);
+    spinBox->installEventFilter(this);
+    return spinBox;
 }
 
 bool ExperimentPanel::eventFilter(QObject* watched, QEvent* event) {
@@ -126,18 +123,6 @@ bool ExperimentPanel::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-void ExperimentPanel::addRow(int row, int column, const QString& label, QWidget* control,
-                             QLabel* note) {
-    auto* caption = new QLabel(label);
-    caption->setBuddy(control);
-    control->setAccessibleName(label);
-    grid_->addWidget(caption, row, column * 3);
-    grid_->addWidget(control, row, column * 3 + 1);
-    if (note != nullptr) {
-        grid_->addWidget(note, row, column * 3 + 2);
-    }
-}
-
 void ExperimentPanel::setOpen(bool open) {
     if (open) {
         showSettings([this](SettingField field) {
@@ -147,7 +132,7 @@ void ExperimentPanel::setOpen(bool open) {
     }
     setVisible(open);
     if (open) {
-        distance_->setFocus();
+        controls_.front().second->setFocus();
     }
 }
 
@@ -161,27 +146,33 @@ void ExperimentPanel::place(double zoom, QPoint origin) {
 }
 
 void ExperimentPanel::showSettings(const std::function<double(SettingField)>& number) {
-    const QSignalBlocker blocks[] = {QSignalBlocker(distance_),   QSignalBlocker(separation_),
-                                     QSignalBlocker(wavelength_), QSignalBlocker(slitWidth_),
-                                     QSignalBlocker(slits_),      QSignalBlocker(detector_)};
-    distance_->setValue(
-        static_cast<int>(std::lround(Scene::distanceOfField(number(SettingField::Distance)))));
-    separation_->setValue(static_cast<int>(std::lround(number(SettingField::SlitSeparation))));
-    const double turn = number(SettingField::TurnPerPixel);
-    const double wavelength =
-        turn > 0 ? ExperimentSettings::wavelengthOf(turn) : ExperimentSettings::longestWavelength;
-    wavelength_->setValue(wavelength);
-    showTurn(wavelength);
-    slitWidth_->setValue(static_cast<int>(std::lround(number(SettingField::SlitWidth))));
-    const double open = number(SettingField::OpenSlits);
-    slits_->setCurrentIndex(open == 1 || open == 2 ? static_cast<int>(open) : 0);
-    detector_->setChecked(number(SettingField::WhichSlitDetector) != 0);
+    std::vector<QSignalBlocker> blocks;
+    for (const auto& [setting, control] : controls_) {
+        blocks.emplace_back(control);
+        const double field = number(setting->field);
+        if (auto* box = qobject_cast<QSpinBox*>(control)) {
+            box->setValue(static_cast<int>(std::lround(setting->valueOf(field))));
+        } else if (auto* box = qobject_cast<QDoubleSpinBox*>(control)) {
+            // A turn of 0 or less has no wavelength: the longest is shown.
+            const double value =
+                box == wavelength_ && field <= 0 ? setting->highest : setting->valueOf(field);
+            box->setValue(value);
+            if (box == wavelength_) {
+                showTurn(value);
+            }
+        } else if (auto* box = qobject_cast<QComboBox*>(control)) {
+            box->setCurrentIndex(setting->choiceOf(field));
+        } else if (auto* box = qobject_cast<QCheckBox*>(control)) {
+            box->setChecked(setting->choiceOf(field) == 1);
+        }
+    }
 }
 
 void ExperimentPanel::showTurn(double wavelength) {
     const QString turn =
         tr("%1 rad/px")
-            .arg(ExperimentSettings::shown(ExperimentSettings::wavelengthOf(wavelength), 3));
+            .arg(ExperimentSettings::shown(
+                FormFields::setting(SettingField::TurnPerPixel).fieldOf(wavelength), 3));
     turn_->setText(turn);
     wavelength_->setAccessibleDescription(tr("Turn per pixel: %1").arg(turn));
 }
@@ -192,8 +183,8 @@ void ExperimentPanel::write(SettingField field, const QString& text) {
 
 void ExperimentPanel::restoreDesigned() {
     session_.act([this] {
-        for (SettingField field : ExperimentSettings::fields) {
-            fields_.setText(field, Conversion::toText(FormFields::startUpValue(field)));
+        for (const auto& [setting, control] : controls_) {
+            fields_.setText(setting->field, Conversion::toText(setting->startUp));
         }
     });
     // Shown at once, like any held click's choice.

@@ -1,7 +1,7 @@
-// The experiment panel: a strip below the picture, closed until the teacher opens it, with the
-// six settings of the experiment and a button that brings back the designed one. Like the
-// photons-per-dot buttons, its controls only write the setting texts; the next Start uses them,
-// and a change made during a run is held until it ends.
+// The experiment panel: a strip below the picture, closed until the teacher opens it, with a
+// control for each setting of the experiment and a button that brings back the designed one. Like
+// the photons-per-dot buttons, its controls only write the setting texts; the next Start uses
+// them, and a change made during a run is held until it ends.
 #pragma once
 
 #include "FormFields.h"
@@ -9,21 +9,21 @@
 #include <QWidget>
 
 #include <functional>
+#include <utility>
+#include <vector>
 
-class QCheckBox;
-class QComboBox;
 class QDoubleSpinBox;
 class QGridLayout;
 class QLabel;
 class QPushButton;
-class QSpinBox;
 class RunSession;
 
 class ExperimentPanel : public QWidget {
     Q_OBJECT
 public:
-    // Design pixels below the 801 x 581 picture that the open panel takes.
-    static constexpr int designHeight = 96;
+    // Design pixels below the 801 x 581 picture that the open panel takes: a line for its title
+    // and one for every three settings.
+    static constexpr int designHeight = 32 * (1 + (FormFields::experimentCount + 2) / 3);
 
     // Reads and writes the settings in `fields` through `session`; both must outlive it.
     ExperimentPanel(FormFields& fields, RunSession& session, QWidget* window);
@@ -43,8 +43,7 @@ protected:
 
 private:
     void createControls();
-    void addRow(int row, int column, const QString& label, QWidget* control,
-                QLabel* note = nullptr);
+    QWidget* createControl(const FormFields::Setting& setting);
     // The controls show the settings, without writing them back.
     void showSettings(const std::function<double(SettingField)>& number);
     void showTurn(double wavelength);
@@ -54,12 +53,9 @@ private:
     FormFields& fields_;
     RunSession& session_;
     QGridLayout* grid_;
-    QSpinBox* distance_;
-    QSpinBox* separation_;
-    QDoubleSpinBox* wavelength_;
-    QLabel* turn_; // the turn per pixel the wavelength stands for
-    QSpinBox* slitWidth_;
-    QComboBox* slits_;
-    QCheckBox* detector_;
+    // Each setting's control, in the order of the settings.
+    std::vector<std::pair<const FormFields::Setting*, QWidget*>> controls_;
+    QDoubleSpinBox* wavelength_ = nullptr;
+    QLabel* turn_ = nullptr; // the turn per pixel the wavelength stands for
     QPushButton* designed_;
 };

@@ -235,13 +235,13 @@ void frmSlitwise::dispatch(Handler handler) {
 
 void frmSlitwise::Form_Load() {
     qobject_cast<QAbstractButton*>(controls_.value(QStringLiteral("op50")))->setChecked(true);
-    for (const auto& [field, name, value] : FormFields::settings) {
+    for (const Setting& setting : FormFields::settings) {
         // The fast speed button is checked right before the slowdown is written.
-        if (field == SettingField::Slowdown) {
+        if (setting.field == SettingField::Slowdown) {
             qobject_cast<QAbstractButton*>(controls_.value(QString::fromUtf8("opRychlá")))
                 ->setChecked(true);
         }
-        setText(field, Conversion::toText(value));
+        setText(setting.field, Conversion::toText(setting.startUp));
     }
 }
 

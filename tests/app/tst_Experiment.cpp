@@ -67,7 +67,8 @@ void tst_Experiment::everyControlIsReachedByKeyboardAndWrites_data() {
     };
     row("experimentDistance", Qt::Key_Up, "nVzdalenost", "201");
     row("experimentSeparation", Qt::Key_Down, "nRd", "79"); // from the field's 80
-    row("experimentWavelength", Qt::Key_Up, "nUr", ExperimentSettings::turnText(6.4));
+    row("experimentWavelength", Qt::Key_Up, "nUr",
+        FormFields::setting(SettingField::TurnPerPixel).fieldText(6.4));
     row("experimentSlitWidth", Qt::Key_Up, "nSirka", "1");
     row("experimentSlits", Qt::Key_Up, "nOtevrene", "1"); // from the field's lower slit
     row("experimentDetector", Qt::Key_Space, "nDetekce", "1");

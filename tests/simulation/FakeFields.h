@@ -12,8 +12,8 @@
 class FakeFields : public FormFields {
 public:
     FakeFields() {
-        for (const auto& [field, name, value] : FormFields::settings) {
-            texts_[field] = QString::number(value);
+        for (const Setting& setting : FormFields::settings) {
+            texts_[setting.field] = QString::number(setting.startUp);
         }
     }
 

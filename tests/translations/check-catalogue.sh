@@ -14,9 +14,10 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 copy="$work/$(basename "$catalogue")"
 cp "$catalogue" "$copy"
-# The same sources and options as the build's update_translations target: every .cpp under
-# app/ and simulation/, in any folder.
-mapfile -t files < <(find "$sources/app" "$sources/simulation" -name '*.cpp' | LC_ALL=C sort)
+# The same sources and options as the build's update_translations target: every .cpp and .h
+# under app/ and simulation/, in any folder (the table of settings marks its texts in a header).
+mapfile -t files < <(find "$sources/app" "$sources/simulation" \( -name '*.cpp' -o -name '*.h' \) |
+    LC_ALL=C sort)
 "$lupdate" "${files[@]}" -ts "$copy" -no-obsolete -locations none "${options[@]}" >/dev/null
 if ! diff -u "$catalogue" "$copy"; then
     echo "FAIL: $catalogue is out of date; run: cmake --build --preset default --target update_translations" >&2
