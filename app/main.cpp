@@ -97,13 +97,8 @@ int main(int argc, char** argv) {
         StartupMessages::discard();
         std::printf("slitwise %s\n", SLITWISE_VERSION);
         return 0;
-    case CommandLine::Mode::Render: {
-        frmSlitwise window(line.seed);
-        line.applyExperiment(window);
-        window.zoomTo(line.scale);
-        return HeadlessRender::run(line, window, window.session(),
-                                   [&window] { return window.composedPicture(); });
-    }
+    case CommandLine::Mode::Render:
+        return HeadlessRender::run(line);
     case CommandLine::Mode::Window:
         break;
     }

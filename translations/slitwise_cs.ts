@@ -472,6 +472,10 @@ a -reverse; --help-all je vypíše všechny.
         <source>Detector screen: the pattern is clear</source>
         <translation>Stínítko detektoru: obrazec je zřetelný</translation>
     </message>
+    <message>
+        <source>Hits: %L1</source>
+        <translation>Zásahy: %L1</translation>
+    </message>
 </context>
 <context>
     <name>ExperimentOptions</name>
@@ -800,13 +804,6 @@ a -reverse; --help-all je vypíše všechny.
     <message>
         <source>Resume</source>
         <translation>Pokračovat</translation>
-    </message>
-</context>
-<context>
-    <name>frmSlitwise</name>
-    <message>
-        <source>Hits: %L1</source>
-        <translation>Zásahy: %L1</translation>
     </message>
 </context>
 <context>

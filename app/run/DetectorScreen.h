@@ -30,6 +30,8 @@ public:
     enum class Stage { NoHits, FewHits, Emerging, Clear };
     static Stage stageFor(long long hits);
     static QString stageText(Stage stage);
+    // "Hits: 1,187", as the count under the screen reads.
+    QString countText() const { return tr("Hits: %L1").arg(count()); }
 
     // Without a seed the hits' random numbers are seeded from the clock.
     explicit DetectorScreen(std::optional<std::uint64_t> seed, QObject* parent = nullptr);

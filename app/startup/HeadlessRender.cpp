@@ -1,19 +1,17 @@
-// The run goes through the window's own code, from the state after its load handler, with the
-// settings clicked in as a user would. Start is clicked too, and the
-// run finished at once.
+// The run goes through a run session of its own, with the settings as the window's load handler
+// and a user's clicks would leave them, and is finished at once; no window is made.
 #include "HeadlessRender.h"
 
 #include "CommandLine.h"
-#include "ControlTable.h"
+#include "Conversion.h"
 #include "DataExport.h"
 #include "FileOutput.h"
 #include "HitsExport.h"
 #include "PictureExport.h"
 #include "RunSession.h"
+#include "SettingsStore.h"
 #include "StartupMessages.h"
-
-#include <QAbstractButton>
-#include <QScrollBar>
+#include "frmSlitwise.h"
 
 #include <cstdio>
 #include <memory>
@@ -30,8 +28,7 @@ int refuse(const QString& path, const QString& why) {
 
 } // namespace
 
-int HeadlessRender::run(const CommandLine& line, QWidget& window, RunSession& session,
-                        const std::function<QImage()>& picture) {
+int HeadlessRender::run(const CommandLine& line) {
     // Refused before the run, so that a bad target costs no time.
     for (const QString& path : {line.renderPath, line.dataPath}) {
         const QString why = path.isEmpty() ? QString() : FileOutput::refusal(path);
@@ -40,11 +37,15 @@ int HeadlessRender::run(const CommandLine& line, QWidget& window, RunSession& se
         }
     }
 
+    SettingsStore settings;
+    settings.setText(SettingField::PhotonsPerDot, Conversion::toText(line.photons));
+    settings.setText(SettingField::Slowdown, Conversion::toText(line.slowdown));
+    line.applyExperiment(settings);
+    RunSession session(settings, line.seed, 1.0);
+    session.picture().want(line.scale, 1.0);
+    session.screen().setZoom(line.scale, 1.0);
     session.setExpectedShown(line.expected);
-    window.findChild<QAbstractButton*>(QString::fromUtf8(ControlTable::buttonFor(line.photons)))
-        ->click();
-    window.findChild<QScrollBar*>(QStringLiteral("HScroll1"))->setValue(line.slowdown);
-    window.findChild<QAbstractButton*>(QStringLiteral("cmdStart"))->click();
+    session.start();
     session.finish();
     if (line.hits > 0) {
         // The start-up settings, just used by the run, always give a chance to land by.
@@ -61,7 +62,9 @@ int HeadlessRender::run(const CommandLine& line, QWidget& window, RunSession& se
     };
     std::vector<Output> outputs;
     if (!line.renderPath.isEmpty()) {
-        const QByteArray png = PictureExport::encoded(picture());
+        const QByteArray png = PictureExport::encoded(frmSlitwise::composedPicture(
+            session, settings, line.scale,
+            [&settings](CaptionField caption) { return settings.isCaptionShown(caption); }));
         if (png.isEmpty()) {
             return refuse(line.renderPath, PictureExport::tr("the picture could not be encoded"));
         }

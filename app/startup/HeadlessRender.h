@@ -4,24 +4,18 @@
 #pragma once
 
 #include <QCoreApplication>
-#include <QImage>
-
-#include <functional>
 
 class CommandLine;
-class QWidget;
-class RunSession;
 
 class HeadlessRender {
     Q_DECLARE_TR_FUNCTIONS(HeadlessRender)
 
 public:
-    // Makes the run in a window that is never shown, at the zoom the line asks for: its
-    // controls are clicked as a user would, its session runs, and `picture` gives the picture as
-    // the window saves it. Needs a QApplication (on any platform, the offscreen one will do).
+    // Makes the run at the zoom the line asks for, without a window, and the picture as the
+    // window at that zoom saves it. Needs a QApplication (on any platform, the offscreen one will
+    // do) for its fonts.
     // Returns the exit status: 0 when the file was written, 2 with one line on stderr when it
     // could not be, any messages held since start-up forgotten. An existing file is then left as
     // it was.
-    static int run(const CommandLine& line, QWidget& window, RunSession& session,
-                   const std::function<QImage()>& picture);
+    static int run(const CommandLine& line);
 };

@@ -218,3 +218,22 @@ void ControlFactory::place(QWidget* widget, const ControlRow& row, double zoom, 
         widget->resize(std::max(widget->width(), widthForText(widget)), widget->height());
     }
 }
+
+PictureComposer::Text ControlFactory::pictureText(const ControlRow& row, double zoom,
+                                                  const QString& text) {
+    const QString shown = text.isNull() ? textsOf(row).text : text;
+    QFont font;
+    font.setFamilies(
+        {QString::fromLatin1(row.font->face), QString::fromLatin1(row.font->fallback)});
+    font.setBold(row.font->bold);
+    font.setPixelSize(ZoomLayout::fontPixels(row.font->points, zoom));
+    const bool field = row.kind == ControlKind::TextField;
+    QRect box = ZoomLayout::scaled(row.geometry, zoom);
+    // Grown as place() grows a box for a translated caption; a field keeps 2 pixels each side.
+    if (textsOf(row).text != QString::fromUtf8(row.text)) {
+        box.setWidth(
+            std::max(box.width(), QFontMetrics(font).horizontalAdvance(shown) + (field ? 4 : 0)));
+    }
+    // At the design size a field shows its text from its end, as place() keeps its cursor.
+    return {shown, font, box, field, field && zoom == 1.0};
+}

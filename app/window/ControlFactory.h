@@ -2,6 +2,8 @@
 // kind, with the row's text, geometry, colours, font and visibility.
 #pragma once
 
+#include "PictureComposer.h"
+
 #include <QCoreApplication>
 #include <QHash>
 #include <QPoint>
@@ -22,4 +24,9 @@ public:
     // Puts the control where its row says, times the zoom and shifted by `origin`, with its own
     // font, if it has one, zoomed too.
     static void place(QWidget* widget, const ControlRow& row, double zoom, QPoint origin);
+    // A caption or label row's text as it stands over the picture at the zoom, where and as its
+    // widget shows it: for a picture made without the widget.
+    // Its text is the row's, translated, unless one is given.
+    static PictureComposer::Text pictureText(const ControlRow& row, double zoom,
+                                             const QString& text = {});
 };

@@ -195,14 +195,17 @@ void frmSlitwise::applyZoom(double zoom) {
     update();
 }
 
-void frmSlitwise::placeDetectorCaption() {
-    const FormFields* shown = session_.picture().drawnSettings();
+ControlRow frmSlitwise::detectorCaption(const RunSession& session, const FormFields& settings) {
+    const FormFields* drawn = session.picture().drawnSettings();
     const std::optional<double> field =
-        Conversion::toNumber((shown != nullptr ? *shown : *this).text(SettingField::Distance));
-    const double detectorX =
-        Scene::detectorBaseX + field.value_or(FormFields::startUpValue(SettingField::Distance));
+        Conversion::toNumber((drawn != nullptr ? *drawn : settings).text(SettingField::Distance));
+    return ControlTable::detectorCaption(
+        Scene::detectorBaseX + field.value_or(FormFields::startUpValue(SettingField::Distance)));
+}
+
+void frmSlitwise::placeDetectorCaption() {
     ControlFactory::place(controls_.value(FormFields::name(CaptionField::Detector)),
-                          ControlTable::detectorCaption(detectorX), zoom_, origin());
+                          detectorCaption(session_, *this), zoom_, origin());
 }
 
 void frmSlitwise::zoomTo(double zoom) {
@@ -211,22 +214,26 @@ void frmSlitwise::zoomTo(double zoom) {
 }
 
 QImage frmSlitwise::composedPicture() {
-    // The texts as the window shows them, in the picture's pixels.
-    const auto textOf = [this](const QWidget* widget, const QString& text, bool field,
-                               bool showsEnd = false) {
-        return PictureComposer::Text{text, widget->font(), widget->geometry().translated(-origin()),
-                                     field, showsEnd};
-    };
+    return composedPicture(session_, *this, zoom_, [this](CaptionField caption) {
+        return controls_.value(FormFields::name(caption))->isVisibleTo(this);
+    });
+}
+
+QImage frmSlitwise::composedPicture(RunSession& session, const FormFields& settings, double zoom,
+                                    const std::function<bool(CaptionField)>& shown) {
     QList<PictureComposer::Text> captions;
     for (CaptionField caption : FormFields::captions) {
-        const auto* field = qobject_cast<QLineEdit*>(controls_.value(FormFields::name(caption)));
-        if (field->isVisibleTo(this)) {
-            captions << textOf(field, field->text(), true,
-                               field->cursorPosition() == field->text().size());
+        if (shown(caption)) {
+            captions << ControlFactory::pictureText(
+                caption == CaptionField::Detector ? detectorCaption(session, settings)
+                                                  : *ControlTable::find(FormFields::name(caption)),
+                zoom);
         }
     }
-    return PictureComposer::compose(session_, captions,
-                                    textOf(hitsCounter_, hitsCounter_->text(), false), zoom_);
+    return PictureComposer::compose(session, captions,
+                                    ControlFactory::pictureText(ControlTable::hitsCounter(), zoom,
+                                                                session.screen().countText()),
+                                    zoom);
 }
 
 void frmSlitwise::dispatch(Handler handler) {
@@ -304,7 +311,7 @@ void frmSlitwise::showRunState(const QString& state) {
 void frmSlitwise::showScreen() {
     const DetectorScreen& screen = session_.screen();
     hitsCounter_->setVisible(screen.isShown());
-    hitsCounter_->setText(tr("Hits: %L1").arg(screen.count()));
+    hitsCounter_->setText(screen.countText());
     pausedCaption_->setVisible(session_.isAnythingPaused());
     runDisplay_->refresh();
     if (windowActions_ != nullptr) {

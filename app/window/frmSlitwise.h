@@ -3,6 +3,7 @@
 // Everything in it grows and shrinks with the window by one zoom.
 #pragma once
 
+#include "ControlTable.h"
 #include "FormFields.h"
 #include "RunSession.h"
 
@@ -11,6 +12,7 @@
 #include <QWidget>
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 
 class ExperimentPanel;
@@ -49,6 +51,10 @@ public:
     // The picture as saved, copied and rendered: the drawing area at the window's zoom, with the
     // captions shown on it and the expected pattern while it is shown.
     QImage composedPicture();
+    // The same for any session and its settings at a zoom, with the captions `shown` says: for a
+    // picture made without a window.
+    static QImage composedPicture(RunSession& session, const FormFields& settings, double zoom,
+                                  const std::function<bool(CaptionField)>& shown);
 
     // The handlers, each named after its control and event.
     void Form_Load();
@@ -83,6 +89,9 @@ private:
     // The detector's caption over the detector line of the picture shown, or of the settings
     // before anything is drawn.
     void placeDetectorCaption();
+    // The detector caption's row, over the detector line of the session's picture, or of the
+    // settings before anything is drawn.
+    static ControlRow detectorCaption(const RunSession& session, const FormFields& settings);
     // Opens or closes the experiment panel below the picture; a window in its normal state grows
     // or shrinks by it, so that the picture keeps its size.
     void showExperiment(bool open);
