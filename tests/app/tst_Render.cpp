@@ -157,6 +157,18 @@ void tst_Render::renderAtScaleTwoIsTwiceAsLarge() {
     const QImage picture = readPng(target);
     QCOMPARE(picture.size(), QSize(1602, 1162));
     QCOMPARE(picture, windowPicture("opFot1", 1, 4, 2.0));
+    // The shield's caption where and as large as at zoom 2, not where a scale-1 picture has it.
+    const auto inked = [&picture](const QRect& area) {
+        for (int y = area.top(); y <= area.bottom(); ++y) {
+            for (int x = area.left(); x <= area.right(); ++x) {
+                if (picture.pixel(x, y) == 0xFF000000u) {
+                    return true;
+                }
+            }
+        }
+        return false;
+    };
+    QVERIFY(inked(QRect(144, 80, 322, 50)) && !inked(QRect(72, 40, 70, 25)));
 }
 
 void tst_Render::renderCarriesCaptionsAndDataMatchesIt() {
