@@ -13,19 +13,22 @@ QImage PictureComposer::compose(RunSession& session, const QList<Text>& captions
                                 const Text& counter, double zoom) {
     PictureView& view = session.picture();
     view.finishRedraw();
+    // The kept picture as it is, then the session's other layers that a picture keeps, in their
+    // order; no caption overlaps them.
     QImage picture = view.surface().snapshot();
+    {
+        QPainter painter(&picture);
+        const QRegion all(QRect(QPoint(), picture.deviceIndependentSize().toSize()));
+        for (const PictureLayer* layer : session.layers()) {
+            if (layer != &view && layer->isSaved()) {
+                layer->paint(painter, QPoint(), all);
+            }
+        }
+    }
     for (const Text& caption : captions) {
         drawText(picture, caption);
     }
-    if (session.isExpectedShown()) {
-        QPainter painter(&picture);
-        view.paintExpected(painter, QPointF(), zoom);
-    }
     if (session.screen().isShown()) {
-        {
-            QPainter painter(&picture);
-            session.screen().paint(painter, QPoint());
-        }
         drawText(picture, counter);
     }
     if (const FormFields* shown = session.shownSettings()) {

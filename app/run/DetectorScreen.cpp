@@ -168,7 +168,7 @@ QRect DetectorScreen::area() const {
         .toAlignedRect();
 }
 
-void DetectorScreen::paint(QPainter& painter, QPoint origin) const {
+void DetectorScreen::paint(QPainter& painter, QPoint origin, const QRegion&) const {
     if (!hits_) {
         return;
     }

@@ -8,6 +8,7 @@
 #include "FieldSnapshot.h"
 #include "HitPacer.h"
 #include "ImageSurface.h"
+#include "PictureLayer.h"
 #include "RandomGenerator.h"
 
 #include <QObject>
@@ -22,7 +23,7 @@
 class FormFields;
 class QPainter;
 
-class DetectorScreen : public QObject {
+class DetectorScreen : public QObject, public PictureLayer {
     Q_OBJECT
 public:
     // How far the hits have come, each from a number of hits: none (0), a few with no pattern
@@ -66,7 +67,7 @@ public:
     QRect area() const;
     // Copies the screen over the picture, whose top-left stands at `origin`, with the latest
     // hit's arrows over it.
-    void paint(QPainter& painter, QPoint origin) const;
+    void paint(QPainter& painter, QPoint origin, const QRegion& exposed = {}) const override;
 
     const DetectorHits* hits() const { return hits_ ? &*hits_ : nullptr; }
     // The setting texts the hits land by; nullptr while hidden.

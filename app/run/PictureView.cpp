@@ -164,7 +164,7 @@ void PictureView::replaceSurface(ImageSurface& drawn) {
     surface_->takePicture(drawn);
 }
 
-void PictureView::paint(QPainter& painter, const QRegion& exposed, QPoint origin) const {
+void PictureView::paint(QPainter& painter, QPoint origin, const QRegion& exposed) const {
     const QImage& image = surface_->image();
     const QRectF target(
         origin, QSizeF(ImageSurface::width * wantedZoom_, ImageSurface::height * wantedZoom_));

@@ -7,6 +7,7 @@
 #include "FieldSnapshot.h"
 #include "ImageSurface.h"
 #include "PhotonRun.h"
+#include "PictureLayer.h"
 #include "PictureReplay.h"
 #include "RandomGenerator.h"
 
@@ -19,7 +20,7 @@
 
 class QPainter;
 
-class PictureView : public QObject {
+class PictureView : public QObject, public PictureLayer {
     Q_OBJECT
 public:
     explicit PictureView(double zoom, qreal devicePixelRatio, QObject* parent = nullptr);
@@ -67,7 +68,7 @@ public:
 
     // Copies the exposed part of the picture, whose top-left stands at `origin` in the widget.
     // While a redraw is being made the old picture is shown stretched to the new size.
-    void paint(QPainter& painter, const QRegion& exposed, QPoint origin) const;
+    void paint(QPainter& painter, QPoint origin, const QRegion& exposed) const override;
     // What was drawn since the last call, in widget coordinates.
     QRegion takeDirtyRegion(QPoint origin);
 

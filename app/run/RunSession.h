@@ -5,16 +5,19 @@
 #pragma once
 
 #include "DetectorScreen.h"
+#include "ExpectedLayer.h"
 #include "FormFields.h"
 #include "HeldClicks.h"
 #include "PhotonRun.h"
 #include "PictureView.h"
 #include "RandomGenerator.h"
 #include "RunPacer.h"
+#include "StepOverlay.h"
 
 #include <QObject>
 #include <QString>
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -88,6 +91,11 @@ public:
     const PictureView& picture() const { return picture_; }
     DetectorScreen& screen() { return screen_; }
     const DetectorScreen& screen() const { return screen_; }
+    // What is drawn over the drawing area, bottom first: the kept picture, the expected line,
+    // the detector screen and the followed photon. A new view is a layer and a line here.
+    std::array<const PictureLayer*, 4> layers() const {
+        return {&picture_, &expectedLayer_, &screen_, &followedLayer_};
+    }
     const ImageSurface& surface() const { return picture_.surface(); }
     std::uint64_t seed() const { return random_.seed(); }
     const PictureView::FinishedRun& lastFinished() const { return picture_.lastFinished(); }
@@ -139,4 +147,6 @@ private:
     double repetitionsPerPhoton_ = 1.0; // of the run in progress, for the paces in photons
     std::optional<PhotonRun::PhotonTrace> followed_;
     DetectorScreen screen_;
+    ExpectedLayer expectedLayer_{picture_, expectedShown_};
+    StepOverlay followedLayer_{followed_, picture_};
 };

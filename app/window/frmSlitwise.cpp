@@ -14,7 +14,6 @@
 #include "RunDisplay.h"
 #include "RunStatus.h"
 #include "Scene.h"
-#include "StepOverlay.h"
 #include "WindowActions.h"
 #include "ZoomLayout.h"
 #include "ZoomStyle.h"
@@ -356,16 +355,10 @@ void frmSlitwise::paintEvent(QPaintEvent* event) {
     PictureView& picture = session_.picture();
     picture.want(zoom_, devicePixelRatioF());
     session_.screen().setZoom(zoom_, devicePixelRatioF());
-    // Only the kept picture is copied; the window's own grey fills the rest.
+    // The session's layers over the picture's place; the window's own grey fills the rest.
     QPainter painter(this);
-    picture.paint(painter, event->region(), origin());
-    if (session_.isExpectedShown()) {
-        picture.paintExpected(painter, origin(), zoom_);
-    }
-    // The detector screen, while shown, stands in place of the pattern bars.
-    session_.screen().paint(painter, origin());
-    if (const auto& photon = session_.followedPhoton()) {
-        StepOverlay::paint(painter, *photon, origin(), zoom_);
+    for (const PictureLayer* layer : session_.layers()) {
+        layer->paint(painter, origin(), event->region());
     }
 }
 

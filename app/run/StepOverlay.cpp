@@ -1,6 +1,7 @@
 // The same geometry as the run's own drawing of the photon, from its recorded trace.
 #include "StepOverlay.h"
 
+#include "PictureView.h"
 #include "Scene.h"
 
 #include <QLineF>
@@ -9,8 +10,12 @@
 
 #include <cmath>
 
-void StepOverlay::paint(QPainter& painter, const PhotonRun::PhotonTrace& photon, QPointF origin,
-                        double zoom) {
+void StepOverlay::paint(QPainter& painter, QPoint origin, const QRegion&) const {
+    if (!photon_) {
+        return;
+    }
+    const PhotonRun::PhotonTrace& photon = *photon_;
+    const double zoom = view_.wantedZoom();
     const double length = Scene::arrowLength;
     const QPointF source(Scene::sourceX, Scene::axisY);
     const QPointF slit(Scene::shieldX, photon.slitY);
@@ -30,9 +35,9 @@ void StepOverlay::paint(QPainter& painter, const PhotonRun::PhotonTrace& photon,
     painter.setPen(QPen(QColor::fromRgb(colour), std::max(1.0, std::round(width * zoom)),
                         Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     for (const QLineF& line : lines) {
-        painter.drawLine(QLineF(origin + line.p1() * zoom, origin + line.p2() * zoom));
+        painter.drawLine(QLineF(QPointF(origin) + line.p1() * zoom, QPointF(origin) + line.p2() * zoom));
     }
     const double radius = 5 * zoom;
-    painter.drawEllipse(origin + point * zoom, radius, radius);
+    painter.drawEllipse(QPointF(origin) + point * zoom, radius, radius);
     painter.restore();
 }
