@@ -35,7 +35,8 @@ void StepOverlay::paint(QPainter& painter, QPoint origin, const QRegion&) const 
     painter.setPen(QPen(QColor::fromRgb(colour), std::max(1.0, std::round(width * zoom)),
                         Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     for (const QLineF& line : lines) {
-        painter.drawLine(QLineF(QPointF(origin) + line.p1() * zoom, QPointF(origin) + line.p2() * zoom));
+        painter.drawLine(
+            QLineF(QPointF(origin) + line.p1() * zoom, QPointF(origin) + line.p2() * zoom));
     }
     const double radius = 5 * zoom;
     painter.drawEllipse(QPointF(origin) + point * zoom, radius, radius);
