@@ -115,7 +115,7 @@ int main(int argc, char** argv) {
     // Matches the window to its menu entry and icon on desktops that go by the entry's name.
     QGuiApplication::setDesktopFileName(QStringLiteral(SLITWISE_APP_ID));
     frmSlitwise window(line.seed);
-    line.applyExperiment(window);
+    line.applyExperiment(window.settings());
     window.show();
     return QApplication::exec();
 }

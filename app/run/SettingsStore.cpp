@@ -14,11 +14,15 @@ QString SettingsStore::text(SettingField field) const {
 }
 
 void SettingsStore::setText(SettingField field, const QString& text) {
-    texts_[indexOf(field)] = text;
+    if (texts_[indexOf(field)] != text) {
+        texts_[indexOf(field)] = text;
+        emit textChanged(field);
+    }
 }
 
 void SettingsStore::showCaption(CaptionField field) {
     shown_[static_cast<std::size_t>(field)] = true;
+    emit captionShown(field);
 }
 
 bool SettingsStore::isCaptionShown(CaptionField field) const {

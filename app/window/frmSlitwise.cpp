@@ -37,7 +37,7 @@
 
 frmSlitwise::frmSlitwise(std::optional<std::uint64_t> seed)
     : keyboard_(new KeyboardHandling(this)), style_(new ZoomStyle),
-      session_(*this, seed, devicePixelRatioF()),
+      session_(settings_, seed, devicePixelRatioF()),
       pictureActions_(new PictureActions(session_, this, [this] { return composedPicture(); })) {
     AccessibleControls::install(this);
     setObjectName(QStringLiteral("frmSlitwise"));
@@ -54,6 +54,7 @@ frmSlitwise::frmSlitwise(std::optional<std::uint64_t> seed)
     setMinimumSize(ZoomLayout::smallestArea());
 
     createControls();
+    bindSettings();
     // The style goes after the controls among the window's children, so that it outlives the
     // option buttons and the scroll bar drawn with it.
     style_->setParent(this);
@@ -161,7 +162,7 @@ int frmSlitwise::belowPicture() const {
 void frmSlitwise::showExperiment(bool open) {
     // Made when first opened, so that the window of the design starts as it always did.
     if (experiment_ == nullptr) {
-        experiment_ = new ExperimentPanel(*this, session_, this);
+        experiment_ = new ExperimentPanel(settings_, session_, this);
         keyboard_->watch(&experiment_->designedButton());
     }
     experiment_->setOpen(open);
@@ -204,7 +205,7 @@ ControlRow frmSlitwise::detectorCaption(const RunSession& session, const FormFie
 
 void frmSlitwise::placeDetectorCaption() {
     ControlFactory::place(controls_.value(FormFields::name(CaptionField::Detector)),
-                          detectorCaption(session_, *this), zoom_, origin());
+                          detectorCaption(session_, settings_), zoom_, origin());
 }
 
 void frmSlitwise::zoomTo(double zoom) {
@@ -213,7 +214,7 @@ void frmSlitwise::zoomTo(double zoom) {
 }
 
 QImage frmSlitwise::composedPicture() {
-    return composedPicture(session_, *this, zoom_, [this](CaptionField caption) {
+    return composedPicture(session_, settings_, zoom_, [this](CaptionField caption) {
         return controls_.value(FormFields::name(caption))->isVisibleTo(this);
     });
 }
@@ -241,7 +242,7 @@ void frmSlitwise::dispatch(Handler handler) {
 
 void frmSlitwise::Form_Load() {
     qobject_cast<QAbstractButton*>(controls_.value(QStringLiteral("op50")))->setChecked(true);
-    for (const Setting& setting : FormFields::settings) {
+    for (const FormFields::Setting& setting : FormFields::settings) {
         // The fast speed button is checked right before the slowdown is written.
         if (setting.field == SettingField::Slowdown) {
             qobject_cast<QAbstractButton*>(controls_.value(QString::fromUtf8("opRychlá")))
@@ -332,18 +333,24 @@ void frmSlitwise::showMessage(const QString& objectName, const QString& message)
     message_->open();
 }
 
-QString frmSlitwise::text(SettingField which) const {
-    return field(which)->text();
-}
-
 void frmSlitwise::setText(SettingField which, const QString& text) {
     field(which)->setText(text);
-    // A changed experiment is noted under the picture until it is shown.
-    runDisplay_->refresh();
 }
 
-void frmSlitwise::showCaption(CaptionField which) {
-    controls_.value(FormFields::name(which))->setVisible(true);
+void frmSlitwise::bindSettings() {
+    for (const FormFields::Setting& setting : FormFields::settings) {
+        connect(
+            field(setting.field), &QLineEdit::textChanged, this,
+            [this, which = setting.field](const QString& text) { settings_.setText(which, text); });
+    }
+    connect(&settings_, &SettingsStore::textChanged, this, [this](SettingField which) {
+        field(which)->setText(settings_.text(which));
+        // A changed experiment is noted under the picture until it is shown.
+        runDisplay_->refresh();
+    });
+    connect(&settings_, &SettingsStore::captionShown, this, [this](CaptionField which) {
+        controls_.value(FormFields::name(which))->setVisible(true);
+    });
 }
 
 QLineEdit* frmSlitwise::field(const QString& name) const {

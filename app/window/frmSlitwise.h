@@ -6,6 +6,7 @@
 #include "ControlTable.h"
 #include "FormFields.h"
 #include "RunSession.h"
+#include "SettingsStore.h"
 
 #include <QHash>
 #include <QPointer>
@@ -26,16 +27,16 @@ class RunStatus;
 class WindowActions;
 class ZoomStyle;
 
-class frmSlitwise : public QWidget, public FormFields {
+class frmSlitwise : public QWidget {
     Q_OBJECT
 public:
     // Without a seed the random generator is seeded from the clock.
     explicit frmSlitwise(std::optional<std::uint64_t> seed = std::nullopt);
     ~frmSlitwise() override;
 
-    QString text(SettingField field) const override;
-    void setText(SettingField field, const QString& text) override;
-    void showCaption(CaptionField field) override;
+    // The settings, which the hidden setting fields and the captions show.
+    SettingsStore& settings() { return settings_; }
+    const SettingsStore& settings() const { return settings_; }
 
     // The runs, their picture and everything else about them.
     RunSession& session() { return session_; }
@@ -107,12 +108,17 @@ private:
     // A message the window shows without waiting for it to be read, one at a time: a bad
     // setting, a failed save. It carries the object name for tests and screen readers to find.
     void showMessage(const QString& objectName, const QString& message);
+    // A handler's write: the text of the setting's hidden field, which the settings follow.
+    void setText(SettingField which, const QString& text);
+    // The hidden fields and the captions kept in step with the settings, both ways.
+    void bindSettings();
     QLineEdit* field(const QString& name) const;
     QLineEdit* field(SettingField which) const { return field(FormFields::name(which)); }
 
     QHash<QString, QWidget*> controls_;
     KeyboardHandling* keyboard_;
     ZoomStyle* style_; // the option buttons' look at the zoom, the scroll bar's focus frame
+    SettingsStore settings_;
     RunSession session_;
     PictureActions* pictureActions_;
     WindowActions* windowActions_ = nullptr;

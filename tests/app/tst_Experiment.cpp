@@ -84,8 +84,8 @@ void tst_Experiment::everyControlIsReachedByKeyboardAndWrites() {
     QFETCH(bool, duringRun);
     const auto window = activeWindow(1);
     // A changed experiment for the panel to show as it opens and for Designed to bring back.
-    window->setText(SettingField::SlitSeparation, QStringLiteral("80"));
-    window->setText(SettingField::OpenSlits, QStringLiteral("2"));
+    window->settings().setText(SettingField::SlitSeparation, QStringLiteral("80"));
+    window->settings().setText(SettingField::OpenSlits, QStringLiteral("2"));
     const QByteArray wanted = name.split(',').first();
     QTest::keyClick(window.get(), Qt::Key_X);
     QWidget* target = control(*window, wanted.constData());
@@ -146,10 +146,10 @@ void tst_Experiment::pictureNamesAChangedExperiment() {
     QFETCH(QString, value);
     QFETCH(QString, named);
     frmSlitwise window(1);
-    window.setText(SettingField(field), value);
+    window.settings().setText(SettingField(field), value);
     window.cmdStart_Click();
     window.session().finish();
-    const QString line = ExperimentSettings::summary(window);
+    const QString line = ExperimentSettings::summary(window.settings());
     QCOMPARE(line.isEmpty(), named.isEmpty());
     QVERIFY2(line.contains(named), qPrintable(line));
     // The line is in the picture taken away, along its bottom, never in the kept one.
@@ -178,7 +178,7 @@ void tst_Experiment::dataCarriesTheRunsSettings() {
     const CommandLine line = CommandLine::parse(arguments);
     QVERIFY2(line.error.isEmpty(), qPrintable(line.error));
     frmSlitwise window(3);
-    line.applyExperiment(window);
+    line.applyExperiment(window.settings());
     window.cmdStart_Click();
     // The detector line stands the stated distance right of the shield, as drawn.
     const QImage apparatus = window.session().surface().snapshot();
@@ -232,7 +232,7 @@ void tst_Experiment::pictureShowsOneExperiment() {
     window.cmdStart_Click();
     window.session().finish();
     const QImage run = window.session().surface().snapshot();
-    window.setText(SettingField(field), written);
+    window.settings().setText(SettingField(field), written);
     if (screen) {
         QVERIFY(window.session().setScreenShown(true, false));
         window.session().landHits(200);
