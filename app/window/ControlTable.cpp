@@ -343,15 +343,6 @@ int ControlTable::photonsOf(const char* buttonName) {
     return Scene::photonsRows[find(QString::fromUtf8(buttonName))->photonsRow].photons;
 }
 
-const char* ControlTable::buttonFor(int photons) {
-    for (const ControlRow& row : table) {
-        if (row.photonsRow >= 0 && Scene::photonsRows[row.photonsRow].photons == photons) {
-            return row.name;
-        }
-    }
-    return nullptr;
-}
-
 ControlRow ControlTable::detectorCaption(double detectorX) {
     // Design pixels: the detector line of the design, and the room the word takes.
     constexpr int designedX = 300;

@@ -54,7 +54,6 @@ public:
     // The detector's caption over a detector line at `detectorX`: moved with the line from where
     // the design puts it, but never into the caption of the sums.
     static ControlRow detectorCaption(double detectorX);
-    // The photons per dot a photons-per-dot button chooses, and the button that chooses a value.
+    // The photons per dot a photons-per-dot button chooses.
     static int photonsOf(const char* buttonName);
-    static const char* buttonFor(int photons);
 };
