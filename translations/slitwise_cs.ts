@@ -688,6 +688,13 @@ a -reverse; --help-all je vypíše všechny.
     </message>
 </context>
 <context>
+    <name>PictureCanvas</name>
+    <message>
+        <source>Picture of the experiment</source>
+        <translation>Obrázek experimentu</translation>
+    </message>
+</context>
+<context>
     <name>PictureExport</name>
     <message>
         <source>the picture could not be encoded</source>

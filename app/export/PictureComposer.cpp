@@ -11,8 +11,8 @@
 
 QImage PictureComposer::compose(RunSession& session, const QList<Text>& captions,
                                 const Text& counter, double zoom) {
-    PictureView& view = session.picture();
-    view.finishRedraw();
+    session.finishRedraw();
+    const PictureView& view = session.picture();
     // The kept picture as it is, then the session's other layers that a picture keeps, in their
     // order; no caption overlaps them.
     QImage picture = view.surface().snapshot();

@@ -208,12 +208,11 @@ void PictureView::paintExpected(QPainter& painter, QPointF origin, double zoom) 
     painter.restore();
 }
 
-QRegion PictureView::takeDirtyRegion(QPoint origin) {
+QRegion PictureView::takeDirtyRegion() {
     const QRegion drawn = surface_->takeDirtyRegion();
     if (!isAtWantedSize()) {
         // Shown stretched until it is redrawn, so all of it changes.
-        return QRectF(origin,
-                      QSizeF(ImageSurface::width * wantedZoom_, ImageSurface::height * wantedZoom_))
+        return QRectF(0, 0, ImageSurface::width * wantedZoom_, ImageSurface::height * wantedZoom_)
             .toAlignedRect();
     }
     QRegion region;
@@ -221,7 +220,7 @@ QRegion PictureView::takeDirtyRegion(QPoint origin) {
     for (const QRect& rect : drawn) {
         const QRectF scaled(rect.x() * zoom, rect.y() * zoom, rect.width() * zoom,
                             rect.height() * zoom);
-        region += scaled.toAlignedRect().adjusted(-1, -1, 1, 1).translated(origin);
+        region += scaled.toAlignedRect().adjusted(-1, -1, 1, 1);
     }
     return region;
 }

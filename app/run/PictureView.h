@@ -69,8 +69,8 @@ public:
     // Copies the exposed part of the picture, whose top-left stands at `origin` in the widget.
     // While a redraw is being made the old picture is shown stretched to the new size.
     void paint(QPainter& painter, QPoint origin, const QRegion& exposed) const override;
-    // What was drawn since the last call, in widget coordinates.
-    QRegion takeDirtyRegion(QPoint origin);
+    // What was drawn since the last call, in pixels of the picture as shown.
+    QRegion takeDirtyRegion();
 
 signals:
     // A redraw is about to replay the live run: it must not go on until redrawn().

@@ -24,7 +24,7 @@ RunSession::RunSession(FormFields& fields, std::optional<std::uint64_t> seed,
                        qreal devicePixelRatio, QObject* parent)
     : QObject(parent), fields_(fields), picture_(1.0, devicePixelRatio),
       random_(makeGenerator(seed)), pacer_(this), screen_(seed, this) {
-    connect(&pacer_, &RunPacer::stepped, this, [this] { emit pictureChanged(false); });
+    connect(&pacer_, &RunPacer::stepped, this, [this] { emitPictureChanged(false); });
     connect(&pacer_, &RunPacer::finished, this, [this] { ended(tr("Run finished")); });
     connect(&pacer_, &RunPacer::failed, this, [this](const QString& message) {
         emit settingRefused(message);
@@ -38,8 +38,17 @@ RunSession::RunSession(FormFields& fields, std::optional<std::uint64_t> seed,
     });
     connect(&picture_, &PictureView::redrawn, this, [this] {
         pacer_.release(RunPacer::Hold::Redraw);
-        emit pictureChanged(true);
+        emitPictureChanged(true);
     });
+}
+
+void RunSession::emitPictureChanged(bool whole) {
+    emit pictureChanged(whole, whole ? QRegion() : picture_.takeDirtyRegion());
+}
+
+void RunSession::showAt(double zoom, qreal devicePixelRatio) {
+    picture_.want(zoom, devicePixelRatio);
+    screen_.setZoom(zoom, devicePixelRatio);
 }
 
 RunSession::~RunSession() {
@@ -69,7 +78,7 @@ void RunSession::start() {
     run_->start();
     picture_.setLiveRun(run_.get());
     emit stateChanged(tr("Run in progress"));
-    emit pictureChanged(false);
+    emitPictureChanged(false);
     pacer_.start(*run_);
     applyPace();
 }
@@ -96,7 +105,7 @@ std::optional<PhotonRun::Progress> RunSession::progress() const {
 void RunSession::unfollow() {
     if (followed_) {
         followed_.reset();
-        emit pictureChanged(true);
+        emitPictureChanged(true);
     }
 }
 
@@ -133,14 +142,14 @@ void RunSession::nextPhoton() {
         over = true;
     }
     if (over) {
-        emit pictureChanged(false);
+        emitPictureChanged(false);
         pacer_.stop();
         ended(tr("Run finished"));
         return;
     }
     followed_ = run_->lastPhoton();
     // The mark of the photon before is taken away with the whole picture shown again.
-    emit pictureChanged(true);
+    emitPictureChanged(true);
 }
 
 void RunSession::finish() {
@@ -156,7 +165,7 @@ void RunSession::finish() {
         emit settingRefused(error.message());
         state = tr("Run failed: %1").arg(error.message());
     }
-    emit pictureChanged(false);
+    emitPictureChanged(false);
     ended(state);
 }
 
@@ -203,7 +212,7 @@ void RunSession::tick() {
 void RunSession::setExpectedShown(bool shown) {
     expectedShown_ = shown;
     screen_.setChanceShown(shown);
-    emit pictureChanged(true);
+    emitPictureChanged(true);
 }
 
 bool RunSession::setScreenShown(bool shown, bool paced) {
@@ -229,7 +238,7 @@ void RunSession::matchPictureToScreen() {
     const FieldSnapshot* drawn = picture_.drawnSettings();
     if (drawn != nullptr && !isRunning() && !ExperimentSettings::sameExperiment(*drawn, fields_)) {
         picture_.showApparatus(random_, fields_);
-        emit pictureChanged(true);
+        emitPictureChanged(true);
     }
 }
 

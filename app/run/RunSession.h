@@ -15,6 +15,7 @@
 #include "StepOverlay.h"
 
 #include <QObject>
+#include <QRegion>
 #include <QString>
 
 #include <array>
@@ -85,11 +86,12 @@ public:
     // The photon N drew last, while the run stays paused after it; nullopt otherwise.
     const std::optional<PhotonRun::PhotonTrace>& followedPhoton() const { return followed_; }
 
-    // The kept picture and the detector screen. The window alone changes them, to paint them at
-    // its zoom; what they show changes through the functions above.
-    PictureView& picture() { return picture_; }
+    // The kept picture and the detector screen, shown at `zoom` on a screen of this pixel
+    // density; the picture follows after a short pause, or at once by finishRedraw().
+    void showAt(double zoom, qreal devicePixelRatio);
+    void finishRedraw() { picture_.finishRedraw(); }
+    // What the picture and the screen show; it changes through the functions above.
     const PictureView& picture() const { return picture_; }
-    DetectorScreen& screen() { return screen_; }
     const DetectorScreen& screen() const { return screen_; }
     // What is drawn over the drawing area, bottom first: the kept picture, the expected line,
     // the detector screen and the followed photon. A new view is a layer and a line here.
@@ -119,8 +121,9 @@ public:
 signals:
     // "Run in progress", "Run paused", "Run finished" or why a run failed.
     void stateChanged(const QString& state);
-    // Part of the picture was drawn; `whole` when all of it must be shown again.
-    void pictureChanged(bool whole);
+    // Part of the picture was drawn: `region`, in pixels of the picture as shown; `whole` when
+    // all of it must be shown again.
+    void pictureChanged(bool whole, const QRegion& region);
     // A run has ended, whole or by a setting it could not use.
     void finished();
     // A setting's text cannot be used; the message names the field and the text.
@@ -128,6 +131,7 @@ signals:
 
 private:
     void ended(const QString& state);
+    void emitPictureChanged(bool whole);
     void applyPace();
     // Forgets the followed photon, and has the picture shown again without it.
     void unfollow();

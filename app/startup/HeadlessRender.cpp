@@ -42,8 +42,7 @@ int HeadlessRender::run(const CommandLine& line) {
     settings.setText(SettingField::Slowdown, Conversion::toText(line.slowdown));
     line.applyExperiment(settings);
     RunSession session(settings, line.seed, 1.0);
-    session.picture().want(line.scale, 1.0);
-    session.screen().setZoom(line.scale, 1.0);
+    session.showAt(line.scale, 1.0);
     session.setExpectedShown(line.expected);
     session.start();
     session.finish();

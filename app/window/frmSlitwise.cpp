@@ -10,6 +10,7 @@
 #include "ExperimentSettings.h"
 #include "KeyboardHandling.h"
 #include "PictureActions.h"
+#include "PictureCanvas.h"
 #include "PictureComposer.h"
 #include "RunDisplay.h"
 #include "RunStatus.h"
@@ -26,8 +27,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
-#include <QPaintEvent>
-#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -53,6 +52,7 @@ frmSlitwise::frmSlitwise(std::optional<std::uint64_t> seed)
     resize(ImageSurface::width, ImageSurface::height);
     setMinimumSize(ZoomLayout::smallestArea());
 
+    canvas_ = new PictureCanvas(session_, this);
     createControls();
     bindSettings();
     // The style goes after the controls among the window's children, so that it outlives the
@@ -129,9 +129,6 @@ void frmSlitwise::connectSession() {
         if (whole) {
             // The picture may show another apparatus now.
             placeDetectorCaption();
-            update();
-        } else {
-            update(session_.picture().takeDirtyRegion(origin()));
         }
     });
     connect(&session_, &RunSession::settingRefused, this, [this](const QString& message) {
@@ -190,8 +187,7 @@ void frmSlitwise::applyZoom(double zoom) {
         experiment_->place(zoom, origin());
     }
     placeDetectorCaption();
-    session_.picture().want(zoom, devicePixelRatioF());
-    session_.screen().setZoom(zoom, devicePixelRatioF());
+    canvas_->place(zoom, origin());
     update();
 }
 
@@ -210,7 +206,7 @@ void frmSlitwise::placeDetectorCaption() {
 
 void frmSlitwise::zoomTo(double zoom) {
     applyZoom(zoom);
-    session_.picture().finishRedraw();
+    session_.finishRedraw();
 }
 
 QImage frmSlitwise::composedPicture() {
@@ -317,7 +313,6 @@ void frmSlitwise::showScreen() {
     if (windowActions_ != nullptr) {
         windowActions_->refresh();
     }
-    update(screen.area().translated(origin()));
 }
 
 void frmSlitwise::showMessage(const QString& objectName, const QString& message) {
@@ -355,18 +350,6 @@ void frmSlitwise::bindSettings() {
 
 QLineEdit* frmSlitwise::field(const QString& name) const {
     return qobject_cast<QLineEdit*>(controls_.value(name));
-}
-
-void frmSlitwise::paintEvent(QPaintEvent* event) {
-    // A window moved to a screen of another pixel density gets its picture drawn again there.
-    PictureView& picture = session_.picture();
-    picture.want(zoom_, devicePixelRatioF());
-    session_.screen().setZoom(zoom_, devicePixelRatioF());
-    // The session's layers over the picture's place; the window's own grey fills the rest.
-    QPainter painter(this);
-    for (const PictureLayer* layer : session_.layers()) {
-        layer->paint(painter, origin(), event->region());
-    }
 }
 
 void frmSlitwise::contextMenuEvent(QContextMenuEvent* event) {

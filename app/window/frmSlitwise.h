@@ -19,6 +19,7 @@
 class ExperimentPanel;
 class KeyboardHandling;
 class PictureActions;
+class PictureCanvas;
 class QLabel;
 class QLineEdit;
 class QMessageBox;
@@ -75,7 +76,6 @@ public:
     void HScroll1_Change(int value);
 
 protected:
-    void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
@@ -120,6 +120,7 @@ private:
     ZoomStyle* style_; // the option buttons' look at the zoom, the scroll bar's focus frame
     SettingsStore settings_;
     RunSession session_;
+    PictureCanvas* canvas_; // the drawing area, under every control
     PictureActions* pictureActions_;
     WindowActions* windowActions_ = nullptr;
     ExperimentPanel* experiment_ = nullptr;

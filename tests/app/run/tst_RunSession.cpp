@@ -1,74 +1,22 @@
-// Runs in the window: the timer's pace and every pace a teacher may choose drawing the same
-// picture, clicks held during a run, the captions at a run's end, bad setting texts and Exit.
+// The run session without a window: every pace a teacher may choose drawing the same picture, a
+// second Start painting over the first, and bad setting texts refused with nothing run.
 #include "FakeFields.h"
 #include "PhotonRun.h"
-#include "WindowControls.h"
-#include "frmSlitwise.h"
+#include "RunSession.h"
 
-#include <QLineEdit>
-#include <QMessageBox>
-#include <QRadioButton>
-#include <QScrollBar>
+#include <QLocale>
 #include <QSignalSpy>
 #include <QTest>
-
-#include <functional>
-
-namespace {
-
-void click(frmSlitwise& window, const char* name) {
-    QTest::mouseClick(control(window, name), Qt::LeftButton);
-}
-
-void slower(frmSlitwise& window) {
-    control<QScrollBar>(window, "HScroll1")->triggerAction(QAbstractSlider::SliderSingleStepAdd);
-}
-
-using Clicks = std::function<void(frmSlitwise&)>;
-
-} // namespace
-
-Q_DECLARE_METATYPE(Clicks)
 
 class tst_RunSession : public QObject {
     Q_OBJECT
 private slots:
-    void timerDrivenRunMatchesOneWithoutAWindow();
     void everyPaceDrawsTheSamePicture_data();
     void everyPaceDrawsTheSamePicture();
-    void clicksDuringARunAreHeldUntilItEnds_data();
-    void clicksDuringARunAreHeldUntilItEnds();
-    void secondStartPaintsOverAndKeepsCaptions();
+    void secondStartPaintsOver();
     void badSettingTextIsReportedAndNothingRuns_data();
     void badSettingTextIsReportedAndNothingRuns();
-    void exitDuringARunClosesAtOnce();
 };
-
-void tst_RunSession::timerDrivenRunMatchesOneWithoutAWindow() {
-    frmSlitwise window(77);
-    RunClock clock(window);
-    window.show();
-    QTest::mouseClick(control(window, "cmdStart"), Qt::LeftButton);
-    // The captions wait for the run's end.
-    int ticksSeen = 0;
-    while (window.session().isRunning()) {
-        for (const char* caption : captionNames) {
-            QVERIFY2(!control(window, caption)->isVisible(), caption);
-        }
-        ++ticksSeen;
-        clock.passes(16);
-    }
-    QVERIFY(ticksSeen > 1);
-    QVERIFY(allCaptionsShown(window));
-
-    ImageSurface surface;
-    RandomGenerator random(77);
-    FakeFields fields;
-    PhotonRun run(surface, random, fields);
-    run.start();
-    run.advance(std::numeric_limits<long long>::max());
-    QCOMPARE(window.session().surface().snapshot(), surface.snapshot());
-}
 
 void tst_RunSession::everyPaceDrawsTheSamePicture_data() {
     QTest::addColumn<int>("level"); // of RunPacer::levels
@@ -123,86 +71,17 @@ void tst_RunSession::everyPaceDrawsTheSamePicture() {
     QCOMPARE(session.surface().snapshot(), undisturbed.snapshot());
 }
 
-void tst_RunSession::clicksDuringARunAreHeldUntilItEnds_data() {
-    QTest::addColumn<Clicks>("clicks");   // made during a run with 50 photons and slowdown 1
-    QTest::addColumn<QStringList>("log"); // each run with its settings, each setting written
-    QTest::newRow("choices apply after the run, in the order made")
-        << Clicks([](frmSlitwise& window) {
-               click(window, "opfot500");
-               slower(window);
-               click(window, "opFot10");
-               // The controls show the clicks at once; the run goes on with what it started with.
-               QVERIFY(control<QRadioButton>(window, "opFot10")->isChecked());
-               QCOMPARE(control<QScrollBar>(window, "HScroll1")->value(), 2);
-           })
-        << QStringList({"run 50 1", "photons 500", "slowdown 2", "photons 10"});
-    QTest::newRow("a Start after a held choice runs with it; Starts in a row are one")
-        << Clicks([](frmSlitwise& window) {
-               click(window, "cmdStart");
-               click(window, "opFot5");
-               click(window, "cmdStart");
-               click(window, "cmdStart");
-           })
-        << QStringList({"run 50 1", "run 50 1", "photons 5", "run 5 1"});
-    QTest::newRow("scroll moves write the values seen at each move")
-        << Clicks([](frmSlitwise& window) {
-               slower(window);
-               slower(window);
-           })
-        << QStringList({"run 50 1", "slowdown 2", "slowdown 3"});
-    QTest::newRow("a paused run holds them too") << Clicks([](frmSlitwise& window) {
-        window.session().togglePause();
-        click(window, "opFot5");
-        click(window, "cmdStart");
-    }) << QStringList({"run 50 1 paused", "photons 5", "run 5 1"});
-    QTest::newRow("Stop drops the held Starts and applies the held choices")
-        << Clicks([](frmSlitwise& window) {
-               click(window, "cmdStart");
-               click(window, "opFot5");
-               click(window, "cmdStart");
-               slower(window);
-               window.session().stop();
-               QCOMPARE(window.accessibleDescription(), QStringLiteral("Run stopped"));
-           })
-        << QStringList({"photons 5", "slowdown 2"});
-}
-
-void tst_RunSession::clicksDuringARunAreHeldUntilItEnds() {
-    QFETCH(Clicks, clicks);
-    QFETCH(QStringList, log);
-    frmSlitwise window(1);
-    window.show();
-    QStringList seen;
-    for (const char* name : {"nPocetFotonu", "nSpomaleni"}) {
-        const QString what =
-            name[1] == 'P' ? QStringLiteral("photons ") : QStringLiteral("slowdown ");
-        connect(control<QLineEdit>(window, name), &QLineEdit::textChanged, this,
-                [&seen, what](const QString& text) { seen << what + text; });
-    }
-    click(window, "cmdStart");
-    clicks(window);
-    while (window.session().isRunning()) {
-        seen << QStringLiteral("run %1 %2%3")
-                    .arg(text(window, "nPocetFotonu"), text(window, "nSpomaleni"),
-                         window.session().isPaused() ? QStringLiteral(" paused") : QString());
-        window.session().finish();
-    }
-    QCOMPARE(seen, log);
-}
-
-void tst_RunSession::secondStartPaintsOverAndKeepsCaptions() {
-    frmSlitwise window(3);
-    window.show();
-    window.cmdStart_Click();
-    const QImage apparatusOnly = window.session().surface().snapshot();
-    window.session().finish();
-    QVERIFY(window.session().surface().snapshot() != apparatusOnly);
-    window.cmdStart_Click();
+void tst_RunSession::secondStartPaintsOver() {
+    FakeFields fields;
+    RunSession session(fields, 3, 1.0);
+    session.start();
+    const QImage apparatusOnly = session.surface().snapshot();
+    session.finish();
+    QVERIFY(session.surface().snapshot() != apparatusOnly);
+    session.start();
     // Only the first photon's arrows stand over the fresh apparatus.
-    QCOMPARE(window.session().surface().snapshot(), apparatusOnly);
-    QVERIFY(control(window, "nZdroj")->isVisible());
-    QVERIFY(control(window, "labKlepnete")->isVisible());
-    window.session().finish();
+    QCOMPARE(session.surface().snapshot(), apparatusOnly);
+    session.finish();
 }
 
 void tst_RunSession::badSettingTextIsReportedAndNothingRuns_data() {
@@ -227,38 +106,27 @@ void tst_RunSession::badSettingTextIsReportedAndNothingRuns() {
     QFETCH(QString, field);
     QFETCH(QString, bad);
     QFETCH(QString, message);
-    frmSlitwise window(1);
-    window.show();
-    const QImage before = window.session().surface().snapshot();
-    window.findChild<QLineEdit*>(field)->setText(bad);
-    QTest::mouseClick(control(window, "cmdStart"), Qt::LeftButton);
-    auto* box = window.findChild<QMessageBox*>(QStringLiteral("settingMessage"));
-    QVERIFY(box != nullptr);
-    QTRY_VERIFY(box->isVisible());
-    QCOMPARE(box->text(), message);
-    QVERIFY(!window.session().isRunning());
-    QCOMPARE(window.session().surface().snapshot(), before);
-    // The window stays usable: with the text mended, Start runs.
-    box->accept();
-    window.findChild<QLineEdit*>(field)->setText(QStringLiteral("40"));
-    QTest::mouseClick(control(window, "cmdStart"), Qt::LeftButton);
-    QVERIFY(window.session().isRunning());
-    window.session().finish();
-}
-
-void tst_RunSession::exitDuringARunClosesAtOnce() {
-    frmSlitwise window(1);
-    RunClock clock(window);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QTest::mouseClick(control(window, "cmdStart"), Qt::LeftButton);
-    QTest::mouseClick(control(window, "opFot1"), Qt::LeftButton);
-    QTest::mouseClick(control(window, "cmdUnload"), Qt::LeftButton);
-    QVERIFY(!window.isVisible());
-    QVERIFY(!window.session().isRunning());
-    // Longer than the whole run would have taken, and the click held during it never ran.
-    clock.passes(10000);
-    QCOMPARE(text(window, "nPocetFotonu"), QStringLiteral("50"));
+    SettingField which{};
+    for (const FormFields::Setting& setting : FormFields::settings) {
+        if (FormFields::name(setting.field) == field) {
+            which = setting.field;
+        }
+    }
+    FakeFields fields;
+    RunSession session(fields, 1, 1.0);
+    QSignalSpy refused(&session, &RunSession::settingRefused);
+    const QImage before = session.surface().snapshot();
+    fields.setText(which, bad);
+    session.start();
+    QCOMPARE(refused.count(), 1);
+    QCOMPARE(refused.first().first().toString(), message);
+    QVERIFY(!session.isRunning());
+    QCOMPARE(session.surface().snapshot(), before);
+    // With the text mended, Start runs.
+    fields.setText(which, QStringLiteral("40"));
+    session.start();
+    QVERIFY(session.isRunning());
+    session.finish();
 }
 
 QTEST_MAIN(tst_RunSession)

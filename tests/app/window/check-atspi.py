@@ -30,6 +30,7 @@ SHOWN = [
     ("500 photons per dot", "radio button", {"focusable", "showing"}, {"checked"}),
     ("Slitwise", "label", {"showing"}, {"editable", "focusable"}),
     ("Please press button Start", "label", {"showing"}, set()),
+    ("Picture of the experiment", "image", {"showing"}, {"focusable"}),
 ]
 # The captions are read as static text even while hidden.
 CAPTIONS = ["Source", "Shield with double slit", "detector", "Vector sum",

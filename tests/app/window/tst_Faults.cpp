@@ -36,6 +36,7 @@ private slots:
     void oddSettingTextIsReportedOrRuns_data();
     void oddSettingTextIsReportedOrRuns();
     void settingSpoiltDuringARunEndsItWithAMessage();
+    void exitDuringARunClosesAtOnce();
 };
 
 void tst_Faults::twentyStartsDuringARunStartOneMore() {
@@ -75,7 +76,7 @@ void tst_Faults::disturbanceLeavesTheRunsPicture_data() {
                    clock.passes(5);
                    // Now and then the size settles and the picture is drawn again at it.
                    if (i % 5 == 4) {
-                       window.session().picture().finishRedraw();
+                       window.session().finishRedraw();
                    }
                }
                window.resize(size);
@@ -250,6 +251,21 @@ void tst_Faults::settingSpoiltDuringARunEndsItWithAMessage() {
     QVERIFY(window.session().isRunning());
     window.session().finish();
     QVERIFY(allCaptionsShown(window));
+}
+
+void tst_Faults::exitDuringARunClosesAtOnce() {
+    frmSlitwise window(1);
+    RunClock clock(window);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QTest::mouseClick(control(window, "cmdStart"), Qt::LeftButton);
+    QTest::mouseClick(control(window, "opFot1"), Qt::LeftButton);
+    QTest::mouseClick(control(window, "cmdUnload"), Qt::LeftButton);
+    QVERIFY(!window.isVisible());
+    QVERIFY(!window.session().isRunning());
+    // Longer than the whole run would have taken, and the click held during it never ran.
+    clock.passes(10000);
+    QCOMPARE(text(window, "nPocetFotonu"), QStringLiteral("50"));
 }
 
 QTEST_MAIN(tst_Faults)

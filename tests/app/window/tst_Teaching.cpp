@@ -79,9 +79,9 @@ void tst_Teaching::pausedAndSteppedRunEndsAsAnUndisturbedOne() {
     const QImage held = window_->session().surface().snapshot();
     const QSize size = window_->size();
     window_->resize(size * 1.25);
-    window_->session().picture().finishRedraw();
+    window_->session().finishRedraw();
     window_->resize(size);
-    window_->session().picture().finishRedraw();
+    window_->session().finishRedraw();
     QCOMPARE(window_->session().surface().snapshot(), held);
     // Sixty photons by N cross from one dot into the next.
     for (int i = 0; i < 60; ++i) {

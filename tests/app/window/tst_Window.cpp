@@ -1,6 +1,9 @@
 // The window checked against its control table, its state after loading, the setting handlers,
-// and the apparatus Start draws into the kept picture that the window shows.
+// the apparatus Start draws into the kept picture that the window shows, and clicks held during a
+// run.
 #include "ControlTable.h"
+#include "FakeFields.h"
+#include "PhotonRun.h"
 #include "WindowControls.h"
 #include "frmSlitwise.h"
 
@@ -12,6 +15,8 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTest>
+
+#include <functional>
 
 namespace {
 
@@ -35,7 +40,19 @@ bool isOfKind(QWidget* widget, ControlKind kind) {
     return false;
 }
 
+void click(frmSlitwise& window, const char* name) {
+    QTest::mouseClick(control(window, name), Qt::LeftButton);
+}
+
+void slower(frmSlitwise& window) {
+    control<QScrollBar>(window, "HScroll1")->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+}
+
+using Clicks = std::function<void(frmSlitwise&)>;
+
 } // namespace
+
+Q_DECLARE_METATYPE(Clicks)
 
 class tst_Window : public QObject {
     Q_OBJECT
@@ -52,6 +69,9 @@ private slots:
     void scrollBarWritesOnArrowsAndOnRelease();
     void startDrawsTheApparatus();
     void windowShowsTheKeptPicture();
+    void timerDrivenRunMatchesOneWithoutAWindow();
+    void clicksDuringARunAreHeldUntilItEnds_data();
+    void clicksDuringARunAreHeldUntilItEnds();
 };
 
 void tst_Window::windowMatchesTheControlTable() {
@@ -75,17 +95,18 @@ void tst_Window::windowMatchesTheControlTable() {
             QCOMPARE(button->text(), QString::fromUtf8(row.text));
         }
     }
-    // Nothing but the table's controls, 30 less the 9 option buttons inside the two frames,
-    // the caption that says a run is paused, the three lines of the run's progress, the detector
-    // screen's counter and the run's state for screen readers, which has no size; menus and
-    // dialogs are windows of their own.
+    // Nothing but the drawing area under the table's controls, 30 less the 9 option buttons
+    // inside the two frames, the caption that says a run is paused, the three lines of the run's
+    // progress, the detector screen's counter and the run's state for screen readers, which has
+    // no size; menus and dialogs are windows of their own.
     QStringList onTheWindow;
     for (QWidget* child : window.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
         if (!child->isWindow()) {
             onTheWindow << child->objectName();
         }
     }
-    QCOMPARE(onTheWindow.size(), 21 + 2 + 3 + 1);
+    QCOMPARE(onTheWindow.size(), 1 + 21 + 2 + 3 + 1);
+    QCOMPARE(onTheWindow.first(), QStringLiteral("pictureCanvas"));
     QVERIFY(onTheWindow.contains(QStringLiteral("pausedCaption")));
     QVERIFY(onTheWindow.contains(QStringLiteral("runStatus")));
     QCOMPARE(control<QLineEdit>(window, "nSoučet")->text(), QStringLiteral("Vector sum"));
@@ -271,11 +292,104 @@ void tst_Window::windowShowsTheKeptPicture() {
     window.session().finish();
     // What the window paints, with its controls hidden, is the kept picture.
     for (QWidget* child : window.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
-        child->hide();
+        child->setVisible(child->objectName() == QStringLiteral("pictureCanvas"));
     }
     const QImage painted =
         window.grab(QRect(0, 0, 801, 581)).toImage().convertToFormat(QImage::Format_RGB32);
     QCOMPARE(painted, window.session().surface().snapshot());
+}
+
+void tst_Window::timerDrivenRunMatchesOneWithoutAWindow() {
+    frmSlitwise window(77);
+    RunClock clock(window);
+    window.show();
+    QTest::mouseClick(control(window, "cmdStart"), Qt::LeftButton);
+    // The captions wait for the run's end.
+    int ticksSeen = 0;
+    while (window.session().isRunning()) {
+        for (const char* caption : captionNames) {
+            QVERIFY2(!control(window, caption)->isVisible(), caption);
+        }
+        ++ticksSeen;
+        clock.passes(16);
+    }
+    QVERIFY(ticksSeen > 1);
+    QVERIFY(allCaptionsShown(window));
+
+    ImageSurface surface;
+    RandomGenerator random(77);
+    FakeFields fields;
+    PhotonRun run(surface, random, fields);
+    run.start();
+    run.advance(std::numeric_limits<long long>::max());
+    QCOMPARE(window.session().surface().snapshot(), surface.snapshot());
+}
+
+void tst_Window::clicksDuringARunAreHeldUntilItEnds_data() {
+    QTest::addColumn<Clicks>("clicks");   // made during a run with 50 photons and slowdown 1
+    QTest::addColumn<QStringList>("log"); // each run with its settings, each setting written
+    QTest::newRow("choices apply after the run, in the order made")
+        << Clicks([](frmSlitwise& window) {
+               click(window, "opfot500");
+               slower(window);
+               click(window, "opFot10");
+               // The controls show the clicks at once; the run goes on with what it started with.
+               QVERIFY(control<QRadioButton>(window, "opFot10")->isChecked());
+               QCOMPARE(control<QScrollBar>(window, "HScroll1")->value(), 2);
+           })
+        << QStringList({"run 50 1", "photons 500", "slowdown 2", "photons 10"});
+    QTest::newRow("a Start after a held choice runs with it; Starts in a row are one")
+        << Clicks([](frmSlitwise& window) {
+               click(window, "cmdStart");
+               click(window, "opFot5");
+               click(window, "cmdStart");
+               click(window, "cmdStart");
+           })
+        << QStringList({"run 50 1", "run 50 1", "photons 5", "run 5 1"});
+    QTest::newRow("scroll moves write the values seen at each move")
+        << Clicks([](frmSlitwise& window) {
+               slower(window);
+               slower(window);
+           })
+        << QStringList({"run 50 1", "slowdown 2", "slowdown 3"});
+    QTest::newRow("a paused run holds them too") << Clicks([](frmSlitwise& window) {
+        window.session().togglePause();
+        click(window, "opFot5");
+        click(window, "cmdStart");
+    }) << QStringList({"run 50 1 paused", "photons 5", "run 5 1"});
+    QTest::newRow("Stop drops the held Starts and applies the held choices")
+        << Clicks([](frmSlitwise& window) {
+               click(window, "cmdStart");
+               click(window, "opFot5");
+               click(window, "cmdStart");
+               slower(window);
+               window.session().stop();
+               QCOMPARE(window.accessibleDescription(), QStringLiteral("Run stopped"));
+           })
+        << QStringList({"photons 5", "slowdown 2"});
+}
+
+void tst_Window::clicksDuringARunAreHeldUntilItEnds() {
+    QFETCH(Clicks, clicks);
+    QFETCH(QStringList, log);
+    frmSlitwise window(1);
+    window.show();
+    QStringList seen;
+    for (const char* name : {"nPocetFotonu", "nSpomaleni"}) {
+        const QString what =
+            name[1] == 'P' ? QStringLiteral("photons ") : QStringLiteral("slowdown ");
+        connect(control<QLineEdit>(window, name), &QLineEdit::textChanged, this,
+                [&seen, what](const QString& text) { seen << what + text; });
+    }
+    click(window, "cmdStart");
+    clicks(window);
+    while (window.session().isRunning()) {
+        seen << QStringLiteral("run %1 %2%3")
+                    .arg(text(window, "nPocetFotonu"), text(window, "nSpomaleni"),
+                         window.session().isPaused() ? QStringLiteral(" paused") : QString());
+        window.session().finish();
+    }
+    QCOMPARE(seen, log);
 }
 
 QTEST_MAIN(tst_Window)

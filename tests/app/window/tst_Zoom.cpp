@@ -147,7 +147,7 @@ void tst_Zoom::pictureIsDrawnAgainAtEachNewZoom() {
             // Drawn again by itself, between events.
             QTRY_VERIFY(!window->session().picture().isRedrawing());
         } else {
-            window->session().picture().finishRedraw();
+            window->session().finishRedraw();
         }
     }
     QCOMPARE(window->session().isRunning(), !finished);

@@ -1,0 +1,56 @@
+// The drawing area's painting: each layer paints what it has where the region asks, and repaints
+// are asked only where a run or the screen changed something.
+#include "PictureCanvas.h"
+
+#include "AccessibleControls.h"
+#include "DetectorScreen.h"
+#include "ImageSurface.h"
+#include "PictureLayer.h"
+#include "PictureView.h"
+#include "RunSession.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+
+#include <cmath>
+
+PictureCanvas::PictureCanvas(RunSession& session, QWidget* parent)
+    : QWidget(parent), session_(session) {
+    setObjectName(QStringLiteral("pictureCanvas"));
+    // A picture to assistive technology, which would otherwise skip a nameless widget as layout.
+    AccessibleControls::presentAs(this, QAccessible::Graphic);
+    setAccessibleName(tr("Picture of the experiment"));
+    // Under every control, which stand over the drawing area as in the design.
+    lower();
+    connect(&session_, &RunSession::pictureChanged, this,
+            [this](bool whole, const QRegion& region) {
+                if (whole) {
+                    update();
+                } else {
+                    update(region);
+                }
+            });
+    connect(&session_.screen(), &DetectorScreen::changed, this,
+            [this] { update(session_.screen().area()); });
+}
+
+void PictureCanvas::place(double zoom, QPoint origin) {
+    zoom_ = zoom;
+    // Whole pixels enough for the picture's last column and row at any zoom.
+    setGeometry(origin.x(), origin.y(), static_cast<int>(std::ceil(ImageSurface::width * zoom)),
+                static_cast<int>(std::ceil(ImageSurface::height * zoom)));
+    wantCurrentSize();
+    update();
+}
+
+void PictureCanvas::wantCurrentSize() {
+    session_.showAt(zoom_, devicePixelRatioF());
+}
+
+void PictureCanvas::paintEvent(QPaintEvent* event) {
+    wantCurrentSize();
+    QPainter painter(this);
+    for (const PictureLayer* layer : session_.layers()) {
+        layer->paint(painter, QPoint(), event->region());
+    }
+}

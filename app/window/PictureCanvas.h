@@ -1,0 +1,29 @@
+// The drawing area: one widget under the window's controls that paints the session's layers in
+// order, the kept picture first, at the window's zoom and the screen's pixel density.
+#pragma once
+
+#include <QWidget>
+
+class RunSession;
+
+class PictureCanvas : public QWidget {
+    Q_OBJECT
+public:
+    PictureCanvas(RunSession& session, QWidget* parent);
+
+    // Covers the design's drawing area at `zoom`, its top-left at `origin` in the window, and
+    // asks the picture for that size.
+    void place(double zoom, QPoint origin);
+    double zoom() const { return zoom_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    // The picture and the screen follow the zoom and the pixel density of the screen the
+    // canvas is on now, which a move to another screen may have changed.
+    void wantCurrentSize();
+
+    RunSession& session_;
+    double zoom_ = 1.0;
+};
