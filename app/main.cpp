@@ -99,6 +99,8 @@ int main(int argc, char** argv) {
         return 0;
     case CommandLine::Mode::Render:
         return HeadlessRender::run(line);
+    case CommandLine::Mode::Probe:
+        return HeadlessRender::probe(line);
     case CommandLine::Mode::Window:
         break;
     }

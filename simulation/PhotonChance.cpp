@@ -30,6 +30,9 @@ PhotonChance::PhotonChance(const Experiment& experiment) : experiment_(experimen
     for (int i = 0; i <= cells; ++i) {
         cumulative_[i] = std::isfinite(total_) && total_ > 0 ? cumulative_[i] / total_
                                                              : static_cast<double>(i) / cells;
+        if (i > 0) {
+            highest_ = std::max(highest_, (cumulative_[i] - cumulative_[i - 1]) / cellHeight);
+        }
     }
 }
 

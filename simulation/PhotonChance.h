@@ -42,6 +42,8 @@ public:
     Arrows arrowsAt(double y) const;
     // The chance per pixel of height at y; over highestY to lowestY it adds up to 1.
     double density(double y) const;
+    // The largest chance per pixel of height, over the middles of the table's cells.
+    double highestDensity() const { return highest_; }
     // The height below which (in y, that is above on the screen) a share u of the photons land,
     // for u from 0 to 1: a uniform u gives heights distributed as the chance.
     double heightFor(double u) const;
@@ -49,5 +51,6 @@ public:
 private:
     Experiment experiment_;
     double total_ = 0.0;             // the weights' integral over the heights, in pixels
+    double highest_ = 0.0;           // per pixel of height
     std::vector<double> cumulative_; // share of the chance above each cell edge, 0 up to 1
 };

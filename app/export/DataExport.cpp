@@ -73,6 +73,28 @@ QByteArray DataExport::csv(const PictureView::FinishedRun& run) {
     return out;
 }
 
+QByteArray DataExport::probeCsv(const ArrowProbe& probe) {
+    QByteArray out = "y,upper_path,lower_path,path_difference_wavelengths,sum_x,sum_y,"
+                     "relative_chance\n";
+    const auto cell = [&out](std::optional<double> value) {
+        if (value) {
+            appendNumber(out, *value);
+        }
+        out += ',';
+    };
+    cell(probe.y());
+    for (bool upper : {true, false}) {
+        const ArrowProbe::Path* path = probe.path(upper);
+        cell(path != nullptr ? std::optional(path->length) : std::nullopt);
+    }
+    cell(probe.pathDifference());
+    const std::optional<std::complex<double>> sum = probe.sum();
+    cell(sum ? std::optional(sum->real()) : std::nullopt);
+    cell(sum ? std::optional(sum->imag()) : std::nullopt);
+    appendNumber(out, probe.relativeChance());
+    return out + '\n';
+}
+
 QString DataExport::suggestedName(const QString& photonsPerDot, std::uint64_t seed) {
     QString name = PictureExport::suggestedName(photonsPerDot, seed);
     name.replace(name.size() - 4, 4, QStringLiteral(".csv"));

@@ -4,6 +4,7 @@
 #include "RunSession.h"
 
 #include "ExperimentSettings.h"
+#include "PhotonChance.h"
 #include "PhotonRun.h"
 #include "SettingError.h"
 #include "SettingReader.h"
@@ -44,6 +45,21 @@ RunSession::RunSession(FormFields& fields, std::optional<std::uint64_t> seed,
 
 void RunSession::emitPictureChanged(bool whole) {
     emit pictureChanged(whole, whole ? QRegion() : picture_.takeDirtyRegion());
+}
+
+void RunSession::setProbe(std::optional<double> y) {
+    if (y && !std::isfinite(*y)) {
+        return;
+    }
+    if (y) {
+        y = std::clamp(*y, PhotonChance::highestY, PhotonChance::lowestY);
+    }
+    if (y == probeHeight_) {
+        return;
+    }
+    probeHeight_ = y;
+    emit probeChanged();
+    emitPictureChanged(true);
 }
 
 void RunSession::showAt(double zoom, qreal devicePixelRatio) {

@@ -10,6 +10,7 @@
 #include "HeldClicks.h"
 #include "PhotonRun.h"
 #include "PictureView.h"
+#include "ProbeLayer.h"
 #include "RandomGenerator.h"
 #include "RunPacer.h"
 #include "StepOverlay.h"
@@ -94,9 +95,10 @@ public:
     const PictureView& picture() const { return picture_; }
     const DetectorScreen& screen() const { return screen_; }
     // What is drawn over the drawing area, bottom first: the kept picture, the expected line,
-    // the detector screen and the followed photon. A new view is a layer and a line here.
-    std::array<const PictureLayer*, 4> layers() const {
-        return {&picture_, &expectedLayer_, &screen_, &followedLayer_};
+    // the detector screen, the followed photon and the arrow probe. A new view is a layer and a
+    // line here.
+    std::array<const PictureLayer*, 5> layers() const {
+        return {&picture_, &expectedLayer_, &screen_, &followedLayer_, &probeLayer_};
     }
     const ImageSurface& surface() const { return picture_.surface(); }
     std::uint64_t seed() const { return random_.seed(); }
@@ -110,6 +112,14 @@ public:
     void clearScreen();
     // Lands `count` hits on the screen at once.
     void landHits(long long count) { screen_.land(count); }
+
+    // The arrow probe at a height of the detector, in design pixels, kept within the heights the
+    // detector points take; nullopt removes it. It follows the settings as they stand.
+    void setProbe(std::optional<double> y);
+    const std::optional<double>& probeHeight() const { return probeHeight_; }
+    // The probe for the settings as they stand; nullptr while none is set or a setting cannot be
+    // used.
+    const ArrowProbe* probe() const { return probeLayer_.probe(); }
 
     // The settings of what the picture shows: the run drawn on it, or else the screen's hits;
     // nullptr while it shows neither. The screen and a drawn run always share one experiment.
@@ -128,6 +138,8 @@ signals:
     void finished();
     // A setting's text cannot be used; the message names the field and the text.
     void settingRefused(const QString& message);
+    // The probe was set, moved or removed.
+    void probeChanged();
 
 private:
     void ended(const QString& state);
@@ -153,4 +165,6 @@ private:
     DetectorScreen screen_;
     ExpectedLayer expectedLayer_{picture_, expectedShown_};
     StepOverlay followedLayer_{followed_, picture_};
+    std::optional<double> probeHeight_;
+    ProbeLayer probeLayer_{fields_, picture_, probeHeight_};
 };

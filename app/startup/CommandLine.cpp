@@ -4,6 +4,7 @@
 #include "CommandLine.h"
 
 #include "CommandList.h"
+#include "PhotonChance.h"
 #include "Scene.h"
 
 #include <QCommandLineParser>
@@ -23,7 +24,7 @@ QString quoted(const QString& text) {
 const QStringList valueOptions = {QStringLiteral("--seed"),    QStringLiteral("--render"),
                                   QStringLiteral("--photons"), QStringLiteral("--slowdown"),
                                   QStringLiteral("--scale"),   QStringLiteral("--data"),
-                                  QStringLiteral("--hits")};
+                                  QStringLiteral("--hits"),    QStringLiteral("--probe")};
 // The options that take none.
 const QStringList flagOptions = {QStringLiteral("--expected"), QStringLiteral("--help"),
                                  QStringLiteral("--help-all"), QStringLiteral("--version"),
@@ -80,6 +81,16 @@ struct Described {
                         "writes one row per hit.")
             .arg(CommandLine::mostHits),
         QStringLiteral("N")};
+    QCommandLineOption probe{
+        QStringLiteral("probe"),
+        CommandLine::tr("The arrow probe at height Y of the detector, %1 to %2 pixels (the axis "
+                        "is at %3): with --render it is drawn on the picture; alone, no run is "
+                        "made and one CSV line of its paths, arrows and chance is written to "
+                        "standard output.")
+            .arg(PhotonChance::highestY)
+            .arg(PhotonChance::lowestY)
+            .arg(Scene::axisY),
+        QStringLiteral("Y")};
     // Qt's own -h/--help (with --help-all) and -v/--version, listed after the options above.
     QCommandLineOption help;
     QCommandLineOption version;
@@ -92,7 +103,7 @@ private:
         parser.setApplicationDescription(CommandLine::tr(
             "Shows the double-slit experiment with single photons as phase arrows.\n"
             "Press Start to build the interference pattern bar by bar."));
-        parser.addOptions({seed, render, data, photons, slowdown, scale, expected, hits});
+        parser.addOptions({seed, render, data, photons, slowdown, scale, expected, hits, probe});
         ExperimentOptions::addTo(parser);
         return parser.addHelpOption();
     }
@@ -266,6 +277,23 @@ CommandLine CommandLine::parse(const QStringList& arguments) {
                             .arg(mostHits));
         }
     }
+    for (const QString& value : parser.values(options.probe)) {
+        bool ok = false;
+        const double y = QLocale::c().toDouble(value, &ok);
+        if (!(ok && y >= PhotonChance::highestY && y <= PhotonChance::lowestY)) {
+            return fail(CommandLine::tr("--probe %1 is not a height from %2 to %3")
+                            .arg(quoted(value))
+                            .arg(PhotonChance::highestY)
+                            .arg(PhotonChance::lowestY));
+        }
+        line.probe = y;
+        if (line.renderPath.isEmpty()) {
+            if (!line.dataPath.isEmpty()) {
+                return fail(CommandLine::tr("--probe goes with --data only beside --render"));
+            }
+            line.mode = Mode::Probe;
+        }
+    }
     line.expected = parser.isSet(options.expected);
     QString refused;
     line.experiment = ExperimentOptions::read(parser, refused);
@@ -274,7 +302,7 @@ CommandLine CommandLine::parse(const QStringList& arguments) {
     }
     for (const QCommandLineOption* renderOnly :
          {&options.photons, &options.slowdown, &options.scale, &options.expected, &options.hits}) {
-        if (line.mode == Mode::Window && parser.isSet(*renderOnly)) {
+        if (line.mode != Mode::Render && parser.isSet(*renderOnly)) {
             return fail(CommandLine::tr("--%1 goes only with --render or --data")
                             .arg(renderOnly->names().first()));
         }
@@ -292,6 +320,7 @@ CommandLine CommandLine::parse(const QStringList& arguments) {
 bool CommandLine::asksForNoWindow(const QStringList& arguments) {
     return std::any_of(arguments.begin(), arguments.end(), [](const QString& argument) {
         return argument.startsWith(QStringLiteral("--render")) ||
+               argument.startsWith(QStringLiteral("--probe")) ||
                argument.startsWith(QStringLiteral("--data")) || flagOptions.contains(argument);
     });
 }
@@ -315,7 +344,7 @@ QString CommandLine::helpText() {
     const QString usage = CommandLine::tr(
         "Usage: slitwise [options]\n"
         "       slitwise [--render FILE.png] [--data FILE.csv] [--photons N] [--slowdown S]\n"
-        "                [--scale Z] [--expected] [--hits N] [--seed N]\n");
+        "                [--scale Z] [--expected] [--hits N] [--probe Y] [--seed N]\n");
     // The experiment's lines stand under the last of these, however the language indents it.
     const QString last = usage.section(QLatin1Char('\n'), -2, -2);
     qsizetype indent = 0;

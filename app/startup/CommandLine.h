@@ -18,7 +18,7 @@ class CommandLine {
     Q_DECLARE_TR_FUNCTIONS(CommandLine)
 
 public:
-    enum class Mode { Window, Render, Help, HelpAll, Version };
+    enum class Mode { Window, Render, Probe, Help, HelpAll, Version };
 
     Mode mode = Mode::Window;
     std::optional<std::uint64_t> seed;
@@ -29,6 +29,8 @@ public:
     double scale = 1.0;    // of the rendered picture, 0.5 to 4
     bool expected = false; // the expected pattern drawn over the rendered picture
     long long hits = 0;    // single photons landed on the detector screen; 0: no screen
+    // The arrow probe's height, in pixels: drawn on a render, or alone its line of numbers.
+    std::optional<double> probe;
     // The setting texts the experiment's options ask for, for a render or the window alike.
     ExperimentOptions::Texts experiment;
     // Empty when the arguments were good; otherwise the one line to print before exiting with 2.

@@ -2,6 +2,7 @@
 // and a user's clicks would leave them, and is finished at once; no window is made.
 #include "HeadlessRender.h"
 
+#include "ArrowProbe.h"
 #include "CommandLine.h"
 #include "Conversion.h"
 #include "DataExport.h"
@@ -44,6 +45,7 @@ int HeadlessRender::run(const CommandLine& line) {
     RunSession session(settings, line.seed, 1.0);
     session.showAt(line.scale, 1.0);
     session.setExpectedShown(line.expected);
+    session.setProbe(line.probe);
     session.start();
     session.finish();
     if (line.hits > 0) {
@@ -88,4 +90,21 @@ int HeadlessRender::run(const CommandLine& line) {
     }
     StartupMessages::release();
     return 0;
+}
+
+int HeadlessRender::probe(const CommandLine& line) {
+    SettingsStore settings;
+    line.applyExperiment(settings);
+    const std::optional<PhotonChance> chance = PhotonChance::forSettings(settings);
+    if (!chance) {
+        StartupMessages::discard();
+        std::fprintf(stderr, "%s\n",
+                     qPrintable(tr("slitwise: the experiment's settings cannot be used")));
+        return 2;
+    }
+    StartupMessages::release();
+    const ArrowProbe probe(*chance, *line.probe);
+    const QByteArray out = DataExport::probeCsv(probe);
+    std::fwrite(out.constData(), 1, static_cast<std::size_t>(out.size()), stdout);
+    return std::fflush(stdout) == 0 ? 0 : 1;
 }

@@ -18,4 +18,7 @@ public:
     // could not be, any messages held since start-up forgotten. An existing file is then left as
     // it was.
     static int run(const CommandLine& line);
+    // --probe without --render: no run, and the probe's line of numbers on standard output.
+    // Returns 0, or 2 with one line on stderr when the experiment cannot be probed.
+    static int probe(const CommandLine& line);
 };

@@ -16,7 +16,7 @@ struct Command {
     // The menu entry, in English, marked for translation in the context "CommandList"; nullptr
     // for an action that has its key but no entry.
     const char* text;
-    // The key as Qt writes it (QKeySequence::PortableText); keys only described may list several.
+    // The key as Qt writes it (QKeySequence::PortableText); several are separated by ", ".
     const char* key;
     // What the key does, for the lists of keys.
     const char* help;

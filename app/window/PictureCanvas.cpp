@@ -7,8 +7,11 @@
 #include "ImageSurface.h"
 #include "PictureLayer.h"
 #include "PictureView.h"
+#include "ProbeLayer.h"
 #include "RunSession.h"
+#include "Scene.h"
 
+#include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -32,6 +35,39 @@ PictureCanvas::PictureCanvas(RunSession& session, QWidget* parent)
             });
     connect(&session_.screen(), &DetectorScreen::changed, this,
             [this] { update(session_.screen().area()); });
+    connect(&session_, &RunSession::probeChanged, this, &PictureCanvas::describeProbe);
+}
+
+void PictureCanvas::followSettings() {
+    if (session_.probeHeight()) {
+        update();
+        describeProbe();
+    }
+}
+
+void PictureCanvas::describeProbe() {
+    const ArrowProbe* probe = session_.probe();
+    setAccessibleDescription(probe != nullptr ? ProbeLayer::readout(*probe).join(u'\n')
+                                              : QString());
+}
+
+void PictureCanvas::mousePressEvent(QMouseEvent* event) {
+    probeAt(event->position());
+}
+
+void PictureCanvas::mouseMoveEvent(QMouseEvent* event) {
+    if (event->buttons() & Qt::LeftButton) {
+        probeAt(event->position());
+    }
+}
+
+void PictureCanvas::probeAt(QPointF position) {
+    // Right of the slits' shield the paths, the detector, the sums, the pattern and the screen
+    // all stand for a height of the detector.
+    const QPointF design = position / zoom_;
+    if (design.x() > Scene::shieldX + 8) {
+        session_.setProbe(design.y());
+    }
 }
 
 void PictureCanvas::place(double zoom, QPoint origin) {

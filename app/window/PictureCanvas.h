@@ -15,14 +15,22 @@ public:
     // asks the picture for that size.
     void place(double zoom, QPoint origin);
     double zoom() const { return zoom_; }
+    // The settings changed: the arrow probe, which follows them, is drawn and described anew.
+    void followSettings();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    // A press or a drag right of the slits puts the arrow probe at its height.
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
     // The picture and the screen follow the zoom and the pixel density of the screen the
     // canvas is on now, which a move to another screen may have changed.
     void wantCurrentSize();
+    void probeAt(QPointF position);
+    // The probe's readout is the picture's description, read when asked and not announced.
+    void describeProbe();
 
     RunSession& session_;
     double zoom_ = 1.0;

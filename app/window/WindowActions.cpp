@@ -4,9 +4,11 @@
 
 #include "AboutText.h"
 #include "CommandList.h"
+#include "Scene.h"
 
 #include <QAction>
 #include <QDialog>
+#include <QGuiApplication>
 #include <QMenu>
 #include <QTextBrowser>
 #include <QVBoxLayout>
@@ -28,8 +30,11 @@ void WindowActions::createActions() {
         }
         auto* action = new QAction(CommandList::text(command), this);
         action->setObjectName(QString::fromLatin1(command.name));
-        action->setShortcut(
-            QKeySequence::fromString(QString::fromLatin1(command.key), QKeySequence::PortableText));
+        QList<QKeySequence> keys;
+        for (const QString& key : QString::fromLatin1(command.key).split(QStringLiteral(", "))) {
+            keys << QKeySequence::fromString(key, QKeySequence::PortableText);
+        }
+        action->setShortcuts(keys);
         action->setShortcutContext(Qt::WindowShortcut);
         action->setCheckable(command.checkable);
         connect(action, &QAction::triggered, this, command.handler);
@@ -69,6 +74,11 @@ void WindowActions::refresh() {
     action("fullScreenAction")->setChecked(window_.isFullScreen());
     action("detectorScreenAction")->setChecked(screen.isShown());
     action("clearHitsAction")->setEnabled(screen.isShown());
+    // The arrow keys are the focused control's own while nothing is probed.
+    const bool probed = session_.probeHeight().has_value();
+    action("probeAction")->setChecked(probed);
+    action("probeUpAction")->setEnabled(probed);
+    action("probeDownAction")->setEnabled(probed);
 }
 
 void WindowActions::stop(bool) {
@@ -86,9 +96,23 @@ void WindowActions::toggleFullScreen(bool) {
     window_.setWindowState(window_.windowState() ^ Qt::WindowFullScreen);
 }
 
-void WindowActions::leaveFullScreen(bool) {
-    if (window_.isFullScreen()) {
+void WindowActions::escape(bool) {
+    if (session_.probeHeight()) {
+        showProbe(false);
+    } else if (window_.isFullScreen()) {
         toggleFullScreen(false);
+    }
+}
+
+void WindowActions::showProbe(bool shown) {
+    session_.setProbe(shown ? std::optional(Scene::axisY) : std::nullopt);
+    refresh();
+}
+
+void WindowActions::moveProbe(double pixels) {
+    if (const std::optional<double> y = session_.probeHeight()) {
+        const bool far = QGuiApplication::keyboardModifiers() & Qt::ShiftModifier;
+        session_.setProbe(*y + (far ? 10 : 1) * pixels);
     }
 }
 

@@ -39,13 +39,18 @@ public:
     void setProjectorColours(bool on) { session_.setProjectorColours(on); }
     void showExpected(bool shown) { session_.setExpectedShown(shown); }
     void toggleFullScreen(bool);
-    void leaveFullScreen(bool);
+    // Esc: the arrow probe removed, or else full screen left.
+    void escape(bool);
     void save(bool) { picture_.requestSave(); }
     void copy(bool) { picture_.copyPicture(); }
     void exportData(bool) { picture_.requestExport(); }
     // D: the detector screen shown or hidden; Shift+D: its hits cleared.
     void showDetectorScreen(bool shown);
     void clearHits(bool) { session_.clearScreen(); }
+    // A: the arrow probe on the axis, or removed; the arrow keys move it a pixel, with Shift ten.
+    void showProbe(bool shown);
+    void probeUp(bool) { moveProbe(-1); }
+    void probeDown(bool) { moveProbe(1); }
     // F1: the explanation of the picture, in a window of its own that does not block this one.
     void about(bool);
     // X: the experiment panel, opened or closed by the window.
@@ -61,6 +66,7 @@ private:
     QAction* action(const char* name) const;
     // Slower (+1) or faster (-1) by one level of RunPacer::levels.
     void stepPace(int levels);
+    void moveProbe(double pixels);
 
     QWidget& window_;
     RunSession& session_;

@@ -65,6 +65,7 @@ frmSlitwise::frmSlitwise(std::optional<std::uint64_t> seed)
         *this, session_, *pictureActions_,
         *qobject_cast<QAbstractButton*>(controls_.value(QStringLiteral("cmdStart"))));
     connect(windowActions_, &WindowActions::paceChanged, runDisplay_, &RunDisplay::refresh);
+    connect(&session_, &RunSession::probeChanged, windowActions_, &WindowActions::refresh);
     connect(windowActions_, &WindowActions::experimentPanelToggled, this,
             &frmSlitwise::showExperiment);
     Form_Load();
@@ -342,6 +343,7 @@ void frmSlitwise::bindSettings() {
         field(which)->setText(settings_.text(which));
         // A changed experiment is noted under the picture until it is shown.
         runDisplay_->refresh();
+        canvas_->followSettings();
     });
     connect(&settings_, &SettingsStore::captionShown, this, [this](CaptionField which) {
         controls_.value(FormFields::name(which))->setVisible(true);

@@ -128,6 +128,9 @@ void tst_BadArguments::badArgumentsAreRefusedInOneLine_data() {
     row("--scale nan", {"--render", out, "--scale=nan"}, "'nan'");
     row("--scale with a comma", {"--render", out, "--scale", "1,5"}, "'1,5'");
     row("--scale without --render", {"--scale", "2"}, "--scale");
+    row("--probe above the detector", {"--probe", "78"}, "'78'");
+    row("--probe not a number", {"--probe", "middle"}, "'middle'");
+    row("--probe beside --data without --render", {"--probe", "300", "--data", out}, "--data");
     row("--expected without --render", {"--expected"}, "--expected");
     row("--hits zero", {"--render", out, "--hits", "0"}, "'0'");
     row("--hits past the fullest screen", {"--render", out, "--hits", "100001"}, "'100001'");

@@ -50,6 +50,8 @@ private slots:
     void renderAtScaleTwoIsTwiceAsLarge();
     void renderCarriesCaptionsAndDataMatchesIt();
     void defaultRunDrawsAsItAlwaysHas();
+    void probeAloneWritesItsLine_data();
+    void probeAloneWritesItsLine();
 
 private:
     std::unique_ptr<QTemporaryDir> work_;    // with a file to replace
@@ -283,6 +285,38 @@ void tst_Render::defaultRunDrawsAsItAlwaysHas() {
     }
     QCOMPARE(pixels.result().toHex(),
              QByteArray("23bf4dcd42d0f71b084671e127c2ffd1e96b90c7f36a1b69e7aeb830d7f05e51"));
+}
+
+void tst_Render::probeAloneWritesItsLine_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("empty"); // the columns left empty, as their indices
+    QTest::newRow("two slits: every column") << QStringList{"--probe", "300"} << "";
+    QTest::newRow("one slit: no second path, no difference")
+        << QStringList{"--probe", "300", "--slits", "upper"} << "2 3";
+    QTest::newRow("the detector on: no sum")
+        << QStringList{"--probe", "300", "--which-slit"} << "4 5";
+}
+
+void tst_Render::probeAloneWritesItsLine() {
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, empty);
+    const Outcome outcome = runProgram(arguments, runtime_->path());
+    QCOMPARE(outcome.exitCode, 0);
+    QCOMPARE(outcome.errorLines, QStringList());
+    const QList<QByteArray> lines = outcome.output.split('\n');
+    QCOMPARE(lines.size(), 3); // the header, the line and the end of it
+    QCOMPARE(lines[0], QByteArray("y,upper_path,lower_path,path_difference_wavelengths,sum_x,"
+                                  "sum_y,relative_chance"));
+    const QList<QByteArray> cells = lines[1].split(',');
+    QCOMPARE(cells.size(), 7);
+    QCOMPARE(cells[0], QByteArray("300"));
+    QStringList emptyCells;
+    for (int i = 0; i < cells.size(); ++i) {
+        if (cells[i].isEmpty()) {
+            emptyCells << QString::number(i);
+        }
+    }
+    QCOMPARE(emptyCells.join(u' '), empty);
 }
 
 QTEST_MAIN(tst_Render)

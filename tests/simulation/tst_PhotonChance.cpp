@@ -1,5 +1,6 @@
-// A single photon's chance and the hits drawn from it, against the chance worked out in the test
-// from the arrows themselves: a plain average over heights across each slit.
+// A single photon's chance, the hits drawn from it and the arrow probe, against the chance worked
+// out in the test from the arrows themselves: a plain average over heights across each slit.
+#include "ArrowProbe.h"
 #include "DetectorHits.h"
 #include "FakeFields.h"
 #include "HitsDrawing.h"
@@ -52,6 +53,8 @@ private slots:
     void hitsFollowTheChance();
     void latestHitIsDrawnWithItsArrows_data();
     void latestHitIsDrawnWithItsArrows();
+    void probeAgreesWithThePlainArrows_data();
+    void probeAgreesWithThePlainArrows();
 };
 
 void tst_PhotonChance::hitsFollowTheChance_data() {
@@ -189,6 +192,47 @@ void tst_PhotonChance::latestHitIsDrawnWithItsArrows() {
                                       call.y1 <= PhotonChance::lowestY + 1;
                            }),
              100);
+}
+
+void tst_PhotonChance::probeAgreesWithThePlainArrows_data() {
+    QTest::addColumn<Setting>("setting");
+    QTest::addColumn<double>("y");
+    QTest::newRow("two point slits, on the axis") << Setting{} << 340.5;
+    QTest::newRow("two point slits, off the axis") << Setting{} << 287.25;
+    QTest::newRow("the detector on: no sum") << Setting{.detector = "1"} << 300.0;
+    QTest::newRow("the lower slit alone") << Setting{.open = "2"} << 400.0;
+    QTest::newRow("two wide slits: chains") << Setting{.width = "12"} << 250.0;
+}
+
+void tst_PhotonChance::probeAgreesWithThePlainArrows() {
+    QFETCH(Setting, setting);
+    QFETCH(double, y);
+    FakeFields fields(setting);
+    const ArrowProbe probe(*PhotonChance::forSettings(fields), y);
+    const double width = setting.width.toDouble();
+    std::complex<double> sum;
+    for (const auto& [upper, slitY] : {std::pair(true, 320.5), std::pair(false, 360.5)}) {
+        const ArrowProbe::Path* path = probe.path(upper);
+        const bool open =
+            setting.open == QLatin1String("0") || setting.open == QLatin1String(upper ? "1" : "2");
+        QCOMPARE(path != nullptr, open);
+        if (open) {
+            QVERIFY(std::abs(path->length - std::hypot(150.0, slitY - y)) < 0.01);
+            QVERIFY(std::abs(path->arrow() - arrowFrom(slitY, width, y)) < 1e-3);
+            sum += arrowFrom(slitY, width, y);
+        }
+    }
+    QCOMPARE(probe.sum().has_value(), setting.detector == QLatin1String("0"));
+    if (probe.sum()) {
+        QVERIFY(std::abs(*probe.sum() - sum) < 1e-3);
+    }
+    double highest = 0;
+    for (double height = 79; height <= 531; height += 0.125) {
+        highest = std::max(highest, weightAt(setting, height));
+    }
+    const double relative = weightAt(setting, y) / highest;
+    QVERIFY2(std::abs(probe.relativeChance() - relative) <= 0.01 * std::max(relative, 0.01),
+             qPrintable(QStringLiteral("%1 against %2").arg(probe.relativeChance()).arg(relative)));
 }
 
 QTEST_APPLESS_MAIN(tst_PhotonChance)

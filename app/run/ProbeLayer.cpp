@@ -1,0 +1,143 @@
+// The readout stands right of the arrows, or left of the detector where the picture ends first,
+// in a grey box so that it reads over whatever the run drew there.
+#include "ProbeLayer.h"
+
+#include "FieldSnapshot.h"
+#include "PainterSurface.h"
+#include "PictureView.h"
+#include "SettingError.h"
+#include "SettingReader.h"
+
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QLocale>
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+QString decimal(double value) {
+    return QLocale().toString(value, 'f', 2);
+}
+
+// Whether the texts are those the chance was made for.
+bool sameTexts(const FormFields& fields,
+               const std::array<QString, FormFields::settingCount>& texts) {
+    for (const FormFields::Setting& setting : FormFields::settings) {
+        if (fields.text(setting.field) != texts[FormFields::indexOf(setting.field)]) {
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+const ArrowProbe* ProbeLayer::probe() const {
+    if (!height_) {
+        return nullptr;
+    }
+    if (!chance_ || !sameTexts(fields_, chanceTexts_)) {
+        probe_.reset();
+        chance_.reset();
+        for (const FormFields::Setting& setting : FormFields::settings) {
+            chanceTexts_[FormFields::indexOf(setting.field)] = fields_.text(setting.field);
+        }
+        FieldSnapshot copy(fields_);
+        try {
+            chance_.emplace(Experiment::fromSettings(SettingReader(copy)));
+        } catch (const SettingError&) {
+            return nullptr;
+        }
+    }
+    if (!probe_ || probe_->y() != *height_) {
+        probe_.emplace(*chance_, *height_);
+    }
+    return &*probe_;
+}
+
+QStringList ProbeLayer::readout(const ArrowProbe& probe) {
+    QStringList lines{tr("Point at y = %1 px").arg(decimal(probe.y()))};
+    const double wavelength = probe.wavelength();
+    for (const ArrowProbe::Path& path : probe.paths()) {
+        lines << (path.upper ? tr("Upper path: %1 px = %2 λ") : tr("Lower path: %1 px = %2 λ"))
+                     .arg(decimal(path.length), decimal(path.length / wavelength));
+    }
+    if (const std::optional<double> difference = probe.pathDifference()) {
+        // How far the arrows' directions differ, as a share of a whole turn, 0 to 0.5.
+        const double apart = std::abs(*difference - std::round(*difference));
+        const QString value = decimal(std::abs(*difference));
+        if (!probe.joined()) {
+            lines << tr("%1 λ: the detector is on, so the squared lengths are added, not the "
+                        "arrows")
+                         .arg(value);
+        } else if (apart <= 0.125) {
+            lines << tr("%1 λ: the arrows point the same way").arg(value);
+        } else if (apart >= 0.375) {
+            lines << tr("%1 λ: they point opposite ways").arg(value);
+        } else {
+            lines << tr("%1 λ: they point %2° apart").arg(value).arg(std::lround(apart * 360));
+        }
+    }
+    lines << tr("Chance here: %1 % of the largest")
+                 .arg(QLocale().toString(probe.relativeChance() * 100, 'f', 0));
+    return lines;
+}
+
+void ProbeLayer::paint(QPainter& painter, QPoint origin, const QRegion&) const {
+    const ArrowProbe* shown = probe();
+    if (shown == nullptr) {
+        return;
+    }
+    const double zoom = view_.wantedZoom();
+    // The arrows stand on a clear grey patch, so that the run's own arrows do not hide them.
+    double left = shown->experiment().detectorX;
+    double right = left;
+    double top = shown->y();
+    double bottom = top;
+    for (const ArrowProbe::Stroke& stroke : shown->arrows()) {
+        left = std::min({left, stroke.x1, stroke.x2});
+        right = std::max({right, stroke.x1, stroke.x2});
+        top = std::min({top, stroke.y1, stroke.y2});
+        bottom = std::max({bottom, stroke.y1, stroke.y2});
+    }
+    const double margin = ArrowProbe::arrowHead + 3;
+    painter.fillRect(QRectF(origin.x() + (left - margin) * zoom, origin.y() + (top - margin) * zoom,
+                            (right - left + 2 * margin) * zoom, (bottom - top + 2 * margin) * zoom),
+                     QColor::fromRgb(Colour::background().rgb));
+    {
+        PainterSurface over(painter, origin, zoom, view_.projectorColours());
+        shown->draw(over);
+    }
+    painter.save();
+    QFont font = QGuiApplication::font();
+    font.setPointSizeF(font.pointSizeF() * zoom);
+    painter.setFont(font);
+    const QFontMetrics metrics(font);
+    const QStringList lines = readout(*shown);
+    int width = 0;
+    for (const QString& line : lines) {
+        width = std::max(width, metrics.horizontalAdvance(line));
+    }
+    const int padding = static_cast<int>(std::lround(4 * zoom));
+    const QSize box(width + 2 * padding, metrics.height() * lines.size() + 2 * padding);
+    // Right of the arrows' patch, or left of it where the picture ends first.
+    double boxLeft = (right + margin) * zoom;
+    if (boxLeft + box.width() > ImageSurface::width * zoom) {
+        boxLeft = (left - margin) * zoom - box.width();
+    }
+    const double boxTop = std::clamp(shown->y() * zoom - box.height() / 2.0, 0.0,
+                                     ImageSurface::height * zoom - box.height());
+    const QRect area(
+        QPoint(origin.x() + static_cast<int>(boxLeft), origin.y() + static_cast<int>(boxTop)), box);
+    painter.setPen(Qt::black);
+    painter.setBrush(QColor::fromRgb(Colour::background().rgb));
+    painter.drawRect(area.adjusted(0, 0, -1, -1));
+    for (int i = 0; i < lines.size(); ++i) {
+        painter.drawText(area.left() + padding,
+                         area.top() + padding + i * metrics.height() + metrics.ascent(), lines[i]);
+    }
+    painter.restore();
+}

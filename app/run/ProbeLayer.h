@@ -1,0 +1,45 @@
+// The arrow probe over the picture: at one height of the detector, each open slit's path, the
+// arrows they bring head to tail with their sum, and a readout of the numbers beside them. It
+// follows the settings as they stand, so a changed experiment is probed at once.
+#pragma once
+
+#include "ArrowProbe.h"
+#include "FormFields.h"
+#include "PictureLayer.h"
+
+#include <QCoreApplication>
+#include <QStringList>
+
+#include <array>
+#include <optional>
+
+class PictureView;
+
+class ProbeLayer : public PictureLayer {
+    Q_DECLARE_TR_FUNCTIONS(ProbeLayer)
+
+public:
+    // All three must outlive the layer; `height` is the session's, nullopt while nothing is
+    // probed.
+    ProbeLayer(const FormFields& fields, const PictureView& view,
+               const std::optional<double>& height)
+        : fields_(fields), view_(view), height_(height) {}
+
+    void paint(QPainter& painter, QPoint origin, const QRegion& exposed) const override;
+
+    // The probe at the height, for the settings as they stand; nullptr while nothing is probed
+    // or a setting cannot be used.
+    const ArrowProbe* probe() const;
+    // The readout's lines, in the user's language.
+    static QStringList readout(const ArrowProbe& probe);
+
+private:
+    const FormFields& fields_;
+    const PictureView& view_;
+    const std::optional<double>& height_;
+    // The last probe made, and the chance and the texts it was made for: the chance's table takes
+    // milliseconds, a paint must not.
+    mutable std::optional<PhotonChance> chance_;
+    mutable std::array<QString, FormFields::settingCount> chanceTexts_;
+    mutable std::optional<ArrowProbe> probe_;
+};

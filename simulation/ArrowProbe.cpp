@@ -1,0 +1,149 @@
+// A wide slit's chain averages each piece as the expected pattern does, so that the chain ends
+// where that pattern's slit arrow points; a point slit is one link of length 1.
+#include "ArrowProbe.h"
+
+#include "Scene.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace {
+
+// One piece's mean arrow from heights `from` to `to` of a slit, with the phase taken as linear
+// across it, weighted by the piece's share of the slit.
+std::complex<double> pieceArrow(const Experiment& experiment, double y, double from, double to,
+                                double share) {
+    const double dx = experiment.detectorX - Scene::shieldX;
+    const auto phase = [&](double height) {
+        return experiment.turnPerPixel * std::hypot(dx, height - y);
+    };
+    const double half = (phase(to) - phase(from)) / 2;
+    const double sinc = std::abs(half) < 1e-9 ? 1.0 : std::sin(half) / half;
+    return share * sinc * std::polar(1.0, phase((from + to) / 2));
+}
+
+void drawArrow(DrawingSurface& surface, double x1, double y1, double x2, double y2,
+               std::optional<Colour> colour, bool head) {
+    const auto f = [](double value) { return static_cast<float>(value); };
+    surface.line(f(x1), f(y1), f(x2), f(y2), colour);
+    if (!head || std::hypot(x2 - x1, y2 - y1) < ArrowProbe::arrowHead) {
+        return;
+    }
+    // Two strokes back from the tip, each 25 degrees off the shaft.
+    const double angle = std::atan2(y2 - y1, x2 - x1);
+    for (double side : {-1.0, 1.0}) {
+        const double back = angle + std::numbers::pi + side * 25 * std::numbers::pi / 180;
+        surface.line(f(x2), f(y2), f(x2 + ArrowProbe::arrowHead * std::cos(back)),
+                     f(y2 + ArrowProbe::arrowHead * std::sin(back)), colour);
+    }
+}
+
+} // namespace
+
+std::complex<double> ArrowProbe::Path::arrow() const {
+    std::complex<double> sum;
+    for (const std::complex<double>& link : links) {
+        sum += link;
+    }
+    return sum;
+}
+
+ArrowProbe::ArrowProbe(const PhotonChance& chance, double y)
+    : experiment_(chance.experiment()), y_(y) {
+    const Experiment& experiment = experiment_;
+    const double dx = experiment.detectorX - Scene::shieldX;
+    for (bool upper : {true, false}) {
+        if (!experiment.isOpen(upper)) {
+            continue;
+        }
+        Path path;
+        path.upper = upper;
+        const double middle = experiment.slitY(upper);
+        path.length = std::hypot(dx, middle - y);
+        if (experiment.slitWidth <= 0) {
+            path.links.push_back(std::polar(1.0, experiment.turnPerPixel * path.length));
+        } else {
+            const double piece = experiment.slitWidth / chainPieces;
+            for (int i = 0; i < chainPieces; ++i) {
+                const double from = middle - experiment.slitWidth / 2 + i * piece;
+                path.links.push_back(
+                    pieceArrow(experiment, y, from, from + piece, 1.0 / chainPieces));
+            }
+        }
+        paths_.push_back(std::move(path));
+    }
+    const double highest = chance.highestDensity();
+    relativeChance_ = highest > 0 ? std::min(1.0, chance.density(y) / highest) : 0.0;
+}
+
+const ArrowProbe::Path* ArrowProbe::path(bool upper) const {
+    const auto found = std::find_if(paths_.begin(), paths_.end(),
+                                    [upper](const Path& path) { return path.upper == upper; });
+    return found != paths_.end() ? &*found : nullptr;
+}
+
+std::optional<std::complex<double>> ArrowProbe::sum() const {
+    if (!joined()) {
+        return std::nullopt;
+    }
+    std::complex<double> sum;
+    for (const Path& path : paths_) {
+        sum += path.arrow();
+    }
+    return sum;
+}
+
+double ArrowProbe::wavelength() const {
+    return 2 * std::numbers::pi / experiment_.turnPerPixel;
+}
+
+std::optional<double> ArrowProbe::pathDifference() const {
+    if (paths_.size() < 2) {
+        return std::nullopt;
+    }
+    return (paths_[1].length - paths_[0].length) / wavelength();
+}
+
+std::vector<ArrowProbe::Stroke> ArrowProbe::arrows() const {
+    std::vector<Stroke> strokes;
+    // As the run's arrows: a phase turns an arrow anticlockwise on the picture, whose y runs
+    // downward.
+    const double x0 = experiment_.detectorX;
+    double x = x0;
+    double y = y_;
+    for (const Path& path : paths_) {
+        if (!joined()) {
+            x = x0;
+            y = y_;
+        }
+        const Colour colour = path.upper ? Colour::foreground() : Colour::lowerSlit();
+        for (std::size_t i = 0; i < path.links.size(); ++i) {
+            const double nx = x + arrowScale * path.links[i].real();
+            const double ny = y - arrowScale * path.links[i].imag();
+            strokes.push_back({x, y, nx, ny, colour, i + 1 == path.links.size()});
+            x = nx;
+            y = ny;
+        }
+    }
+    if (const auto total = sum(); total && paths_.size() > 1) {
+        strokes.push_back({x0, y_, x0 + arrowScale * total->real(), y_ - arrowScale * total->imag(),
+                           Colour::sumArrow(), true});
+    }
+    return strokes;
+}
+
+void ArrowProbe::draw(DrawingSurface& surface) const {
+    const auto f = [](double value) { return static_cast<float>(value); };
+    surface.setPenWidth(3);
+    for (const Path& path : paths_) {
+        const Colour colour = path.upper ? Colour::foreground() : Colour::lowerSlit();
+        surface.line(f(Scene::shieldX), f(experiment_.slitY(path.upper)), f(experiment_.detectorX),
+                     f(y_), colour);
+    }
+    surface.setPenWidth(2);
+    for (const Stroke& stroke : arrows()) {
+        drawArrow(surface, stroke.x1, stroke.y1, stroke.x2, stroke.y2, stroke.colour, stroke.head);
+    }
+    surface.setPenWidth(1);
+}
