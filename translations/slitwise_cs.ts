@@ -114,7 +114,7 @@ Stiskněte Spustit a interferenční obrazec se sestaví pruh po pruhu.</transla
     </message>
     <message>
         <source>--scale %1 is not a number from 0.5 to 4</source>
-        <translation>--scale %1 není číslo od 0.5 do 4</translation>
+        <translation>--scale %1 není číslo od 0,5 do 4</translation>
     </message>
     <message>
         <source>--%1 goes only with --render or --data</source>
@@ -182,7 +182,7 @@ a -reverse; --help-all je vypíše všechny.
     </message>
     <message>
         <source>With --render: draw the picture Z times as large, from 0.5 to 4 (default 1): 801·Z x 581·Z pixels.</source>
-        <translation>S --render: nakreslí obrázek Z-krát větší, od 0.5 do 4 (výchozí 1): 801·Z x 581·Z pixelů.</translation>
+        <translation>S --render: nakreslí obrázek Z-krát větší, od 0,5 do 4 (výchozí 1): 801·Z x 581·Z pixelů.</translation>
     </message>
     <message>
         <source>With --render or --data: land N single photons (1 to %1) on the detector screen, drawn in place of the pattern bars; --data then writes one row per hit.</source>
@@ -505,7 +505,7 @@ a -reverse; --help-all je vypíše všechny.
     </message>
     <message>
         <source>Instead of --wavelength: the arrow&apos;s turn per pixel of path, in radians from 0.2513 to 2.0944 (default 1): a wavelength of 2π divided by it.</source>
-        <translation>Místo --wavelength: otočení šipky na pixel dráhy v radiánech od 0.2513 do 2.0944 (výchozí 1); vlnová délka je 2π děleno tímto číslem.</translation>
+        <translation>Místo --wavelength: otočení šipky na pixel dráhy v radiánech od 0,2513 do 2,0944 (výchozí 1); vlnová délka je 2π děleno tímto číslem.</translation>
     </message>
     <message>
         <source>Slit width, %1 to %2 pixels (default 0, point slits).</source>
@@ -692,6 +692,21 @@ a -reverse; --help-all je vypíše všechny.
     <message>
         <source>the picture could not be encoded</source>
         <translation>obrázek se nepodařilo zakódovat</translation>
+    </message>
+</context>
+<context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Zobrazí nápovědu k volbám příkazového řádku.</translation>
+    </message>
+    <message>
+        <source>Displays help including Qt specific options.</source>
+        <translation>Zobrazí nápovědu včetně voleb specifických pro Qt.</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>Zobrazí informace o verzi.</translation>
     </message>
 </context>
 <context>
