@@ -346,21 +346,21 @@ a -reverse; --help-all je vypíše všechny.
 </context>
 <context>
     <name>ControlFactory</name>
-    <message>
-        <source>1 photon per dot</source>
-        <translation>1 foton na bod</translation>
+    <message numerus="yes">
+        <source>%Ln photon(s) per dot</source>
+        <translation>
+            <numerusform>%Ln foton na bod</numerusform>
+            <numerusform>%Ln fotony na bod</numerusform>
+            <numerusform>%Ln fotonů na bod</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>Sends 1 photon to each detector point</source>
-        <translation>Pošle 1 foton do každého bodu detektoru</translation>
-    </message>
-    <message>
-        <source>%1 photons per dot</source>
-        <translation>%1 fotonů na bod</translation>
-    </message>
-    <message>
-        <source>Sends %1 photons to each detector point</source>
-        <translation>Pošle %1 fotonů do každého bodu detektoru</translation>
+    <message numerus="yes">
+        <source>Sends %Ln photon(s) to each detector point</source>
+        <translation>
+            <numerusform>Pošle %Ln foton do každého bodu detektoru</numerusform>
+            <numerusform>Pošle %Ln fotony do každého bodu detektoru</numerusform>
+            <numerusform>Pošle %Ln fotonů do každého bodu detektoru</numerusform>
+        </translation>
     </message>
 </context>
 <context>
