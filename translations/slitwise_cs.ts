@@ -5,7 +5,7 @@
     <name>AboutText</name>
     <message>
         <source>&lt;b&gt;The source&lt;/b&gt;, the small circle on the left, sends one photon at a time. Its arrow turns as each photon leaves: the photon&apos;s phase, where its arrow starts.</source>
-        <translation>&lt;b&gt;Zdroj&lt;/b&gt;, malý kroužek vlevo, vysílá fotony jeden po druhém. Jeho šipka se natočí, když foton vyletí: je to fáze fotonu, odkud jeho šipka začíná.</translation>
+        <translation>&lt;b&gt;Zdroj&lt;/b&gt;, malý kroužek vlevo, vysílá fotony jeden po druhém. Když foton vyletí, natočí se šipka zdroje: ukazuje počáteční fázi fotonu, tj. směr, kterým jeho šipka na začátku míří.</translation>
     </message>
     <message>
         <source>&lt;b&gt;The shield with its double slit&lt;/b&gt; is the thick vertical line. Each photon goes through one of the two slits, chosen at random. The arrows piled up at the upper slit are black, those at the lower slit white.</source>
@@ -13,15 +13,15 @@
     </message>
     <message>
         <source>&lt;b&gt;The vector sum&lt;/b&gt;: the arrows of all the photons sent to one detector point are added head to tail. At some points the sum is drawn in green, starting on the third vertical line; it is mirrored top to bottom.</source>
-        <translation>&lt;b&gt;Součet vektorů&lt;/b&gt;: šipky všech fotonů poslaných do jednoho bodu detektoru se sčítají jedna za druhou. V některých bodech je součet nakreslen zeleně, od třetí svislé čáry; je převrácený shora dolů.</translation>
+        <translation>&lt;b&gt;Součet vektorů&lt;/b&gt;: šipky všech fotonů poslaných do jednoho bodu detektoru se sčítají tak, že se kladou za sebe (začátek každé na konec předchozí). V některých bodech je součet nakreslen zeleně, od třetí svislé čáry; je zrcadlově převrácený shora dolů.</translation>
     </message>
     <message>
         <source>&lt;b&gt;The interference pattern&lt;/b&gt;: for each detector point a black bar on the right, as long as the squared length of its sum, which is the probability of finding a photon there. Long bars are where photons are likely to land.</source>
-        <translation>&lt;b&gt;Interferenční obrazec&lt;/b&gt;: pro každý bod detektoru černý pruh vpravo, dlouhý jako druhá mocnina délky jeho součtu, tedy pravděpodobnost, že tam foton najdeme. Dlouhé pruhy jsou tam, kam fotony pravděpodobně dopadnou.</translation>
+        <translation>&lt;b&gt;Interferenční obrazec&lt;/b&gt;: pro každý bod detektoru černý pruh vpravo, jehož délka je druhá mocnina délky součtu v tomto bodě, tedy pravděpodobnost, že tam foton najdeme. Dlouhé pruhy jsou tam, kam fotony dopadají s velkou pravděpodobností.</translation>
     </message>
     <message>
         <source>&lt;b&gt;The expected pattern&lt;/b&gt;, shown with &lt;b&gt;E&lt;/b&gt;, is a red line through the bar length each point would have on average over many runs.</source>
-        <translation>&lt;b&gt;Očekávaný obrazec&lt;/b&gt;, zobrazený klávesou &lt;b&gt;E&lt;/b&gt;, je červená čára vedená délkou pruhu, jakou by měl každý bod v průměru přes mnoho běhů.</translation>
+        <translation>&lt;b&gt;Očekávaný obrazec&lt;/b&gt;, zobrazený klávesou &lt;b&gt;E&lt;/b&gt;, je červená čára, která ukazuje, jak dlouhý by byl pruh v každém bodě v průměru z mnoha běhů.</translation>
     </message>
     <message>
         <source>About this picture</source>
@@ -33,7 +33,7 @@
     </message>
     <message>
         <source>The buttons on the left choose the photons per detector point; the scroll bar at the top chooses the slowdown, how many times each photon&apos;s animation is repeated. &lt;b&gt;Start&lt;/b&gt; (F5) builds the pattern; clicks made during a run are applied when it ends. &lt;b&gt;Exit&lt;/b&gt; closes the window.</source>
-        <translation>Tlačítka vlevo volí počet fotonů na bod detektoru; posuvník nahoře volí zpomalení, tedy kolikrát se animace každého fotonu opakuje. &lt;b&gt;Spustit&lt;/b&gt; (F5) sestaví obrazec; kliknutí během běhu se použijí, až běh skončí. &lt;b&gt;Konec&lt;/b&gt; zavře okno.</translation>
+        <translation>Tlačítka vlevo volí počet fotonů na bod detektoru; posuvník nahoře volí zpomalení, tedy kolikrát se animace každého fotonu opakuje. &lt;b&gt;Spustit&lt;/b&gt; (F5) sestaví obrazec; kliknutí během běhu se uplatní až po jeho skončení. &lt;b&gt;Konec&lt;/b&gt; zavře okno.</translation>
     </message>
     <message>
         <source>Slitwise %1, free software under the MIT licence. &lt;a href=&quot;%2&quot;&gt;%2&lt;/a&gt;</source>
@@ -41,52 +41,52 @@
     </message>
     <message>
         <source>&lt;b&gt;The detector&lt;/b&gt; is the next vertical line. Each photon arrives at one detector point, and its arrow has turned by the length of its path: one radian per pixel of path.</source>
-        <translation>&lt;b&gt;Detektor&lt;/b&gt; je další svislá čára. Každý foton dopadne do jednoho bodu detektoru a jeho šipka se mezitím otočila podle délky jeho dráhy: o jeden radián na každý pixel dráhy.</translation>
+        <translation>&lt;b&gt;Detektor&lt;/b&gt; je další svislá čára. Každý foton dopadne do jednoho bodu detektoru a jeho šipka se cestou otočí úměrně délce dráhy: o jeden radián na každý pixel dráhy.</translation>
     </message>
     <message>
         <source>&lt;b&gt;The experiment panel&lt;/b&gt;, opened and closed with &lt;b&gt;X&lt;/b&gt;, is a strip below the picture. It sets the distance from the slits to the detector, the slit separation, the wavelength (with the arrow&apos;s turn per pixel beside it: one whole turn per wavelength), the slit width, which slits are open and the which-slit detector. The next Start uses them; &lt;b&gt;Designed experiment&lt;/b&gt; brings back the start-up values. The fringes narrow as the slits move apart or the wavelength shortens, and widen as the detector moves away; a wide slit brings an envelope. With one slit open, or with the detector on, the fringes are gone: the detector&apos;s photons add squared lengths, not arrows, and the two partial sums are drawn apart. A picture of a changed experiment names its settings along its bottom.</source>
-        <translation>&lt;b&gt;Panel experimentu&lt;/b&gt;, který se otevírá a zavírá klávesou &lt;b&gt;X&lt;/b&gt;, je pruh pod obrázkem. Nastavuje vzdálenost od štěrbin k detektoru, vzdálenost štěrbin, vlnovou délku (vedle ní otočení šipky na pixel: jedna celá otáčka na vlnovou délku), šířku štěrbin, které štěrbiny jsou otevřené, a detektor štěrbiny. Použije je příští Start; &lt;b&gt;Navržený experiment&lt;/b&gt; vrátí výchozí hodnoty. Proužky se zužují, když se štěrbiny vzdalují nebo se vlnová délka zkracuje, a rozšiřují se, když se detektor vzdaluje; široká štěrbina přináší obálku. S jednou otevřenou štěrbinou nebo se zapnutým detektorem proužky zmizí: fotony s detektorem sčítají druhé mocniny délek, ne šipky, a oba dílčí součty se kreslí odděleně. Obrázek změněného experimentu uvádí své nastavení podél dolního okraje.</translation>
+        <translation>&lt;b&gt;Panel pokusu&lt;/b&gt;, který se otevírá a zavírá klávesou &lt;b&gt;X&lt;/b&gt;, je pruh pod obrázkem. Nastavuje se v něm vzdálenost detektoru od štěrbin, vzdálenost štěrbin, vlnová délka (vedle ní otočení šipky na pixel: jedna celá otáčka na vlnovou délku), šířka štěrbin, které štěrbiny jsou otevřené, a detektor průchodu štěrbinou. Změny se projeví při příštím spuštění; &lt;b&gt;Výchozí nastavení&lt;/b&gt; vrátí počáteční hodnoty. Proužky se zužují, když se štěrbiny od sebe vzdalují nebo se vlnová délka zkracuje, a rozšiřují se, když se detektor vzdaluje; široká štěrbina k nim přidá obálku. Je-li otevřená jen jedna štěrbina nebo je zapnutý detektor průchodu, proužky zmizí: při zapnutém detektoru průchodu se nesčítají šipky, ale druhé mocniny jejich délek, a oba dílčí součty se kreslí odděleně. Obrázek změněného pokusu uvádí jeho nastavení u dolního okraje.</translation>
     </message>
     <message>
         <source>&lt;b&gt;The detector screen&lt;/b&gt;, shown with &lt;b&gt;D&lt;/b&gt; in place of the bars, is the picture of the textbooks: single photons land one at a time as dots, scattered at first, in fringes after some thousands. Beside the latest dot stand its two arrows, one for each slit (black for the upper, white for the lower), and their green sum: where they point the same way the sum is long and photons land often; where they point opposite ways, hardly ever. With the which-slit detector on, the two arrows are not added, and no fringes form. On the right the hits counted by height, and with &lt;b&gt;E&lt;/b&gt; the chance in red.</source>
-        <translation>&lt;b&gt;Stínítko detektoru&lt;/b&gt;, zobrazené klávesou &lt;b&gt;D&lt;/b&gt; místo pruhů, je obraz z učebnic: jednotlivé fotony dopadají jeden po druhém jako tečky, zpočátku rozházené, po několika tisících v proužcích. Vedle poslední tečky stojí její dvě šipky, jedna pro každou štěrbinu (černá pro horní, bílá pro dolní), a jejich zelený součet: kde míří stejným směrem, je součet dlouhý a fotony dopadají často; kde míří opačně, téměř nikdy. Se zapnutým detektorem štěrbin se obě šipky nesčítají a proužky nevzniknou. Vpravo zásahy sečtené podle výšky a klávesou &lt;b&gt;E&lt;/b&gt; pravděpodobnost červeně.</translation>
+        <translation>&lt;b&gt;Stínítko detektoru&lt;/b&gt;, zobrazené klávesou &lt;b&gt;D&lt;/b&gt; místo pruhů, je obraz známý z učebnic: jednotlivé fotony dopadají jeden po druhém jako tečky, zpočátku zdánlivě nahodile, po několika tisících do proužků. Vedle poslední tečky jsou dvě šipky jejího fotonu, jedna pro každou štěrbinu (černá pro horní, bílá pro dolní), a jejich zelený součet: kde míří stejným směrem, je součet dlouhý a fotony dopadají často; kde míří opačně, téměř nikdy. Při zapnutém detektoru průchodu se obě šipky nesčítají a proužky nevzniknou. Vpravo je počet zásahů podle výšky a klávesou &lt;b&gt;E&lt;/b&gt; se k němu červeně přidá pravděpodobnost.</translation>
     </message>
     <message>
         <source>&lt;b&gt;How the two pictures differ&lt;/b&gt;: in a run, many photons are sent to one detector point, each through one slit chosen at random, and the arrows of all of them are added. On the detector screen, one photon&apos;s arrows for both slits are added: the photon does not take one slit or the other, and its chance of landing already has the fringes. Many photons only make that chance visible as dots.</source>
-        <translation>&lt;b&gt;Jak se oba obrazy liší&lt;/b&gt;: v běhu se do jednoho bodu detektoru pošle mnoho fotonů, každý jednou náhodně zvolenou štěrbinou, a sečtou se šipky všech. Na stínítku detektoru se sčítají šipky jednoho fotonu pro obě štěrbiny: foton neprojde jen jednou nebo jen druhou a už jeho pravděpodobnost dopadu má proužky. Mnoho fotonů tu pravděpodobnost jen zviditelní jako tečky.</translation>
+        <translation>&lt;b&gt;Jak se oba obrazy liší&lt;/b&gt;: v běhu se do jednoho bodu detektoru pošle mnoho fotonů, každý jednou náhodně zvolenou štěrbinou, a sečtou se šipky všech. Na stínítku detektoru se sčítají šipky jednoho fotonu pro obě štěrbiny: foton neprochází jen jednou ze štěrbin a proužky má už pravděpodobnost dopadu jediného fotonu. Mnoho fotonů tuto pravděpodobnost jen zviditelní jako tečky.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Where the apparatus stands&lt;/b&gt;, in pixels from the picture&apos;s left: the source at 80, the shield with the slits at 150, the detector line at 150 plus the distance (150 as designed, 50 to 250), the sums at 450 and the pattern at 550. The distance stated is from the slits to the detector line, so the fringe spacing measured on the picture is the wavelength times the distance over the slit separation. After a change, the run drawn says &quot;Press Start for the new experiment&quot; until the next Start.</source>
-        <translation>&lt;b&gt;Kde stojí aparatura&lt;/b&gt;, v pixelech od levého okraje obrázku: zdroj na 80, clona se štěrbinami na 150, čára detektoru na 150 plus vzdálenost (150 jako v návrhu, 50 až 250), součty na 450 a obrazec na 550. Uvedená vzdálenost se měří od štěrbin k čáře detektoru, takže vzdálenost proužků změřená na obrázku je vlnová délka krát vzdálenost děleno vzdáleností štěrbin. Po změně nakreslený běh hlásí „Pro nový pokus stiskněte Spustit“ až do dalšího spuštění.</translation>
+        <translation>&lt;b&gt;Kde aparatura stojí&lt;/b&gt;, v pixelech od levého okraje obrázku: zdroj na 80, clona se štěrbinami na 150, čára detektoru na 150 plus vzdálenost (výchozí 150, rozsah 50 až 250), součty na 450 a obrazec na 550. Uvedená vzdálenost se měří od štěrbin k čáře detektoru, takže vzdálenost sousedních proužků změřená na obrázku je rovna vlnové délce krát vzdálenost detektoru děleno vzdáleností štěrbin. Po změně nastavení je pod nakresleným během nápis „Pro nový pokus stiskněte Spustit“, dokud běh znovu nespustíte.</translation>
     </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>Seed the random numbers (0 to 18446744073709551615), so that a run can be repeated exactly; without it they are seeded from the clock.</source>
-        <translation>Nastaví počáteční hodnotu náhodných čísel (0 až 18446744073709551615), aby šel běh přesně zopakovat; bez ní se nastaví podle hodin.</translation>
+        <translation>Nastaví počáteční hodnotu generátoru náhodných čísel (0 až 18446744073709551615), aby bylo možné běh přesně zopakovat; bez této volby se odvodí z hodin.</translation>
     </message>
     <message>
         <source>With --render or --data: slowdown, 1 to 3 (default 1).</source>
-        <translation>S --render nebo --data: zpomalení, 1 až 3 (výchozí 1).</translation>
+        <translation>S --render nebo --data: zpomalení 1 až 3 (výchozí 1).</translation>
     </message>
     <message>
         <source>With --render: draw the expected pattern over the picture, in red.</source>
-        <translation>S --render: nakreslí přes obrázek očekávaný obrazec, červeně.</translation>
+        <translation>S --render: nakreslí přes obrázek červeně očekávaný obrazec.</translation>
     </message>
     <message>
         <source>Shows the double-slit experiment with single photons as phase arrows.
 Press Start to build the interference pattern bar by bar.</source>
-        <translation>Ukazuje dvojštěrbinový pokus s jednotlivými fotony jako fázové šipky.
+        <translation>Ukazuje dvojštěrbinový pokus s jednotlivými fotony znázorněnými fázovými šipkami.
 Stiskněte Spustit a interferenční obrazec se sestaví pruh po pruhu.</translation>
     </message>
     <message>
         <source>%1 takes no value</source>
-        <translation>%1 nebere žádnou hodnotu</translation>
+        <translation>volba %1 nepřijímá hodnotu</translation>
     </message>
     <message>
         <source>%1 needs a value</source>
-        <translation>%1 potřebuje hodnotu</translation>
+        <translation>volba %1 vyžaduje hodnotu</translation>
     </message>
     <message>
         <source>unknown option %1 (see --help)</source>
@@ -94,7 +94,7 @@ Stiskněte Spustit a interferenční obrazec se sestaví pruh po pruhu.</transla
     </message>
     <message>
         <source>unexpected argument %1 (see --help)</source>
-        <translation>nečekaný argument %1 (viz --help)</translation>
+        <translation>neočekávaný argument %1 (viz --help)</translation>
     </message>
     <message>
         <source>--seed %1 is not a whole number from 0 to %2</source>
@@ -102,23 +102,23 @@ Stiskněte Spustit a interferenční obrazec se sestaví pruh po pruhu.</transla
     </message>
     <message>
         <source>--%1 needs a file name</source>
-        <translation>--%1 potřebuje název souboru</translation>
+        <translation>volba --%1 vyžaduje název souboru</translation>
     </message>
     <message>
         <source>--photons %1 is not one of %2</source>
-        <translation>--photons %1 není jedna z hodnot %2</translation>
+        <translation>--photons %1 není jednou z hodnot %2</translation>
     </message>
     <message>
         <source>--slowdown %1 is not one of 1, 2, 3</source>
-        <translation>--slowdown %1 není jedna z hodnot 1, 2, 3</translation>
+        <translation>--slowdown %1 není jednou z hodnot 1, 2, 3</translation>
     </message>
     <message>
         <source>--scale %1 is not a number from 0.5 to 4</source>
-        <translation>--scale %1 není číslo od 0.5 do 4</translation>
+        <translation>--scale %1 není číslo od 0,5 do 4</translation>
     </message>
     <message>
         <source>--%1 goes only with --render or --data</source>
-        <translation>--%1 patří jen k --render nebo --data</translation>
+        <translation>volbu --%1 lze použít jen s --render nebo --data</translation>
     </message>
     <message>
         <source>
@@ -137,26 +137,27 @@ Bad arguments print one line on standard error and exit with status 2.
 </source>
         <translation>
 Přijímají se i standardní volby Qt, mezi nimi -platform NÁZEV, -style NÁZEV
-a -reverse; --help-all je vypíše všechny.
+a -reverse; --help-all vypíše všechny.
 
-Špatné argumenty vypíší jeden řádek na standardní chybový výstup a skončí se stavem 2.
+Při chybných argumentech program vypíše jeden řádek na standardní chybový výstup
+a skončí s návratovým kódem 2.
 </translation>
     </message>
     <message>
         <source>Make one whole run at full speed without a window and write the 801 x 581 drawing area to FILE as a PNG; - writes it to standard output.</source>
-        <translation>Provede celý běh plnou rychlostí bez okna a zapíše kreslicí plochu 801 x 581 do souboru FILE jako PNG; - ji zapíše na standardní výstup.</translation>
+        <translation>Provede celý běh plnou rychlostí bez okna a zapíše kreslicí plochu 801 x 581 do souboru FILE jako PNG; je-li FILE -, zapíše ji na standardní výstup.</translation>
     </message>
     <message>
         <source>--%1 is given twice</source>
-        <translation>--%1 je zadána dvakrát</translation>
+        <translation>volba --%1 je zadána dvakrát</translation>
     </message>
     <message>
         <source>--%1 needs a file name, not %2</source>
-        <translation>--%1 potřebuje název souboru, ne %2</translation>
+        <translation>volba --%1 vyžaduje název souboru, ne %2</translation>
     </message>
     <message>
         <source>--render and --data cannot both write to standard output</source>
-        <translation>--render a --data nemohou obě zapisovat na standardní výstup</translation>
+        <translation>--render a --data nemohou zároveň zapisovat na standardní výstup</translation>
     </message>
     <message>
         <source>--hits %1 is not a whole number from 1 to %2</source>
@@ -174,7 +175,7 @@ a -reverse; --help-all je vypíše všechny.
     </message>
     <message>
         <source>Make one whole run at full speed without a window and write its 520 detector points to FILE as CSV; alone or with --render; - writes them to standard output.</source>
-        <translation>Provede celý běh plnou rychlostí bez okna a zapíše jeho 520 bodů detektoru do souboru FILE jako CSV; samostatně nebo s --render; - je zapíše na standardní výstup.</translation>
+        <translation>Provede celý běh plnou rychlostí bez okna a zapíše jeho 520 bodů detektoru do souboru FILE jako CSV; samostatně nebo s --render; je-li FILE -, zapíše je na standardní výstup.</translation>
     </message>
     <message>
         <source>With --render or --data: photons per detector point, one of %1 (default %2).</source>
@@ -182,11 +183,11 @@ a -reverse; --help-all je vypíše všechny.
     </message>
     <message>
         <source>With --render: draw the picture Z times as large, from 0.5 to 4 (default 1): 801·Z x 581·Z pixels.</source>
-        <translation>S --render: nakreslí obrázek Z-krát větší, od 0.5 do 4 (výchozí 1): 801·Z x 581·Z pixelů.</translation>
+        <translation>S --render: nakreslí obrázek Z-krát větší, od 0,5 do 4 (výchozí 1): 801·Z x 581·Z pixelů.</translation>
     </message>
     <message>
         <source>With --render or --data: land N single photons (1 to %1) on the detector screen, drawn in place of the pattern bars; --data then writes one row per hit.</source>
-        <translation>S --render nebo --data: nechá N jednotlivých fotonů (1 až %1) dopadnout na stínítko detektoru, kreslené místo pruhů obrazce; --data pak zapíše jeden řádek na každý zásah.</translation>
+        <translation>S --render nebo --data: nechá na stínítko detektoru, kreslené místo pruhů obrazce, dopadnout N jednotlivých fotonů (1 až %1); --data pak zapíše jeden řádek za každý zásah.</translation>
     </message>
 </context>
 <context>
@@ -197,7 +198,7 @@ a -reverse; --help-all je vypíše všechny.
     </message>
     <message>
         <source>press the button that has the focus</source>
-        <translation>stiskne tlačítko, které má fokus</translation>
+        <translation>stisknout tlačítko, které má fokus</translation>
     </message>
     <message>
         <source>Start</source>
@@ -205,7 +206,7 @@ a -reverse; --help-all je vypíše všechny.
     </message>
     <message>
         <source>start a run</source>
-        <translation>spustí běh</translation>
+        <translation>spustit běh</translation>
     </message>
     <message>
         <source>Pause</source>
@@ -213,7 +214,7 @@ a -reverse; --help-all je vypíše všechny.
     </message>
     <message>
         <source>pause the run, or resume it</source>
-        <translation>pozastaví běh, nebo v něm pokračuje</translation>
+        <translation>pozastavit běh nebo v něm pokračovat</translation>
     </message>
     <message>
         <source>Next photon</source>
@@ -221,7 +222,7 @@ a -reverse; --help-all je vypíše všechny.
     </message>
     <message>
         <source>while paused: the next photon</source>
-        <translation>během pozastavení: další foton</translation>
+        <translation>při pozastavení: vyslat další foton</translation>
     </message>
     <message>
         <source>Show expected pattern</source>
@@ -233,11 +234,11 @@ a -reverse; --help-all je vypíše všechny.
     </message>
     <message>
         <source>full screen, or back</source>
-        <translation>celá obrazovka, nebo zpět</translation>
+        <translation>přepnout na celou obrazovku nebo zpět</translation>
     </message>
     <message>
         <source>leave full screen</source>
-        <translation>opustí celou obrazovku</translation>
+        <translation>opustit celou obrazovku</translation>
     </message>
     <message>
         <source>Save picture…</source>
@@ -253,7 +254,7 @@ a -reverse; --help-all je vypíše všechny.
     </message>
     <message>
         <source>copy the picture</source>
-        <translation>kopírovat obrázek</translation>
+        <translation>zkopírovat obrázek</translation>
     </message>
     <message>
         <source>Export data…</source>
@@ -265,11 +266,11 @@ a -reverse; --help-all je vypíše všechny.
     </message>
     <message>
         <source>what each part of the picture is</source>
-        <translation>co je která část obrázku</translation>
+        <translation>vysvětlit, co je která část obrázku</translation>
     </message>
     <message>
         <source>all of these in a menu, as a right click gives</source>
-        <translation>vše z toho v nabídce, jako pravé tlačítko myši</translation>
+        <translation>zobrazit nabídku se vším uvedeným, stejně jako pravé tlačítko myši</translation>
     </message>
     <message>
         <source>Stop</source>
@@ -277,7 +278,7 @@ a -reverse; --help-all je vypíše všechny.
     </message>
     <message>
         <source>stop the run; the picture stays as far as it came</source>
-        <translation>zastavit běh; obrázek zůstane, kam až došel</translation>
+        <translation>zastavit běh; nakreslená část obrázku zůstane</translation>
     </message>
     <message>
         <source>Finish now</source>
@@ -293,7 +294,7 @@ a -reverse; --help-all je vypíše všechny.
     </message>
     <message>
         <source>a slower pace, down to one photon a second</source>
-        <translation>pomalejší tempo, až po jeden foton za sekundu</translation>
+        <translation>zpomalit tempo, až na jeden foton za sekundu</translation>
     </message>
     <message>
         <source>Faster</source>
@@ -301,7 +302,7 @@ a -reverse; --help-all je vypíše všechny.
     </message>
     <message>
         <source>a faster pace, up to 4,000 repetitions a second</source>
-        <translation>rychlejší tempo, až po 4 000 opakování za sekundu</translation>
+        <translation>zrychlit tempo, až na 4 000 opakování za sekundu</translation>
     </message>
     <message>
         <source>Projector colours</source>
@@ -309,15 +310,15 @@ a -reverse; --help-all je vypíše všechny.
     </message>
     <message>
         <source>projector colours: sums dark green, lower slit brown, expected blue</source>
-        <translation>barvy pro projektor: součty tmavě zelené, dolní štěrbina hnědá, očekávaný průběh modrý</translation>
+        <translation>přepnout na barvy pro projektor: součty tmavě zeleně, dolní štěrbina hnědě, očekávaný obrazec modře</translation>
     </message>
     <message>
         <source>Experiment</source>
-        <translation>Experiment</translation>
+        <translation>Pokus</translation>
     </message>
     <message>
         <source>open or close the experiment panel below the picture</source>
-        <translation>otevřít nebo zavřít panel experimentu pod obrázkem</translation>
+        <translation>otevřít nebo zavřít panel pokusu pod obrázkem</translation>
     </message>
     <message>
         <source>show or hide the expected pattern, and the chance on the screen</source>
@@ -325,7 +326,7 @@ a -reverse; --help-all je vypíše všechny.
     </message>
     <message>
         <source>export the last finished run&apos;s points, or the screen&apos;s hits, as CSV</source>
-        <translation>exportuje body posledního dokončeného běhu, nebo zásahy na stínítku, jako CSV</translation>
+        <translation>exportovat body posledního dokončeného běhu nebo zásahy na stínítku jako CSV</translation>
     </message>
     <message>
         <source>Detector screen</source>
@@ -333,7 +334,7 @@ a -reverse; --help-all je vypíše všechny.
     </message>
     <message>
         <source>single photons landing on a screen, in place of the bars; D again hides it</source>
-        <translation>jednotlivé fotony dopadající na stínítko místo pruhů; další D je skryje</translation>
+        <translation>zobrazit dopady jednotlivých fotonů na stínítko místo pruhů; další D stínítko skryje</translation>
     </message>
     <message>
         <source>Clear hits</source>
@@ -341,26 +342,26 @@ a -reverse; --help-all je vypíše všechny.
     </message>
     <message>
         <source>clear the screen&apos;s hits and begin again</source>
-        <translation>smaže zásahy na stínítku a začne znovu</translation>
+        <translation>smazat zásahy na stínítku a začít znovu</translation>
     </message>
 </context>
 <context>
     <name>ControlFactory</name>
-    <message>
-        <source>1 photon per dot</source>
-        <translation>1 foton na bod</translation>
+    <message numerus="yes">
+        <source>%Ln photon(s) per dot</source>
+        <translation>
+            <numerusform>%Ln foton na bod</numerusform>
+            <numerusform>%Ln fotony na bod</numerusform>
+            <numerusform>%Ln fotonů na bod</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>Sends 1 photon to each detector point</source>
-        <translation>Pošle 1 foton do každého bodu detektoru</translation>
-    </message>
-    <message>
-        <source>%1 photons per dot</source>
-        <translation>%1 fotonů na bod</translation>
-    </message>
-    <message>
-        <source>Sends %1 photons to each detector point</source>
-        <translation>Pošle %1 fotonů do každého bodu detektoru</translation>
+    <message numerus="yes">
+        <source>Sends %Ln photon(s) to each detector point</source>
+        <translation>
+            <numerusform>Pošle %Ln foton do každého bodu detektoru</numerusform>
+            <numerusform>Pošle %Ln fotony do každého bodu detektoru</numerusform>
+            <numerusform>Pošle %Ln fotonů do každého bodu detektoru</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -379,7 +380,7 @@ a -reverse; --help-all je vypíše všechny.
     </message>
     <message>
         <source>Interference pattern (probability)</source>
-        <translation>Interference (pravděpodobnost)</translation>
+        <translation>Interferenční obrazec</translation>
     </message>
     <message>
         <source>Vector sum</source>
@@ -439,7 +440,7 @@ a -reverse; --help-all je vypíše všechny.
     </message>
     <message>
         <source>The run waits; P resumes it, N does one photon</source>
-        <translation>Běh čeká; P v něm pokračuje, N provede jeden foton</translation>
+        <translation>Běh je pozastaven; P – pokračovat, N – další foton</translation>
     </message>
     <message>
         <source>Hits: 0</source>
@@ -447,11 +448,11 @@ a -reverse; --help-all je vypíše všechny.
     </message>
     <message>
         <source>Hits so far</source>
-        <translation>Dosavadní zásahy</translation>
+        <translation>Dosavadní počet zásahů</translation>
     </message>
     <message>
         <source>Single photons landed on the detector screen</source>
-        <translation>Jednotlivé fotony dopadlé na stínítko detektoru</translation>
+        <translation>Jednotlivé fotony, které dopadly na stínítko detektoru</translation>
     </message>
 </context>
 <context>
@@ -466,7 +467,7 @@ a -reverse; --help-all je vypíše všechny.
     </message>
     <message>
         <source>Detector screen: a pattern is emerging</source>
-        <translation>Stínítko detektoru: obrazec se vynořuje</translation>
+        <translation>Stínítko detektoru: obrazec se začíná rýsovat</translation>
     </message>
     <message>
         <source>Detector screen: the pattern is clear</source>
@@ -481,7 +482,7 @@ a -reverse; --help-all je vypíše všechny.
     <name>ExperimentOptions</name>
     <message>
         <source>Distance from the slits to the detector, %1 to %2 pixels (default %3).</source>
-        <translation>Vzdálenost od štěrbin k detektoru, %1 až %2 pixelů (výchozí %3).</translation>
+        <translation>Vzdálenost detektoru od štěrbin, %1 až %2 pixelů (výchozí %3).</translation>
     </message>
     <message>
         <source>Slit separation, %1 to %2 pixels (default %3).</source>
@@ -489,7 +490,7 @@ a -reverse; --help-all je vypíše všechny.
     </message>
     <message>
         <source>Wavelength, %1 to %2 pixels (default 2π, about 6.28).</source>
-        <translation>Vlnová délka, %1 až %2 pixelů (výchozí 2π, asi 6,28).</translation>
+        <translation>Vlnová délka, %1 až %2 pixelů (výchozí 2π, přibližně 6,28).</translation>
     </message>
     <message>
         <source>Open slits: both, upper or lower (default both).</source>
@@ -497,7 +498,7 @@ a -reverse; --help-all je vypíše všechny.
     </message>
     <message>
         <source>Turn the which-slit detector on: each photon&apos;s slit is recorded.</source>
-        <translation>Zapne detektor štěrbiny: zaznamená se štěrbina každého fotonu.</translation>
+        <translation>Zapne detektor průchodu štěrbinou: u každého fotonu se zaznamená, kterou štěrbinou prošel.</translation>
     </message>
     <message>
         <source>--%1 %2 is not a whole number from %3 to %4</source>
@@ -505,7 +506,7 @@ a -reverse; --help-all je vypíše všechny.
     </message>
     <message>
         <source>Instead of --wavelength: the arrow&apos;s turn per pixel of path, in radians from 0.2513 to 2.0944 (default 1): a wavelength of 2π divided by it.</source>
-        <translation>Místo --wavelength: otočení šipky na pixel dráhy v radiánech od 0.2513 do 2.0944 (výchozí 1); vlnová délka je 2π děleno tímto číslem.</translation>
+        <translation>Místo --wavelength: otočení šipky na pixel dráhy v radiánech, od 0,2513 do 2,0944 (výchozí 1); vlnová délka je 2π děleno tímto číslem.</translation>
     </message>
     <message>
         <source>Slit width, %1 to %2 pixels (default 0, point slits).</source>
@@ -513,7 +514,7 @@ a -reverse; --help-all je vypíše všechny.
     </message>
     <message>
         <source>--%1 %2 is not one of %3</source>
-        <translation>--%1 %2 není jedna z hodnot %3</translation>
+        <translation>--%1 %2 není jednou z hodnot %3</translation>
     </message>
     <message>
         <source>--%1 %2 is not a number from %3 to %4</source>
@@ -528,19 +529,19 @@ a -reverse; --help-all je vypíše všechny.
     <name>ExperimentPanel</name>
     <message>
         <source>Experiment</source>
-        <translation>Experiment</translation>
+        <translation>Pokus</translation>
     </message>
     <message>
         <source>Designed experiment</source>
-        <translation>Navržený experiment</translation>
+        <translation>Výchozí nastavení</translation>
     </message>
     <message>
         <source>Brings back the experiment&apos;s start-up settings</source>
-        <translation>Vrátí výchozí nastavení experimentu</translation>
+        <translation>Vrátí výchozí nastavení pokusu</translation>
     </message>
     <message>
         <source>Distance to detector</source>
-        <translation>Vzdálenost detektoru</translation>
+        <translation>Vzdálenost detektoru od štěrbin</translation>
     </message>
     <message>
         <source>Slit separation</source>
@@ -576,7 +577,7 @@ a -reverse; --help-all je vypíše všechny.
     </message>
     <message>
         <source>Which-slit detector</source>
-        <translation>Detektor štěrbiny</translation>
+        <translation>Detektor průchodu</translation>
     </message>
     <message>
         <source>%1 rad/px</source>
@@ -607,19 +608,19 @@ a -reverse; --help-all je vypíše všechny.
     </message>
     <message>
         <source>, sums drawn at %1 %</source>
-        <translation>, součty kresleny na %1 %</translation>
+        <translation>, součty zmenšeny na %1 %</translation>
     </message>
     <message>
         <source>which-slit detector off</source>
-        <translation>detektor štěrbiny vypnutý</translation>
+        <translation>detektor průchodu vypnutý</translation>
     </message>
     <message>
         <source>which-slit detector on</source>
-        <translation>detektor štěrbiny zapnutý</translation>
+        <translation>detektor průchodu zapnutý</translation>
     </message>
     <message>
         <source>distance %1 px</source>
-        <translation>vzdálenost %1 px</translation>
+        <translation>vzdálenost detektoru %1 px</translation>
     </message>
     <message>
         <source>slit separation %1 px</source>
@@ -702,6 +703,21 @@ a -reverse; --help-all je vypíše všechny.
     </message>
 </context>
 <context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Zobrazí nápovědu k volbám příkazového řádku.</translation>
+    </message>
+    <message>
+        <source>Displays help including Qt specific options.</source>
+        <translation>Zobrazí nápovědu včetně voleb specifických pro Qt.</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>Zobrazí informace o verzi.</translation>
+    </message>
+</context>
+<context>
     <name>RunDisplay</name>
     <message>
         <source>Point %1 of %2</source>
@@ -721,11 +737,11 @@ a -reverse; --help-all je vypíše všechny.
     </message>
     <message>
         <source>Photon %1 of %2 at point %3: %4, arrives turned by %5 rad</source>
-        <translation>Foton %1 z %2 v bodě %3: %4, dopadá otočený o %5 rad</translation>
+        <translation>Foton %1 z %2 v bodě %3: %4, šipka při dopadu otočená o %5 rad</translation>
     </message>
     <message>
         <source>Run progress</source>
-        <translation>Průběh běhu</translation>
+        <translation>Postup běhu</translation>
     </message>
     <message>
         <source>Pace</source>
@@ -795,7 +811,7 @@ a -reverse; --help-all je vypíše všechny.
     </message>
     <message>
         <source>%1 holds &quot;%2&quot;, which is out of range (at most %3 either side of 0).</source>
-        <translation>%1 obsahuje „%2“, což je mimo rozsah (nejvýše %3 na obě strany od 0).</translation>
+        <translation>%1 obsahuje „%2“, což je mimo rozsah (absolutní hodnota nejvýše %3).</translation>
     </message>
 </context>
 <context>
@@ -817,7 +833,7 @@ a -reverse; --help-all je vypíše všechny.
     <name>main</name>
     <message>
         <source>slitwise: no display to show the window on (DISPLAY and WAYLAND_DISPLAY are unset); --render FILE.png makes a picture without one</source>
-        <translation>slitwise: není displej, na kterém by se okno ukázalo (DISPLAY ani WAYLAND_DISPLAY nejsou nastaveny); --render FILE.png vytvoří obrázek i bez něj</translation>
+        <translation>slitwise: není k dispozici displej, na kterém by se okno zobrazilo (DISPLAY ani WAYLAND_DISPLAY nejsou nastaveny); --render FILE.png vytvoří obrázek i bez něj</translation>
     </message>
     <message>
         <source>slitwise: the platform &apos;%1&apos; could not be started; available platforms: %2</source>

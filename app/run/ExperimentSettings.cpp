@@ -8,7 +8,6 @@
 #include "SettingError.h"
 #include "SettingReader.h"
 
-#include <QFont>
 #include <QLocale>
 #include <QPainter>
 #include <QStringList>
@@ -63,14 +62,20 @@ void ExperimentSettings::drawSummary(QImage& picture, const FormFields& settings
         return;
     }
     QPainter painter(&picture);
+    painter.setFont(summaryFont(zoom));
+    painter.setPen(Qt::black);
+    painter.drawText(summaryBox(zoom, right), summaryFlags, line);
+}
+
+QFont ExperimentSettings::summaryFont(double zoom) {
     QFont font(QStringLiteral("Liberation Sans"));
     font.setPixelSize(std::max(1, static_cast<int>(std::lround(12 * zoom))));
-    painter.setFont(font);
-    painter.setPen(Qt::black);
-    // Design pixels: along the bottom edge, clear of the apparatus, wrapped onto a second line
-    // when the words are long.
-    const QRectF area(8 * zoom, (581 - 36) * zoom, (right - 8) * zoom, 34 * zoom);
-    painter.drawText(area, Qt::AlignLeft | Qt::AlignBottom | Qt::TextWordWrap, line);
+    return font;
+}
+
+QRectF ExperimentSettings::summaryBox(double zoom, double right) {
+    // Design pixels: along the bottom edge, below the apparatus.
+    return {8 * zoom, (581 - 36) * zoom, (right - 8) * zoom, 34 * zoom};
 }
 
 QString ExperimentSettings::summary(const FormFields& settings) {

@@ -6,7 +6,9 @@
 #include "FormFields.h"
 
 #include <QCoreApplication>
+#include <QFont>
 #include <QImage>
+#include <QRectF>
 #include <QString>
 
 class ExperimentSettings {
@@ -26,4 +28,9 @@ public:
     // of `right` (design pixels), wrapped onto a second line where it is longer.
     static void drawSummary(QImage& picture, const FormFields& settings, double zoom,
                             double right = 801 - 8);
+    // Where and how drawSummary writes: the font, the box (two lines high, clear of the
+    // apparatus) and the text's flags in it. Words that need a third line are cut off.
+    static QFont summaryFont(double zoom);
+    static QRectF summaryBox(double zoom, double right = 801 - 8);
+    static constexpr int summaryFlags = Qt::AlignLeft | Qt::AlignBottom | Qt::TextWordWrap;
 };

@@ -9,7 +9,6 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QLocale>
 
 #include <algorithm>
 #include <limits>
@@ -38,6 +37,14 @@ const QStringList toolkitValueOptions = {
     QStringLiteral("-qwindowtitle"),    QStringLiteral("-session"),
     QStringLiteral("-style"),           QStringLiteral("-stylesheet"),
     QStringLiteral("-display")};
+
+// Qt's parser words its own -h, --help-all and -v through its catalogue, which lacks some of them
+// in some languages and uses another register; the program's catalogue words them too, and is
+// asked first. Listed here for lupdate, which takes them into the catalogue.
+[[maybe_unused]] constexpr const char* qtOptionTexts[] = {
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Displays help on commandline options."),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Displays help including Qt specific options."),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Displays version information.")};
 
 struct Described {
     QCommandLineOption seed{QStringLiteral("seed"),
@@ -261,7 +268,7 @@ CommandLine CommandLine::parse(const QStringList& arguments) {
     }
     for (const QString& value : parser.values(options.scale)) {
         bool ok = false;
-        line.scale = QLocale::c().toDouble(value, &ok);
+        line.scale = ExperimentOptions::decimal(value, ok);
         // Written as "ok and in range" so that NaN fails too.
         if (!(ok && line.scale >= 0.5 && line.scale <= 4)) {
             return fail(

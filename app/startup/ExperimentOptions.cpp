@@ -1,8 +1,10 @@
 // Whole numbers for the lengths a teacher sets, a decimal number for the wavelength or the turn,
-// and words for a choice. Each bad value is refused with the range or the words it should be in.
+// and words for a choice. Each bad value is refused with the range or the words it should be in,
+// its numbers written as the language of the texts writes them.
 #include "ExperimentOptions.h"
 
 #include "Conversion.h"
+#include "Translations.h"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
@@ -73,7 +75,7 @@ QString typed(const Option& option, const QString& value, QString& error) {
     bool ok = false;
     double number = 0;
     if (!option.whole()) {
-        number = QLocale::c().toDouble(value, &ok);
+        number = ExperimentOptions::decimal(value, ok);
     } else if (!value.isEmpty() && value.size() <= 6 &&
                std::all_of(value.begin(), value.end(),
                            [](QChar c) { return c >= u'0' && c <= u'9'; })) {
@@ -86,9 +88,8 @@ QString typed(const Option& option, const QString& value, QString& error) {
     }
     error = (option.whole() ? ExperimentOptions::tr("--%1 %2 is not a whole number from %3 to %4")
                             : ExperimentOptions::tr("--%1 %2 is not a number from %3 to %4"))
-                .arg(option.name(), quoted(value))
-                .arg(lowest)
-                .arg(highest);
+                .arg(option.name(), quoted(value), Translations::language().toString(lowest),
+                     Translations::language().toString(highest));
     return {};
 }
 
@@ -111,7 +112,7 @@ void ExperimentOptions::addTo(QCommandLineParser& parser) {
         const double values[] = {setting.lowest, setting.highest, setting.valueOf(setting.startUp)};
         for (int i = 0; i < 3; ++i) {
             help.replace(QLatin1Char('%') + QString::number(i + 1),
-                         QStringLiteral("%1").arg(values[i]));
+                         Translations::language().toString(values[i]));
         }
         QCommandLineOption made(option.name(), help);
         if (option.option.valueName != nullptr) {
@@ -150,6 +151,15 @@ QString ExperimentOptions::usage(qsizetype indent) {
         line += (line.isEmpty() ? QString() : QStringLiteral(" ")) + part;
     }
     return lines + margin + line + QLatin1Char('\n');
+}
+
+double ExperimentOptions::decimal(const QString& typed, bool& ok) {
+    QString point = typed;
+    // One comma, and no point beside it: no number is written with a separator of thousands here.
+    if (typed.count(QLatin1Char(',')) == 1 && !typed.contains(QLatin1Char('.'))) {
+        point.replace(QLatin1Char(','), QLatin1Char('.'));
+    }
+    return QLocale::c().toDouble(point, &ok);
 }
 
 ExperimentOptions::Texts ExperimentOptions::read(const QCommandLineParser& parser, QString& error) {

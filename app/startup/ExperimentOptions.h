@@ -30,4 +30,7 @@ public:
     static QStringList names(bool takingValue);
     // The usage lines' part for them, each line indented by `indent` spaces.
     static QString usage(qsizetype indent);
+    // A decimal number as typed on the command line, with a decimal point or a decimal comma, as
+    // the user's language writes it; `ok` says whether it was one.
+    static double decimal(const QString& typed, bool& ok);
 };

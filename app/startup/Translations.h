@@ -11,4 +11,7 @@ public:
     // LC_ALL, LC_MESSAGES and LANG, in place of any installed before. Needs the application
     // object. True when the program's own catalogue has that language.
     static bool install(const QLocale& locale = QLocale::system());
+    // The locale of the language the texts are in, for numbers written among them (the help's
+    // ranges, the command line's refusals): the catalogue's, or English.
+    static QLocale language();
 };

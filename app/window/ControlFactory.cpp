@@ -45,13 +45,8 @@ RowTexts textsOf(const ControlRow& row) {
                 translated(row.accessibleDescription)};
     }
     const int photons = Scene::photonsRows[row.photonsRow].photons;
-    const QString number = QLocale().toString(photons);
-    if (photons == 1) {
-        return {number, ControlFactory::tr("1 photon per dot"),
-                ControlFactory::tr("Sends 1 photon to each detector point")};
-    }
-    return {number, ControlFactory::tr("%1 photons per dot").arg(number),
-            ControlFactory::tr("Sends %1 photons to each detector point").arg(number)};
+    return {QLocale().toString(photons), ControlFactory::tr("%Ln photon(s) per dot", "", photons),
+            ControlFactory::tr("Sends %Ln photon(s) to each detector point", "", photons)};
 }
 
 // The width, in pixels, that shows the whole of a control's caption in its font: what the style

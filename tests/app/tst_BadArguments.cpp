@@ -126,7 +126,7 @@ void tst_BadArguments::badArgumentsAreRefusedInOneLine_data() {
     row("--scale too large", {"--render", out, "--scale", "4.01"}, "'4.01'");
     row("--scale not a number", {"--render", out, "--scale", "big"}, "'big'");
     row("--scale nan", {"--render", out, "--scale=nan"}, "'nan'");
-    row("--scale with a comma", {"--render", out, "--scale", "1,5"}, "'1,5'");
+    row("--scale with a comma and a point", {"--render", out, "--scale", "1,5.0"}, "'1,5.0'");
     row("--scale without --render", {"--scale", "2"}, "--scale");
     row("--probe above the detector", {"--probe", "78"}, "'78'");
     row("--probe not a number", {"--probe", "middle"}, "'middle'");
@@ -208,6 +208,9 @@ void tst_BadArguments::languageFollowsTheEnvironment_data() {
         << QStringList{"LC_ALL=cs_CZ.UTF-8"} << bogus << "slitwise: neznámá volba '--bogus'";
     QTest::newRow("LANG in Czech, help")
         << QStringList{"LANG=cs_CZ.UTF-8"} << QStringList{"--help"} << "Použití: slitwise";
+    QTest::newRow("LANGUAGE=cs, a range written with decimal commas")
+        << QStringList{"LANGUAGE=cs"} << QStringList{"--turn", "3"}
+        << "slitwise: --turn '3' není číslo od 0,2513 do 2,0944";
     QTest::newRow("LANGUAGE=de, no catalogue")
         << QStringList{"LANGUAGE=de"} << bogus << "slitwise: unknown option '--bogus'";
     QTest::newRow("no locale at all")

@@ -35,6 +35,9 @@ void tst_CommandLine::goodArguments_data() {
         << int(Mode::Render) << 0LL << "a.png" << 500 << 3 << 1.0;
     QTest::newRow("render at a scale") << QStringList({"--render", "d.png", "--scale", "2.5"})
                                        << int(Mode::Render) << -1LL << "d.png" << 50 << 1 << 2.5;
+    QTest::newRow("render at a scale with a decimal comma")
+        << QStringList({"--render", "d.png", "--scale", "2,5"}) << int(Mode::Render) << -1LL
+        << "d.png" << 50 << 1 << 2.5;
     QTest::newRow("render at the smallest scale")
         << QStringList({"--render", "d.png", "--scale", "0.5"}) << int(Mode::Render) << -1LL
         << "d.png" << 50 << 1 << 0.5;
@@ -109,6 +112,8 @@ void tst_CommandLine::experimentOptionsGiveTheirTexts_data() {
     row("the shortest distance", {"--distance", "50"}, Mode::Window, {"nVzdalenost=100"});
     row("a wavelength is written as its turn", {"--data", "d.csv", "--wavelength", "12.5663706144"},
         Mode::Render, {"nUr=0.5"});
+    row("a wavelength with a decimal comma", {"--wavelength", "12,5663706144"}, Mode::Window,
+        {"nUr=0.5"});
     row("the shortest wavelength", {"--wavelength", "3"}, Mode::Window, {"nUr=2.0943951"});
     row("a turn as typed", {"--turn", "0.2513"}, Mode::Window, {"nUr=0.2513"});
     row("the largest turn the help states", {"--turn", "2.0944"}, Mode::Window, {"nUr=2.0944"});

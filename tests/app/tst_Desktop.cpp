@@ -3,6 +3,7 @@
 #include "ControlTable.h"
 #include "FullDisk.h"
 #include "PictureActions.h"
+#include "Translations.h"
 #include "WindowControls.h"
 #include "frmSlitwise.h"
 
@@ -23,6 +24,7 @@
 class tst_Desktop : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase();
     void init();
     void keyboardStartsOnStart();
     void everyShownControlHasASpokenName();
@@ -41,6 +43,11 @@ private slots:
 private:
     std::unique_ptr<frmSlitwise> window_;
 };
+
+void tst_Desktop::initTestCase() {
+    // The English plural forms, as the program installs them.
+    Translations::install(QLocale(QLocale::English));
+}
 
 void tst_Desktop::init() {
     window_ = activeWindow(1234);

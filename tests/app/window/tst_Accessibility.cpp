@@ -1,6 +1,7 @@
 // What a screen reader is given, as Qt hands it to the desktop: roles and names, the photons
 // frame as one group read in order and entered with one focus change, the run's state as a
 // notification wherever the focus is, and a focus frame that shows on the scroll bar at any zoom.
+#include "Translations.h"
 #include "WindowControls.h"
 #include "ZoomStyle.h"
 #include "frmSlitwise.h"
@@ -32,6 +33,7 @@ struct ShowCounter : QObject {
 class tst_Accessibility : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase();
     void init();
     void rolesAndNames_data();
     void rolesAndNames();
@@ -48,6 +50,11 @@ private slots:
 private:
     std::unique_ptr<frmSlitwise> window_;
 };
+
+void tst_Accessibility::initTestCase() {
+    // The English plural forms, as the program installs them.
+    Translations::install(QLocale(QLocale::English));
+}
 
 void tst_Accessibility::init() {
     window_ = activeWindow(7);

@@ -1,7 +1,10 @@
 // The window, its messages and the command line's help follow the language: Czech for Czech,
-// English for English or a language without a catalogue. Every Czech caption stands whole in its
-// box, in the box's font, at any zoom.
+// English for English or a language without a catalogue. Every caption, and the line naming a
+// changed experiment at its longest, stands whole in its box, in the box's font, at any zoom.
 #include "CommandLine.h"
+#include "ExperimentSettings.h"
+#include "HitsDrawing.h"
+#include "SettingsStore.h"
 #include "Translations.h"
 #include "WindowActions.h"
 #include "WindowControls.h"
@@ -64,8 +67,10 @@ private slots:
     void cleanup();
     void textsFollowTheLanguage_data();
     void textsFollowTheLanguage();
-    void czechTextsFitTheirBoxes_data();
-    void czechTextsFitTheirBoxes();
+    void textsFitTheirBoxes_data();
+    void textsFitTheirBoxes();
+    void czechCountsTakeTheirPluralForms_data();
+    void czechCountsTakeTheirPluralForms();
 };
 
 void tst_Translations::cleanup() {
@@ -78,7 +83,8 @@ void tst_Translations::textsFollowTheLanguage_data() {
     QTest::addColumn<QStringList>("texts"); // Start, prompt, a name, a menu entry, a state
     QTest::addColumn<QString>("message");
     QTest::addColumn<QString>("help");
-    QTest::addColumn<QString>("cancel"); // Qt's own text, on the file dialog's button
+    QTest::addColumn<QString>("helpOption"); // Qt's own line for -h in the help
+    QTest::addColumn<QString>("cancel");     // Qt's own text, on the file dialog's button
     const QStringList english = {"Start", "Please press button Start", "50 photons per dot",
                                  "Next photon", "Run finished"};
     const QString englishMessage = "nVzdalenost holds \"abc\", which is not a number.";
@@ -87,12 +93,15 @@ void tst_Translations::textsFollowTheLanguage_data() {
                                           "50 fotonů na bod", "Další foton", "Běh skončil"}
                            << "nVzdalenost obsahuje „abc“, což není číslo."
                            << "Použití: slitwise [volby]"
+                           << "-h, --help        Zobrazí nápovědu k volbám příkazového řádku."
                            << "Zrušit";
     QTest::newRow("English") << "en_GB" << false << english << englishMessage
                              << "Usage: slitwise [options]"
+                             << "-h, --help        Displays help on commandline options."
                              << "Cancel";
     QTest::newRow("a language without a catalogue")
         << "fr" << false << english << englishMessage << "Usage: slitwise [options]"
+        << "-h, --help"
         << "Annuler";
 }
 
@@ -102,6 +111,7 @@ void tst_Translations::textsFollowTheLanguage() {
     QFETCH(QStringList, texts);
     QFETCH(QString, message);
     QFETCH(QString, help);
+    QFETCH(QString, helpOption);
     QFETCH(QString, cancel);
     QCOMPARE(Translations::install(QLocale(language)), catalogue);
     frmSlitwise window(1);
@@ -122,19 +132,23 @@ void tst_Translations::textsFollowTheLanguage() {
     window.cmdStart_Click();
     QCOMPARE(window.findChild<QMessageBox*>(QStringLiteral("settingMessage"))->text(), message);
     QVERIFY(CommandLine::helpText().startsWith(help));
+    QVERIFY(CommandLine::helpText().contains(helpOption));
     QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), cancel);
 }
 
-void tst_Translations::czechTextsFitTheirBoxes_data() {
+void tst_Translations::textsFitTheirBoxes_data() {
+    QTest::addColumn<QString>("language");
     QTest::addColumn<double>("zoom");
-    QTest::newRow("design size") << 1.0;
-    QTest::newRow("half size") << 0.5;
-    QTest::newRow("projector") << 1.86;
+    QTest::newRow("Czech, design size") << "cs" << 1.0;
+    QTest::newRow("Czech, half size") << "cs" << 0.5;
+    QTest::newRow("Czech, projector") << "cs" << 1.86;
+    QTest::newRow("English, design size") << "en" << 1.0;
 }
 
-void tst_Translations::czechTextsFitTheirBoxes() {
+void tst_Translations::textsFitTheirBoxes() {
+    QFETCH(QString, language);
     QFETCH(double, zoom);
-    QVERIFY(Translations::install(QLocale(QStringLiteral("cs"))));
+    Translations::install(QLocale(language));
     frmSlitwise window(1);
     window.zoomTo(zoom);
     for (const char* name : withText) {
@@ -146,6 +160,36 @@ void tst_Translations::czechTextsFitTheirBoxes() {
                                                 .arg(needed)
                                                 .arg(room)));
     }
+    // The settings line with the most digits and the longest words every setting allows, its
+    // sums drawn shorter, left of the detector screen's count: the narrowest it gets.
+    SettingsStore longest;
+    for (const auto& [field, text] :
+         {std::pair(SettingField::Distance, "300"), std::pair(SettingField::SlitSeparation, "200"),
+          std::pair(SettingField::TurnPerPixel, "0.511"),
+          std::pair(SettingField::SlitWidth, "30")}) {
+        longest.setText(field, QString::fromLatin1(text));
+    }
+    const QString line = ExperimentSettings::summary(longest);
+    const QRectF box = ExperimentSettings::summaryBox(zoom, HitsDrawing::left - 8);
+    const QRectF needed = QFontMetricsF(ExperimentSettings::summaryFont(zoom))
+                              .boundingRect(box, ExperimentSettings::summaryFlags, line);
+    QVERIFY2(line.contains(QLatin1Char('%')) && box.contains(needed), qPrintable(line));
+}
+
+void tst_Translations::czechCountsTakeTheirPluralForms_data() {
+    QTest::addColumn<int>("count");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("one") << 1 << "1 foton na bod";
+    QTest::newRow("two to four") << 2 << "2 fotony na bod";
+    QTest::newRow("five and more") << 5 << "5 fotonů na bod";
+}
+
+void tst_Translations::czechCountsTakeTheirPluralForms() {
+    QFETCH(int, count);
+    QFETCH(QString, name);
+    QVERIFY(Translations::install(QLocale(QStringLiteral("cs"))));
+    QCOMPARE(QCoreApplication::translate("ControlFactory", "%Ln photon(s) per dot", "", count),
+             name);
 }
 
 QTEST_MAIN(tst_Translations)
