@@ -59,6 +59,10 @@
         <source>&lt;b&gt;Where the apparatus stands&lt;/b&gt;, in pixels from the picture&apos;s left: the source at 80, the shield with the slits at 150, the detector line at 150 plus the distance (150 as designed, 50 to 250), the sums at 450 and the pattern at 550. The distance stated is from the slits to the detector line, so the fringe spacing measured on the picture is the wavelength times the distance over the slit separation. After a change, the run drawn says &quot;Press Start for the new experiment&quot; until the next Start.</source>
         <translation>&lt;b&gt;Kde aparatura stojí&lt;/b&gt;, v pixelech od levého okraje obrázku: zdroj na 80, clona se štěrbinami na 150, čára detektoru na 150 plus vzdálenost (výchozí 150, rozsah 50 až 250), součty na 450 a obrazec na 550. Uvedená vzdálenost se měří od štěrbin k čáře detektoru, takže vzdálenost sousedních proužků změřená na obrázku je rovna vlnové délce krát vzdálenost detektoru děleno vzdáleností štěrbin. Po změně nastavení je pod nakresleným během nápis „Pro nový pokus stiskněte Spustit“, dokud běh znovu nespustíte.</translation>
     </message>
+    <message>
+        <source>&lt;b&gt;The arrow probe&lt;/b&gt;, shown with &lt;b&gt;A&lt;/b&gt; or a click right of the slits, answers why it is bright or dark at one point of the detector: each open slit&apos;s path to it, and the arrow each path brings, large and head to tail, with their sum. Where the paths differ by whole wavelengths the arrows point the same way and the sum is long; half a wavelength more and they cancel. A wide slit brings a chain of small arrows that curls up where the slit alone gives darkness. &lt;b&gt;Up&lt;/b&gt; and &lt;b&gt;Down&lt;/b&gt; move it, &lt;b&gt;Esc&lt;/b&gt; removes it.</source>
+        <translation>&lt;b&gt;Šipková sonda&lt;/b&gt;, zobrazená klávesou &lt;b&gt;A&lt;/b&gt; nebo klepnutím vpravo od štěrbin, vysvětluje, proč je v jednom bodě detektoru světlo nebo tma: ukáže dráhu z každé otevřené štěrbiny do tohoto bodu a šipku, kterou každá dráha přinese, zvětšenou a kladenou za sebe (začátek každé na konec předchozí), i s jejich součtem. Liší-li se dráhy o celý počet vlnových délek, míří šipky stejným směrem a součet je dlouhý; o půl vlnové délky více a šipky se vyruší. Široká štěrbina přinese řetízek malých šipek, který se stočí tam, kde by samotná štěrbina dala tmu. Klávesy &lt;b&gt;Nahoru&lt;/b&gt; a &lt;b&gt;Dolů&lt;/b&gt; sondou posouvají, &lt;b&gt;Esc&lt;/b&gt; ji odstraní.</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -164,16 +168,6 @@ a skončí s návratovým kódem 2.
         <translation>--hits %1 není celé číslo od 1 do %2</translation>
     </message>
     <message>
-        <source>Usage: slitwise [options]
-       slitwise [--render FILE.png] [--data FILE.csv] [--photons N] [--slowdown S]
-                [--scale Z] [--expected] [--hits N] [--seed N]
-</source>
-        <translation>Použití: slitwise [volby]
-         slitwise [--render FILE.png] [--data FILE.csv] [--photons N] [--slowdown S]
-                  [--scale Z] [--expected] [--hits N] [--seed N]
-</translation>
-    </message>
-    <message>
         <source>Make one whole run at full speed without a window and write its 520 detector points to FILE as CSV; alone or with --render; - writes them to standard output.</source>
         <translation>Provede celý běh plnou rychlostí bez okna a zapíše jeho 520 bodů detektoru do souboru FILE jako CSV; samostatně nebo s --render; je-li FILE -, zapíše je na standardní výstup.</translation>
     </message>
@@ -188,6 +182,28 @@ a skončí s návratovým kódem 2.
     <message>
         <source>With --render or --data: land N single photons (1 to %1) on the detector screen, drawn in place of the pattern bars; --data then writes one row per hit.</source>
         <translation>S --render nebo --data: nechá na stínítko detektoru, kreslené místo pruhů obrazce, dopadnout N jednotlivých fotonů (1 až %1); --data pak zapíše jeden řádek za každý zásah.</translation>
+    </message>
+    <message>
+        <source>The arrow probe at height Y of the detector, %1 to %2 pixels (the axis is at %3): with --render it is drawn on the picture; alone, no run is made and one CSV line of its paths, arrows and chance is written to standard output.</source>
+        <translation>Šipková sonda ve výšce Y na detektoru, %1 až %2 pixelů (osa je ve výšce %3): s --render se nakreslí do obrázku; samostatně se žádný běh neprovede a na standardní výstup se zapíše jeden řádek CSV s jejími drahami, šipkami a pravděpodobností.</translation>
+    </message>
+    <message>
+        <source>--probe %1 is not a height from %2 to %3</source>
+        <translation>--probe %1 není výška od %2 do %3</translation>
+    </message>
+    <message>
+        <source>--probe goes with --data only beside --render</source>
+        <translation>volbu --probe lze spolu s --data použít jen s --render</translation>
+    </message>
+    <message>
+        <source>Usage: slitwise [options]
+       slitwise [--render FILE.png] [--data FILE.csv] [--photons N] [--slowdown S]
+                [--scale Z] [--expected] [--hits N] [--probe Y] [--seed N]
+</source>
+        <translation>Použití: slitwise [volby]
+         slitwise [--render FILE.png] [--data FILE.csv] [--photons N] [--slowdown S]
+                  [--scale Z] [--expected] [--hits N] [--probe Y] [--seed N]
+</translation>
     </message>
 </context>
 <context>
@@ -235,10 +251,6 @@ a skončí s návratovým kódem 2.
     <message>
         <source>full screen, or back</source>
         <translation>přepnout na celou obrazovku nebo zpět</translation>
-    </message>
-    <message>
-        <source>leave full screen</source>
-        <translation>opustit celou obrazovku</translation>
     </message>
     <message>
         <source>Save picture…</source>
@@ -343,6 +355,26 @@ a skončí s návratovým kódem 2.
     <message>
         <source>clear the screen&apos;s hits and begin again</source>
         <translation>smazat zásahy na stínítku a začít znovu</translation>
+    </message>
+    <message>
+        <source>remove the arrow probe, or leave full screen</source>
+        <translation>odstranit šipkovou sondu nebo opustit celou obrazovku</translation>
+    </message>
+    <message>
+        <source>Arrow probe</source>
+        <translation>Šipková sonda</translation>
+    </message>
+    <message>
+        <source>the paths and arrows at one point of the detector: on the axis, or where you click right of the slits; A again removes it</source>
+        <translation>zobrazit dráhy a šipky v jednom bodě detektoru: na ose nebo tam, kam klepnete vpravo od štěrbin; další A sondu odstraní</translation>
+    </message>
+    <message>
+        <source>move the arrow probe up one pixel, or ten</source>
+        <translation>posunout šipkovou sondu o pixel nahoru, s Shiftem o deset</translation>
+    </message>
+    <message>
+        <source>move the arrow probe down one pixel, or ten</source>
+        <translation>posunout šipkovou sondu o pixel dolů, s Shiftem o deset</translation>
     </message>
 </context>
 <context>
@@ -660,6 +692,10 @@ a skončí s návratovým kódem 2.
         <source>slitwise: cannot write &apos;%1&apos;: %2</source>
         <translation>slitwise: nelze zapsat &apos;%1&apos;: %2</translation>
     </message>
+    <message>
+        <source>slitwise: the experiment&apos;s settings cannot be used</source>
+        <translation>slitwise: nastavení pokusu nelze použít</translation>
+    </message>
 </context>
 <context>
     <name>PictureActions</name>
@@ -692,7 +728,7 @@ a skončí s návratovým kódem 2.
     <name>PictureCanvas</name>
     <message>
         <source>Picture of the experiment</source>
-        <translation>Obrázek experimentu</translation>
+        <translation>Obrázek pokusu</translation>
     </message>
 </context>
 <context>
@@ -700,6 +736,41 @@ a skončí s návratovým kódem 2.
     <message>
         <source>the picture could not be encoded</source>
         <translation>obrázek se nepodařilo zakódovat</translation>
+    </message>
+</context>
+<context>
+    <name>ProbeLayer</name>
+    <message>
+        <source>Point at y = %1 px</source>
+        <translation>Bod ve výšce y = %1 px</translation>
+    </message>
+    <message>
+        <source>Upper path: %1 px = %2 λ</source>
+        <translation>Horní dráha: %1 px = %2 λ</translation>
+    </message>
+    <message>
+        <source>Lower path: %1 px = %2 λ</source>
+        <translation>Dolní dráha: %1 px = %2 λ</translation>
+    </message>
+    <message>
+        <source>%1 λ: the detector is on, so the squared lengths are added, not the arrows</source>
+        <translation>%1 λ: detektor průchodu je zapnutý, proto se nesčítají šipky, ale druhé mocniny jejich délek</translation>
+    </message>
+    <message>
+        <source>%1 λ: the arrows point the same way</source>
+        <translation>%1 λ: šipky míří stejným směrem</translation>
+    </message>
+    <message>
+        <source>%1 λ: they point opposite ways</source>
+        <translation>%1 λ: šipky míří opačnými směry</translation>
+    </message>
+    <message>
+        <source>%1 λ: they point %2° apart</source>
+        <translation>%1 λ: šipky svírají úhel %2°</translation>
+    </message>
+    <message>
+        <source>Chance here: %1 % of the largest</source>
+        <translation>Pravděpodobnost zde: %1 % největší</translation>
     </message>
 </context>
 <context>

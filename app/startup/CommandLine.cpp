@@ -6,6 +6,7 @@
 #include "CommandList.h"
 #include "PhotonChance.h"
 #include "Scene.h"
+#include "Translations.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -96,7 +97,7 @@ struct Described {
                         "standard output.")
             .arg(PhotonChance::highestY)
             .arg(PhotonChance::lowestY)
-            .arg(Scene::axisY),
+            .arg(Translations::language().toString(Scene::axisY)),
         QStringLiteral("Y")};
     // Qt's own -h/--help (with --help-all) and -v/--version, listed after the options above.
     QCommandLineOption help;
@@ -286,7 +287,7 @@ CommandLine CommandLine::parse(const QStringList& arguments) {
     }
     for (const QString& value : parser.values(options.probe)) {
         bool ok = false;
-        const double y = QLocale::c().toDouble(value, &ok);
+        const double y = ExperimentOptions::decimal(value, ok);
         if (!(ok && y >= PhotonChance::highestY && y <= PhotonChance::lowestY)) {
             return fail(CommandLine::tr("--probe %1 is not a height from %2 to %3")
                             .arg(quoted(value))

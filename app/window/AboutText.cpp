@@ -53,6 +53,13 @@ QString AboutText::html() {
            "with the detector on, the fringes are gone: the detector's photons add squared "
            "lengths, not arrows, and the two partial sums are drawn apart. A picture of a "
            "changed experiment names its settings along its bottom."),
+        tr("<b>The arrow probe</b>, shown with <b>A</b> or a click right of the slits, answers "
+           "why it is bright or dark at one point of the detector: each open slit's path to it, "
+           "and the arrow each path brings, large and head to tail, with their sum. Where the "
+           "paths differ by whole wavelengths the arrows point the same way and the sum is long; "
+           "half a wavelength more and they cancel. A wide slit brings a chain of small arrows "
+           "that curls up where the slit alone gives darkness. <b>Up</b> and <b>Down</b> move "
+           "it, <b>Esc</b> removes it."),
         tr("<b>Where the apparatus stands</b>, in pixels from the picture's left: the source at "
            "80, the shield with the slits at 150, the detector line at 150 plus the distance "
            "(150 as designed, 50 to 250), the sums at 450 and the pattern at 550. The distance "
