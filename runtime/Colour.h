@@ -30,6 +30,9 @@ struct Colour {
     static constexpr Colour sumArrow() { return green(); }
     // The expected pattern's line over the picture.
     static constexpr Colour expectedLine() { return red(); }
+    // The ruler and the fringe marks: purple, apart from every other colour of the picture in
+    // both sets and dark enough to read on the grey.
+    static constexpr Colour measure() { return Colour{0x7000A0}; }
 
     // Projector colours: darker and stronger, at least 3:1 against the background, with the
     // expected line and the sums told apart by eyes without red or green cones too.

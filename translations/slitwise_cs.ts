@@ -63,6 +63,10 @@
         <source>&lt;b&gt;The arrow probe&lt;/b&gt;, shown with &lt;b&gt;A&lt;/b&gt; or a click right of the slits, answers why it is bright or dark at one point of the detector: each open slit&apos;s path to it, and the arrow each path brings, large and head to tail, with their sum. Where the paths differ by whole wavelengths the arrows point the same way and the sum is long; half a wavelength more and they cancel. A wide slit brings a chain of small arrows that curls up where the slit alone gives darkness. &lt;b&gt;Up&lt;/b&gt; and &lt;b&gt;Down&lt;/b&gt; move it, &lt;b&gt;Esc&lt;/b&gt; removes it.</source>
         <translation>&lt;b&gt;Šipková sonda&lt;/b&gt;, zobrazená klávesou &lt;b&gt;A&lt;/b&gt; nebo klepnutím vpravo od štěrbin, vysvětluje, proč je v jednom bodě detektoru světlo nebo tma: ukáže dráhu z každé otevřené štěrbiny do tohoto bodu a šipku, kterou každá dráha přinese, zvětšenou a kladenou za sebe (začátek každé na konec předchozí), i s jejich součtem. Liší-li se dráhy o celý počet vlnových délek, míří šipky stejným směrem a součet je dlouhý; o půl vlnové délky více a šipky se vyruší. Široká štěrbina přinese řetízek malých šipek, který se stočí tam, kde by samotná štěrbina dala tmu. Klávesy &lt;b&gt;Nahoru&lt;/b&gt; a &lt;b&gt;Dolů&lt;/b&gt; sondou posouvají, &lt;b&gt;Esc&lt;/b&gt; ji odstraní.</translation>
     </message>
+    <message>
+        <source>&lt;b&gt;The ruler&lt;/b&gt;, &lt;b&gt;R&lt;/b&gt;, measures in the picture&apos;s pixels at any zoom; while it is shown a drag lays it anew, and its ends snap to bright fringes near the detector. &lt;b&gt;The fringe marks&lt;/b&gt;, &lt;b&gt;L&lt;/b&gt;, mark the bright fringes beside the pattern: the textbook&apos;s ticks λL/d apart, and circles where the paths differ by whole wavelengths.</source>
+        <translation>&lt;b&gt;Pravítko&lt;/b&gt;, klávesa &lt;b&gt;R&lt;/b&gt;, měří v pixelech obrázku při jakémkoli zvětšení; dokud je zobrazené, tažením myší se položí znovu a jeho konce se u detektoru přichytí ke světlým proužkům. &lt;b&gt;Značky proužků&lt;/b&gt;, klávesa &lt;b&gt;L&lt;/b&gt;, označí vedle obrazce světlé proužky: čárkami podle učebnicového vzorce po λL/d a kroužky tam, kde se dráhy liší o celý počet vlnových délek.</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -357,10 +361,6 @@ a skončí s návratovým kódem 2.
         <translation>smazat zásahy na stínítku a začít znovu</translation>
     </message>
     <message>
-        <source>remove the arrow probe, or leave full screen</source>
-        <translation>odstranit šipkovou sondu nebo opustit celou obrazovku</translation>
-    </message>
-    <message>
         <source>Arrow probe</source>
         <translation>Šipková sonda</translation>
     </message>
@@ -375,6 +375,26 @@ a skončí s návratovým kódem 2.
     <message>
         <source>move the arrow probe down one pixel, or ten</source>
         <translation>posunout šipkovou sondu o pixel dolů, s Shiftem o deset</translation>
+    </message>
+    <message>
+        <source>remove the arrow probe or the ruler, or leave full screen</source>
+        <translation>odstranit šipkovou sondu nebo pravítko, případně opustit celou obrazovku</translation>
+    </message>
+    <message>
+        <source>Ruler</source>
+        <translation>Pravítko</translation>
+    </message>
+    <message>
+        <source>a ruler from the middle bright fringe to the next; while it is shown a drag lays it anew; R again removes it</source>
+        <translation>položit pravítko od prostředního světlého proužku k dalšímu; dokud je zobrazené, tažením myší se položí znovu; další R ho odstraní</translation>
+    </message>
+    <message>
+        <source>Fringe marks</source>
+        <translation>Značky proužků</translation>
+    </message>
+    <message>
+        <source>mark the bright fringes beside the pattern: the textbook&apos;s λL/d apart, and the true ones</source>
+        <translation>označit vedle obrazce světlé proužky: učebnicové po λL/d a skutečné</translation>
     </message>
 </context>
 <context>
@@ -695,6 +715,29 @@ a skončí s návratovým kódem 2.
     <message>
         <source>slitwise: the experiment&apos;s settings cannot be used</source>
         <translation>slitwise: nastavení pokusu nelze použít</translation>
+    </message>
+</context>
+<context>
+    <name>MeasureLayer</name>
+    <message>
+        <source>Ruler: %1 px</source>
+        <translation>Pravítko: %1 px</translation>
+    </message>
+    <message>
+        <source>No fringes to mark: only one slit is open</source>
+        <translation>Žádné proužky k označení: otevřená je jen jedna štěrbina</translation>
+    </message>
+    <message>
+        <source>No fringes to mark: the which-slit detector is on</source>
+        <translation>Žádné proužky k označení: detektor průchodu štěrbinou je zapnutý</translation>
+    </message>
+    <message>
+        <source>λL/d = %1 px; first bright fringes %2 px from the middle</source>
+        <translation>λL/d = %1 px; první světlé proužky %2 px od středu</translation>
+    </message>
+    <message>
+        <source>λL/d = %1 px</source>
+        <translation>λL/d = %1 px</translation>
     </message>
 </context>
 <context>

@@ -2,14 +2,10 @@
 // in a grey box so that it reads over whatever the run drew there.
 #include "ProbeLayer.h"
 
-#include "FieldSnapshot.h"
 #include "PainterSurface.h"
+#include "PictureLabel.h"
 #include "PictureView.h"
-#include "SettingError.h"
-#include "SettingReader.h"
 
-#include <QFontMetrics>
-#include <QGuiApplication>
 #include <QLocale>
 #include <QPainter>
 
@@ -22,38 +18,16 @@ QString decimal(double value) {
     return QLocale().toString(value, 'f', 2);
 }
 
-// Whether the texts are those the chance was made for.
-bool sameTexts(const FormFields& fields,
-               const std::array<QString, FormFields::settingCount>& texts) {
-    for (const FormFields::Setting& setting : FormFields::settings) {
-        if (fields.text(setting.field) != texts[FormFields::indexOf(setting.field)]) {
-            return false;
-        }
-    }
-    return true;
-}
-
 } // namespace
 
 const ArrowProbe* ProbeLayer::probe() const {
-    if (!height_) {
+    const PhotonChance* chance = height_ ? chance_.chance() : nullptr;
+    if (chance == nullptr) {
         return nullptr;
     }
-    if (!chance_ || !sameTexts(fields_, chanceTexts_)) {
-        probe_.reset();
-        chance_.reset();
-        for (const FormFields::Setting& setting : FormFields::settings) {
-            chanceTexts_[FormFields::indexOf(setting.field)] = fields_.text(setting.field);
-        }
-        FieldSnapshot copy(fields_);
-        try {
-            chance_.emplace(Experiment::fromSettings(SettingReader(copy)));
-        } catch (const SettingError&) {
-            return nullptr;
-        }
-    }
-    if (!probe_ || probe_->y() != *height_) {
-        probe_.emplace(*chance_, *height_);
+    if (!probe_ || probed_ != chance_.generation() || probe_->y() != *height_) {
+        probe_.emplace(*chance, *height_);
+        probed_ = chance_.generation();
     }
     return &*probe_;
 }
@@ -111,18 +85,8 @@ void ProbeLayer::paint(QPainter& painter, QPoint origin, const QRegion&) const {
         PainterSurface over(painter, origin, zoom, view_.projectorColours());
         shown->draw(over);
     }
-    painter.save();
-    QFont font = QGuiApplication::font();
-    font.setPointSizeF(font.pointSizeF() * zoom);
-    painter.setFont(font);
-    const QFontMetrics metrics(font);
     const QStringList lines = readout(*shown);
-    int width = 0;
-    for (const QString& line : lines) {
-        width = std::max(width, metrics.horizontalAdvance(line));
-    }
-    const int padding = static_cast<int>(std::lround(4 * zoom));
-    const QSize box(width + 2 * padding, metrics.height() * lines.size() + 2 * padding);
+    const QSize box = PictureLabel::size(lines, zoom);
     // Right of the arrows' patch, or left of it where the picture ends first.
     double boxLeft = (right + margin) * zoom;
     if (boxLeft + box.width() > ImageSurface::width * zoom) {
@@ -130,14 +94,6 @@ void ProbeLayer::paint(QPainter& painter, QPoint origin, const QRegion&) const {
     }
     const double boxTop = std::clamp(shown->y() * zoom - box.height() / 2.0, 0.0,
                                      ImageSurface::height * zoom - box.height());
-    const QRect area(
-        QPoint(origin.x() + static_cast<int>(boxLeft), origin.y() + static_cast<int>(boxTop)), box);
-    painter.setPen(Qt::black);
-    painter.setBrush(QColor::fromRgb(Colour::background().rgb));
-    painter.drawRect(area.adjusted(0, 0, -1, -1));
-    for (int i = 0; i < lines.size(); ++i) {
-        painter.drawText(area.left() + padding,
-                         area.top() + padding + i * metrics.height() + metrics.ascent(), lines[i]);
-    }
-    painter.restore();
+    PictureLabel::draw(
+        painter, origin + QPoint(static_cast<int>(boxLeft), static_cast<int>(boxTop)), lines, zoom);
 }

@@ -4,13 +4,12 @@
 #pragma once
 
 #include "ArrowProbe.h"
-#include "FormFields.h"
+#include "ChanceCache.h"
 #include "PictureLayer.h"
 
 #include <QCoreApplication>
 #include <QStringList>
 
-#include <array>
 #include <optional>
 
 class PictureView;
@@ -21,9 +20,9 @@ class ProbeLayer : public PictureLayer {
 public:
     // All three must outlive the layer; `height` is the session's, nullopt while nothing is
     // probed.
-    ProbeLayer(const FormFields& fields, const PictureView& view,
+    ProbeLayer(const ChanceCache& chance, const PictureView& view,
                const std::optional<double>& height)
-        : fields_(fields), view_(view), height_(height) {}
+        : chance_(chance), view_(view), height_(height) {}
 
     void paint(QPainter& painter, QPoint origin, const QRegion& exposed) const override;
 
@@ -34,12 +33,10 @@ public:
     static QStringList readout(const ArrowProbe& probe);
 
 private:
-    const FormFields& fields_;
+    const ChanceCache& chance_;
     const PictureView& view_;
     const std::optional<double>& height_;
-    // The last probe made, and the chance and the texts it was made for: the chance's table takes
-    // milliseconds, a paint must not.
-    mutable std::optional<PhotonChance> chance_;
-    mutable std::array<QString, FormFields::settingCount> chanceTexts_;
+    // The last probe made, and the chance it was made from.
+    mutable int probed_ = 0; // the chance's generation
     mutable std::optional<ArrowProbe> probe_;
 };

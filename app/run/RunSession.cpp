@@ -6,6 +6,7 @@
 #include "ExperimentSettings.h"
 #include "PhotonChance.h"
 #include "PhotonRun.h"
+#include "Scene.h"
 #include "SettingError.h"
 #include "SettingReader.h"
 
@@ -58,7 +59,38 @@ void RunSession::setProbe(std::optional<double> y) {
         return;
     }
     probeHeight_ = y;
-    emit probeChanged();
+    emit toolsChanged();
+    emitPictureChanged(true);
+}
+
+void RunSession::setRuler(std::optional<Ruler> ruler) {
+    if (ruler == ruler_) {
+        return;
+    }
+    ruler_ = ruler;
+    emit toolsChanged();
+    emitPictureChanged(true);
+}
+
+void RunSession::layRuler(double x1, double y1, double x2, double y2) {
+    setRuler(Ruler::laid(x1, y1, x2, y2, chance_.chance()));
+}
+
+void RunSession::setRulerShown(bool shown) {
+    const PhotonChance* chance = shown ? chance_.chance() : nullptr;
+    // With settings that cannot be used, a ruler of no length on the axis, to be dragged.
+    setRuler(!shown   ? std::nullopt
+             : chance ? std::optional(Ruler::alongFringes(*chance))
+                      : std::optional(
+                            Ruler{Scene::shieldX, Scene::axisY, Scene::shieldX, Scene::axisY}));
+}
+
+void RunSession::setFringeMarksShown(bool shown) {
+    if (shown == fringeMarksShown_) {
+        return;
+    }
+    fringeMarksShown_ = shown;
+    emit toolsChanged();
     emitPictureChanged(true);
 }
 

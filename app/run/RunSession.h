@@ -8,6 +8,7 @@
 #include "ExpectedLayer.h"
 #include "FormFields.h"
 #include "HeldClicks.h"
+#include "MeasureLayer.h"
 #include "PhotonRun.h"
 #include "PictureView.h"
 #include "ProbeLayer.h"
@@ -95,10 +96,10 @@ public:
     const PictureView& picture() const { return picture_; }
     const DetectorScreen& screen() const { return screen_; }
     // What is drawn over the drawing area, bottom first: the kept picture, the expected line,
-    // the detector screen, the followed photon and the arrow probe. A new view is a layer and a
-    // line here.
-    std::array<const PictureLayer*, 5> layers() const {
-        return {&picture_, &expectedLayer_, &screen_, &followedLayer_, &probeLayer_};
+    // the detector screen, the followed photon, the arrow probe, the ruler and the fringe marks.
+    // A new view is a layer and a line here.
+    std::array<const PictureLayer*, 6> layers() const {
+        return {&picture_, &expectedLayer_, &screen_, &followedLayer_, &probeLayer_, &measures_};
     }
     const ImageSurface& surface() const { return picture_.surface(); }
     std::uint64_t seed() const { return random_.seed(); }
@@ -121,6 +122,18 @@ public:
     // used.
     const ArrowProbe* probe() const { return probeLayer_.probe(); }
 
+    // The ruler, in design pixels, or none; laid from one point to another, its ends snap to the
+    // nearest bright fringe near the detector line or in the pattern's column.
+    void setRuler(std::optional<Ruler> ruler);
+    void layRuler(double x1, double y1, double x2, double y2);
+    // The ruler along the detector from the middle bright fringe to the next, or none.
+    void setRulerShown(bool shown);
+    const std::optional<Ruler>& ruler() const { return ruler_; }
+    // The fringe marks beside the pattern, with their line of numbers.
+    void setFringeMarksShown(bool shown);
+    bool fringeMarksShown() const { return fringeMarksShown_; }
+    const MeasureLayer& measures() const { return measures_; }
+
     // The settings of what the picture shows: the run drawn on it, or else the screen's hits;
     // nullptr while it shows neither. The screen and a drawn run always share one experiment.
     const FormFields* shownSettings() const;
@@ -138,8 +151,8 @@ signals:
     void finished();
     // A setting's text cannot be used; the message names the field and the text.
     void settingRefused(const QString& message);
-    // The probe was set, moved or removed.
-    void probeChanged();
+    // The probe, the ruler or the fringe marks were set, moved or removed.
+    void toolsChanged();
 
 private:
     void ended(const QString& state);
@@ -165,6 +178,10 @@ private:
     DetectorScreen screen_;
     ExpectedLayer expectedLayer_{picture_, expectedShown_};
     StepOverlay followedLayer_{followed_, picture_};
+    ChanceCache chance_{fields_};
     std::optional<double> probeHeight_;
-    ProbeLayer probeLayer_{fields_, picture_, probeHeight_};
+    ProbeLayer probeLayer_{chance_, picture_, probeHeight_};
+    std::optional<Ruler> ruler_;
+    bool fringeMarksShown_ = false;
+    MeasureLayer measures_{chance_, picture_, ruler_, fringeMarksShown_};
 };

@@ -60,6 +60,11 @@ QString AboutText::html() {
            "half a wavelength more and they cancel. A wide slit brings a chain of small arrows "
            "that curls up where the slit alone gives darkness. <b>Up</b> and <b>Down</b> move "
            "it, <b>Esc</b> removes it."),
+        tr("<b>The ruler</b>, <b>R</b>, measures in the picture's pixels at any zoom; while it is "
+           "shown a drag lays it anew, and its ends snap to bright fringes near the detector. "
+           "<b>The fringe marks</b>, <b>L</b>, mark the bright fringes beside the pattern: the "
+           "textbook's ticks λL/d apart, and circles where the paths differ by whole "
+           "wavelengths."),
         tr("<b>Where the apparatus stands</b>, in pixels from the picture's left: the source at "
            "80, the shield with the slits at 150, the detector line at 150 plus the distance "
            "(150 as designed, 50 to 250), the sums at 450 and the pattern at 550. The distance "

@@ -36,7 +36,8 @@ constexpr Command commands[] = {
      QT_TRANSLATE_NOOP("CommandList", "full screen, or back"), &WindowActions::toggleFullScreen,
      true},
     {"leaveFullScreenAction", nullptr, "Esc",
-     QT_TRANSLATE_NOOP("CommandList", "remove the arrow probe, or leave full screen"),
+     QT_TRANSLATE_NOOP("CommandList", "remove the arrow probe or the ruler, or leave full "
+                                      "screen"),
      &WindowActions::escape},
     {"saveAction", QT_TRANSLATE_NOOP("CommandList", "Save picture…"), "Ctrl+S",
      QT_TRANSLATE_NOOP("CommandList", "save the picture as a PNG"), &WindowActions::save, false,
@@ -63,6 +64,14 @@ constexpr Command commands[] = {
     {"probeDownAction", nullptr, "Down, Shift+Down",
      QT_TRANSLATE_NOOP("CommandList", "move the arrow probe down one pixel, or ten"),
      &WindowActions::probeDown},
+    {"rulerAction", QT_TRANSLATE_NOOP("CommandList", "Ruler"), "R",
+     QT_TRANSLATE_NOOP("CommandList", "a ruler from the middle bright fringe to the next; while "
+                                      "it is shown a drag lays it anew; R again removes it"),
+     &WindowActions::showRuler, true},
+    {"fringeMarksAction", QT_TRANSLATE_NOOP("CommandList", "Fringe marks"), "L",
+     QT_TRANSLATE_NOOP("CommandList", "mark the bright fringes beside the pattern: the "
+                                      "textbook's λL/d apart, and the true ones"),
+     &WindowActions::showFringeMarks, true},
     {"aboutAction", QT_TRANSLATE_NOOP("CommandList", "About this picture"), "F1",
      QT_TRANSLATE_NOOP("CommandList", "what each part of the picture is"), &WindowActions::about,
      false, true},

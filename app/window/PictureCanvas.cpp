@@ -35,36 +35,51 @@ PictureCanvas::PictureCanvas(RunSession& session, QWidget* parent)
             });
     connect(&session_.screen(), &DetectorScreen::changed, this,
             [this] { update(session_.screen().area()); });
-    connect(&session_, &RunSession::probeChanged, this, &PictureCanvas::describeProbe);
+    connect(&session_, &RunSession::toolsChanged, this, &PictureCanvas::describeTools);
 }
 
 void PictureCanvas::followSettings() {
-    if (session_.probeHeight()) {
+    if (session_.probeHeight() || session_.ruler() || session_.fringeMarksShown()) {
         update();
-        describeProbe();
+        describeTools();
     }
 }
 
-void PictureCanvas::describeProbe() {
-    const ArrowProbe* probe = session_.probe();
-    setAccessibleDescription(probe != nullptr ? ProbeLayer::readout(*probe).join(u'\n')
-                                              : QString());
+void PictureCanvas::describeTools() {
+    QStringList lines;
+    if (const ArrowProbe* probe = session_.probe()) {
+        lines << ProbeLayer::readout(*probe);
+    }
+    if (const std::optional<Ruler>& ruler = session_.ruler()) {
+        lines << MeasureLayer::rulerText(*ruler);
+    }
+    lines << session_.measures().fringesText();
+    lines.removeAll(QString());
+    setAccessibleDescription(lines.join(u'\n'));
 }
 
 void PictureCanvas::mousePressEvent(QMouseEvent* event) {
-    probeAt(event->position());
+    pointAt(event->position(), true);
 }
 
 void PictureCanvas::mouseMoveEvent(QMouseEvent* event) {
     if (event->buttons() & Qt::LeftButton) {
-        probeAt(event->position());
+        pointAt(event->position(), false);
     }
 }
 
-void PictureCanvas::probeAt(QPointF position) {
+void PictureCanvas::pointAt(QPointF position, bool pressed) {
+    const QPointF design = position / zoom_;
+    if (session_.ruler()) {
+        if (pressed) {
+            pressed_ = design;
+        } else {
+            session_.layRuler(pressed_.x(), pressed_.y(), design.x(), design.y());
+        }
+        return;
+    }
     // Right of the slits' shield the paths, the detector, the sums, the pattern and the screen
     // all stand for a height of the detector.
-    const QPointF design = position / zoom_;
     if (design.x() > Scene::shieldX + 8) {
         session_.setProbe(design.y());
     }

@@ -20,7 +20,8 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    // A press or a drag right of the slits puts the arrow probe at its height.
+    // A press or a drag right of the slits puts the arrow probe at its height; while the ruler is
+    // shown, a drag lays it from where the press was.
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
 
@@ -28,10 +29,11 @@ private:
     // The picture and the screen follow the zoom and the pixel density of the screen the
     // canvas is on now, which a move to another screen may have changed.
     void wantCurrentSize();
-    void probeAt(QPointF position);
-    // The probe's readout is the picture's description, read when asked and not announced.
-    void describeProbe();
+    void pointAt(QPointF position, bool pressed);
+    // The tools' texts are the picture's description, read when asked and not announced.
+    void describeTools();
 
     RunSession& session_;
     double zoom_ = 1.0;
+    QPointF pressed_; // in design pixels
 };

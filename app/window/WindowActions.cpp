@@ -79,6 +79,8 @@ void WindowActions::refresh() {
     action("probeAction")->setChecked(probed);
     action("probeUpAction")->setEnabled(probed);
     action("probeDownAction")->setEnabled(probed);
+    action("rulerAction")->setChecked(session_.ruler().has_value());
+    action("fringeMarksAction")->setChecked(session_.fringeMarksShown());
 }
 
 void WindowActions::stop(bool) {
@@ -99,6 +101,8 @@ void WindowActions::toggleFullScreen(bool) {
 void WindowActions::escape(bool) {
     if (session_.probeHeight()) {
         showProbe(false);
+    } else if (session_.ruler()) {
+        showRuler(false);
     } else if (window_.isFullScreen()) {
         toggleFullScreen(false);
     }
@@ -106,6 +110,11 @@ void WindowActions::escape(bool) {
 
 void WindowActions::showProbe(bool shown) {
     session_.setProbe(shown ? std::optional(Scene::axisY) : std::nullopt);
+    refresh();
+}
+
+void WindowActions::showRuler(bool shown) {
+    session_.setRulerShown(shown);
     refresh();
 }
 

@@ -39,7 +39,7 @@ public:
     void setProjectorColours(bool on) { session_.setProjectorColours(on); }
     void showExpected(bool shown) { session_.setExpectedShown(shown); }
     void toggleFullScreen(bool);
-    // Esc: the arrow probe removed, or else full screen left.
+    // Esc: the arrow probe removed, or else the ruler, or else full screen left.
     void escape(bool);
     void save(bool) { picture_.requestSave(); }
     void copy(bool) { picture_.copyPicture(); }
@@ -51,6 +51,9 @@ public:
     void showProbe(bool shown);
     void probeUp(bool) { moveProbe(-1); }
     void probeDown(bool) { moveProbe(1); }
+    // R: the ruler along the detector, or removed; L: the fringe marks beside the pattern.
+    void showRuler(bool shown);
+    void showFringeMarks(bool shown) { session_.setFringeMarksShown(shown); }
     // F1: the explanation of the picture, in a window of its own that does not block this one.
     void about(bool);
     // X: the experiment panel, opened or closed by the window.

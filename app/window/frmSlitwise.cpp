@@ -65,7 +65,7 @@ frmSlitwise::frmSlitwise(std::optional<std::uint64_t> seed)
         *this, session_, *pictureActions_,
         *qobject_cast<QAbstractButton*>(controls_.value(QStringLiteral("cmdStart"))));
     connect(windowActions_, &WindowActions::paceChanged, runDisplay_, &RunDisplay::refresh);
-    connect(&session_, &RunSession::probeChanged, windowActions_, &WindowActions::refresh);
+    connect(&session_, &RunSession::toolsChanged, windowActions_, &WindowActions::refresh);
     connect(windowActions_, &WindowActions::experimentPanelToggled, this,
             &frmSlitwise::showExperiment);
     Form_Load();

@@ -1,5 +1,6 @@
 // The arrow probe in the window: put by its key or a click, moved by the arrow keys, following a
-// changed setting, described for screen readers, and drawn over the picture without touching it.
+// changed setting, described for screen readers, and drawn over the picture without touching it;
+// and the ruler, laid by a drag, measuring in design pixels at any zoom.
 #include "WindowControls.h"
 #include "frmSlitwise.h"
 
@@ -10,6 +11,8 @@ class tst_Probe : public QObject {
     Q_OBJECT
 private slots:
     void probeIsLaidOverThePictureAndLeavesItAsItWas();
+    void rulerMeasuresDesignPixelsAtEveryZoom_data();
+    void rulerMeasuresDesignPixelsAtEveryZoom();
 };
 
 void tst_Probe::probeIsLaidOverThePictureAndLeavesItAsItWas() {
@@ -42,6 +45,39 @@ void tst_Probe::probeIsLaidOverThePictureAndLeavesItAsItWas() {
     QVERIFY(!window->session().probeHeight());
     QCOMPARE(canvas->grab().toImage(), shown);
     QCOMPARE(window->session().surface().snapshot(), kept);
+}
+
+void tst_Probe::rulerMeasuresDesignPixelsAtEveryZoom_data() {
+    QTest::addColumn<double>("zoom");
+    QTest::addColumn<QPoint>("from"); // design pixels
+    QTest::addColumn<QPoint>("to");
+    QTest::addColumn<double>("length");
+    QTest::newRow("across the sums at zoom 1")
+        << 1.0 << QPoint(400, 100) << QPoint(430, 140) << 50.0;
+    QTest::newRow("the same at zoom 2") << 2.0 << QPoint(400, 100) << QPoint(430, 140) << 50.0;
+    // Both ends near the detector line snap onto it, at the middle fringe and the next: 24 px
+    // apart for the designed experiment (λL/d = 23.6, the true fringe a little further).
+    QTest::newRow("fringe to fringe, snapped")
+        << 1.5 << QPoint(298, 338) << QPoint(303, 318) << 24.1;
+}
+
+void tst_Probe::rulerMeasuresDesignPixelsAtEveryZoom() {
+    QFETCH(double, zoom);
+    QFETCH(QPoint, from);
+    QFETCH(QPoint, to);
+    QFETCH(double, length);
+    const auto window = activeWindow(1);
+    window->zoomTo(zoom);
+    auto* canvas = window->findChild<QWidget*>(QStringLiteral("pictureCanvas"));
+    QTest::keyClick(window.get(), Qt::Key_R);
+    QVERIFY(window->session().ruler());
+    QTest::mousePress(canvas, Qt::LeftButton, {}, from * zoom);
+    QTest::mouseMove(canvas, to * zoom);
+    QTest::mouseRelease(canvas, Qt::LeftButton, {}, to * zoom);
+    QCOMPARE(std::round(window->session().ruler()->length() * 10) / 10, length);
+    QVERIFY(canvas->accessibleDescription().contains(QStringLiteral(" px")));
+    QTest::keyClick(window.get(), Qt::Key_Escape);
+    QVERIFY(!window->session().ruler());
 }
 
 QTEST_MAIN(tst_Probe)
