@@ -6,10 +6,14 @@
 #include "CommandList.h"
 #include "Scene.h"
 
+#include <QAbstractSlider>
+#include <QAbstractSpinBox>
 #include <QAction>
+#include <QApplication>
+#include <QComboBox>
 #include <QDialog>
-#include <QGuiApplication>
 #include <QMenu>
+#include <QRadioButton>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
@@ -20,6 +24,7 @@ WindowActions::WindowActions(QWidget& window, RunSession& session, PictureAction
     menu_->setObjectName(QStringLiteral("contextMenu"));
     createActions();
     connect(menu_, &QMenu::aboutToShow, this, &WindowActions::refresh);
+    connect(qApp, &QApplication::focusChanged, this, &WindowActions::refresh);
     refresh();
 }
 
@@ -48,6 +53,13 @@ void WindowActions::createActions() {
     }
 }
 
+bool WindowActions::usesArrows(const QWidget* widget) {
+    return qobject_cast<const QAbstractSpinBox*>(widget) != nullptr ||
+           qobject_cast<const QComboBox*>(widget) != nullptr ||
+           qobject_cast<const QAbstractSlider*>(widget) != nullptr ||
+           qobject_cast<const QRadioButton*>(widget) != nullptr;
+}
+
 QAction* WindowActions::action(const char* name) const {
     return findChild<QAction*>(QString::fromLatin1(name), Qt::FindDirectChildrenOnly);
 }
@@ -74,11 +86,12 @@ void WindowActions::refresh() {
     action("fullScreenAction")->setChecked(window_.isFullScreen());
     action("detectorScreenAction")->setChecked(screen.isShown());
     action("clearHitsAction")->setEnabled(screen.isShown());
-    // The arrow keys are the focused control's own while nothing is probed.
+    // The arrow keys move the probe unless the focused control uses them itself.
     const bool probed = session_.probeHeight().has_value();
     action("probeAction")->setChecked(probed);
-    action("probeUpAction")->setEnabled(probed);
-    action("probeDownAction")->setEnabled(probed);
+    const bool arrowsFree = !usesArrows(QApplication::focusWidget());
+    action("probeUpAction")->setEnabled(probed && arrowsFree);
+    action("probeDownAction")->setEnabled(probed && arrowsFree);
     action("rulerAction")->setChecked(session_.ruler().has_value());
     action("fringeMarksAction")->setChecked(session_.fringeMarksShown());
 }

@@ -67,6 +67,8 @@ signals:
 private:
     void createActions();
     QAction* action(const char* name) const;
+    // Whether the control moves or chooses with the arrow keys.
+    static bool usesArrows(const QWidget* widget);
     // Slower (+1) or faster (-1) by one level of RunPacer::levels.
     void stepPace(int levels);
     void moveProbe(double pixels);

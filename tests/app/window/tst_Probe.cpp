@@ -4,6 +4,7 @@
 #include "WindowControls.h"
 #include "frmSlitwise.h"
 
+#include <QAbstractSpinBox>
 #include <QLineEdit>
 #include <QTest>
 
@@ -39,6 +40,13 @@ void tst_Probe::probeIsLaidOverThePictureAndLeavesItAsItWas() {
     control<QLineEdit>(*window, "nRd")->setText(QStringLiteral("60"));
     QVERIFY(canvas->accessibleDescription() != before);
     control<QLineEdit>(*window, "nRd")->setText(QStringLiteral("40"));
+    // The arrow keys stay a focused field's own.
+    QTest::keyClick(window.get(), Qt::Key_X);
+    auto* distance = window->findChild<QAbstractSpinBox*>(QStringLiteral("experimentDistance"));
+    distance->setFocus();
+    QTest::keyClick(distance, Qt::Key_Up);
+    QCOMPARE(window->session().probeHeight(), std::optional(200.0));
+    QCOMPARE(distance->text(), QStringLiteral("151 px"));
 
     window->zoomTo(1);
     QTest::keyClick(window.get(), Qt::Key_Escape);
