@@ -67,6 +67,10 @@
         <source>&lt;b&gt;The ruler&lt;/b&gt;, &lt;b&gt;R&lt;/b&gt;, measures in the picture&apos;s pixels at any zoom; while it is shown a drag lays it anew, and its ends snap to bright fringes near the detector. &lt;b&gt;The fringe marks&lt;/b&gt;, &lt;b&gt;L&lt;/b&gt;, mark the bright fringes beside the pattern: the textbook&apos;s ticks λL/d apart, and circles where the paths differ by whole wavelengths.</source>
         <translation>&lt;b&gt;Pravítko&lt;/b&gt;, klávesa &lt;b&gt;R&lt;/b&gt;, měří v pixelech obrázku při jakémkoli zvětšení; dokud je zobrazené, tažením myší se položí znovu a jeho konce se u detektoru přichytí ke světlým proužkům. &lt;b&gt;Značky proužků&lt;/b&gt;, klávesa &lt;b&gt;L&lt;/b&gt;, označí vedle obrazce světlé proužky: čárkami podle učebnicového vzorce po λL/d a kroužky tam, kde se dráhy liší o celý počet vlnových délek.</translation>
     </message>
+    <message>
+        <source>&lt;b&gt;Kept patterns&lt;/b&gt;: &lt;b&gt;K&lt;/b&gt; keeps the pattern as it stands, up to four, drawn as outlines in their own colours and line styles with a legend, to compare with the next experiments; &lt;b&gt;Shift+K&lt;/b&gt; clears them. &lt;b&gt;C&lt;/b&gt; draws a curtain over the pattern so that the class predicts first, and reveals it again.</source>
+        <translation>&lt;b&gt;Uložené obrazce&lt;/b&gt;: &lt;b&gt;K&lt;/b&gt; uloží obrazec v jeho současné podobě, nejvýše čtyři, a kreslí je jako obrysy vlastní barvou a typem čáry s legendou, aby je bylo možné porovnat s dalšími pokusy; &lt;b&gt;Shift+K&lt;/b&gt; je smaže. &lt;b&gt;C&lt;/b&gt; zakryje obrazec oponou, aby třída nejdříve předpověděla, co uvidí, a znovu ho odkryje.</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -396,6 +400,30 @@ a skončí s návratovým kódem 2.
         <source>mark the bright fringes beside the pattern: the textbook&apos;s λL/d apart, and the true ones</source>
         <translation>označit vedle obrazce světlé proužky: učebnicové po λL/d a skutečné</translation>
     </message>
+    <message>
+        <source>Keep pattern</source>
+        <translation>Uložit obrazec</translation>
+    </message>
+    <message>
+        <source>keep the pattern as it stands, to compare with the next experiments; up to four</source>
+        <translation>uložit obrazec v současné podobě pro porovnání s dalšími pokusy; nejvýše čtyři</translation>
+    </message>
+    <message>
+        <source>Clear kept patterns</source>
+        <translation>Smazat uložené obrazce</translation>
+    </message>
+    <message>
+        <source>clear the kept patterns</source>
+        <translation>smazat uložené obrazce</translation>
+    </message>
+    <message>
+        <source>Predict first</source>
+        <translation>Nejdřív předpověď</translation>
+    </message>
+    <message>
+        <source>hide the pattern and the screen behind a curtain while photons arrive; C again reveals them</source>
+        <translation>zakrýt obrazec a stínítko oponou, zatímco fotony dopadají; další C je odkryje</translation>
+    </message>
 </context>
 <context>
     <name>ControlFactory</name>
@@ -505,6 +533,13 @@ a skončí s návratovým kódem 2.
     <message>
         <source>Single photons landed on the detector screen</source>
         <translation>Jednotlivé fotony, které dopadly na stínítko detektoru</translation>
+    </message>
+</context>
+<context>
+    <name>CurtainLayer</name>
+    <message>
+        <source>Predict first: what will the pattern look like?</source>
+        <translation>Nejdřív předpověď: jak bude obrazec vypadat?</translation>
     </message>
 </context>
 <context>
@@ -685,6 +720,10 @@ a skončí s návratovým kódem 2.
     <message>
         <source>slit width %1 px</source>
         <translation>šířka štěrbin %1 px</translation>
+    </message>
+    <message>
+        <source>designed experiment</source>
+        <translation>výchozí nastavení</translation>
     </message>
 </context>
 <context>
@@ -926,6 +965,13 @@ a skončí s návratovým kódem 2.
     <message>
         <source>%1 holds &quot;%2&quot;, which is out of range (at most %3 either side of 0).</source>
         <translation>%1 obsahuje „%2“, což je mimo rozsah (absolutní hodnota nejvýše %3).</translation>
+    </message>
+</context>
+<context>
+    <name>SnapshotLayer</name>
+    <message>
+        <source>Pattern %1: %2</source>
+        <translation>Obrazec %1: %2</translation>
     </message>
 </context>
 <context>

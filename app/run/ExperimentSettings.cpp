@@ -78,6 +78,22 @@ QRectF ExperimentSettings::summaryBox(double zoom, double right) {
     return {8 * zoom, (581 - 36) * zoom, (right - 8) * zoom, 34 * zoom};
 }
 
+QString ExperimentSettings::changes(const FormFields& settings) {
+    FieldSnapshot copy(settings);
+    const SettingReader reader(copy);
+    try {
+        QStringList parts;
+        for (const FormFields::Setting& setting : FormFields::settings) {
+            if (setting.isExperiment() && reader.number(setting.field) != setting.startUp) {
+                parts << part(setting, reader.number(setting.field));
+            }
+        }
+        return parts.isEmpty() ? tr("designed experiment") : parts.join(QStringLiteral(", "));
+    } catch (const SettingError&) {
+        return {};
+    }
+}
+
 QString ExperimentSettings::summary(const FormFields& settings) {
     FieldSnapshot copy(settings);
     const SettingReader reader(copy);

@@ -24,6 +24,9 @@ public:
     // One line naming every setting of the experiment, for a picture; empty for the designed
     // experiment or settings a run could not use.
     static QString summary(const FormFields& settings);
+    // What sets the experiment apart from the designed one, as parts of the summary, or
+    // "designed experiment": a short name for a legend. Empty for settings a run could not use.
+    static QString changes(const FormFields& settings);
     // Writes the summary, if there is one, along the bottom of a picture made at the zoom, left
     // of `right` (design pixels), wrapped onto a second line where it is longer.
     static void drawSummary(QImage& picture, const FormFields& settings, double zoom,

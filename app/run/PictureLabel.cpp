@@ -10,13 +10,9 @@
 #include <algorithm>
 #include <cmath>
 
-namespace {
-
-int padding(double zoom) {
+int PictureLabel::padding(double zoom) {
     return static_cast<int>(std::lround(4 * zoom));
 }
-
-} // namespace
 
 QFont PictureLabel::font(double zoom) {
     QFont font = QGuiApplication::font();

@@ -13,6 +13,8 @@ class QPainter;
 class PictureLabel {
 public:
     static QFont font(double zoom);
+    // Between the box's frame and its lines, in logical pixels.
+    static int padding(double zoom);
     // The box's size in the picture's logical pixels.
     static QSize size(const QStringList& lines, double zoom);
     static void draw(QPainter& painter, QPoint topLeft, const QStringList& lines, double zoom);

@@ -85,6 +85,39 @@ void RunSession::setRulerShown(bool shown) {
                             Ruler{Scene::shieldX, Scene::axisY, Scene::shieldX, Scene::axisY}));
 }
 
+bool RunSession::keepSnapshot() {
+    const DetectorHits* hits = screen_.isShown() ? screen_.hits() : nullptr;
+    std::optional<SnapshotLayer::Snapshot> snapshot =
+        hits != nullptr && screen_.settings() != nullptr
+            ? SnapshotLayer::ofHits(*hits, *screen_.settings())
+            : std::nullopt;
+    if (!snapshot) {
+        snapshot = SnapshotLayer::ofRun(picture_);
+    }
+    if (!snapshot) {
+        return false;
+    }
+    snapshots_.keep(std::move(*snapshot));
+    emit toolsChanged();
+    emitPictureChanged(true);
+    return true;
+}
+
+void RunSession::clearSnapshots() {
+    snapshots_.clear();
+    emit toolsChanged();
+    emitPictureChanged(true);
+}
+
+void RunSession::setCurtain(bool drawn) {
+    if (drawn == curtain_drawn_) {
+        return;
+    }
+    curtain_drawn_ = drawn;
+    emit toolsChanged();
+    emitPictureChanged(true);
+}
+
 void RunSession::setFringeMarksShown(bool shown) {
     if (shown == fringeMarksShown_) {
         return;

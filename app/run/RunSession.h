@@ -4,6 +4,7 @@
 // act on them through it alone, and the window shows what it says.
 #pragma once
 
+#include "CurtainLayer.h"
 #include "DetectorScreen.h"
 #include "ExpectedLayer.h"
 #include "FormFields.h"
@@ -14,6 +15,7 @@
 #include "ProbeLayer.h"
 #include "RandomGenerator.h"
 #include "RunPacer.h"
+#include "SnapshotLayer.h"
 #include "StepOverlay.h"
 
 #include <QObject>
@@ -96,10 +98,11 @@ public:
     const PictureView& picture() const { return picture_; }
     const DetectorScreen& screen() const { return screen_; }
     // What is drawn over the drawing area, bottom first: the kept picture, the expected line,
-    // the detector screen, the followed photon, the arrow probe, the ruler and the fringe marks.
-    // A new view is a layer and a line here.
-    std::array<const PictureLayer*, 6> layers() const {
-        return {&picture_, &expectedLayer_, &screen_, &followedLayer_, &probeLayer_, &measures_};
+    // the detector screen, the followed photon, the kept patterns, the curtain, the arrow probe,
+    // the ruler and the fringe marks. A new view is a layer and a line here.
+    std::array<const PictureLayer*, 8> layers() const {
+        return {&picture_,   &expectedLayer_, &screen_,     &followedLayer_,
+                &snapshots_, &curtain_,       &probeLayer_, &measures_};
     }
     const ImageSurface& surface() const { return picture_.surface(); }
     std::uint64_t seed() const { return random_.seed(); }
@@ -133,6 +136,16 @@ public:
     void setFringeMarksShown(bool shown);
     bool fringeMarksShown() const { return fringeMarksShown_; }
     const MeasureLayer& measures() const { return measures_; }
+
+    // Keeps the pattern as it stands, the screen's histogram while the screen has hits or else
+    // the last finished run's expected pattern, to compare with those to come; false when there
+    // is neither.
+    bool keepSnapshot();
+    void clearSnapshots();
+    const SnapshotLayer& snapshots() const { return snapshots_; }
+    // Predict first: the pattern's column and the screen behind a curtain, or revealed.
+    void setCurtain(bool drawn);
+    bool isCurtainDrawn() const { return curtain_drawn_; }
 
     // The settings of what the picture shows: the run drawn on it, or else the screen's hits;
     // nullptr while it shows neither. The screen and a drawn run always share one experiment.
@@ -184,4 +197,7 @@ private:
     std::optional<Ruler> ruler_;
     bool fringeMarksShown_ = false;
     MeasureLayer measures_{chance_, picture_, ruler_, fringeMarksShown_};
+    SnapshotLayer snapshots_{picture_};
+    bool curtain_drawn_ = false;
+    CurtainLayer curtain_{picture_, screen_, curtain_drawn_};
 };

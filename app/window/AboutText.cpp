@@ -65,6 +65,10 @@ QString AboutText::html() {
            "<b>The fringe marks</b>, <b>L</b>, mark the bright fringes beside the pattern: the "
            "textbook's ticks λL/d apart, and circles where the paths differ by whole "
            "wavelengths."),
+        tr("<b>Kept patterns</b>: <b>K</b> keeps the pattern as it stands, up to four, drawn "
+           "as outlines in their own colours and line styles with a legend, to compare with the "
+           "next experiments; <b>Shift+K</b> clears them. <b>C</b> draws a curtain over the "
+           "pattern so that the class predicts first, and reveals it again."),
         tr("<b>Where the apparatus stands</b>, in pixels from the picture's left: the source at "
            "80, the shield with the slits at 150, the detector line at 150 plus the distance "
            "(150 as designed, 50 to 250), the sums at 450 and the pattern at 550. The distance "

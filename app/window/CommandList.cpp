@@ -72,6 +72,16 @@ constexpr Command commands[] = {
      QT_TRANSLATE_NOOP("CommandList", "mark the bright fringes beside the pattern: the "
                                       "textbook's λL/d apart, and the true ones"),
      &WindowActions::showFringeMarks, true},
+    {"keepPatternAction", QT_TRANSLATE_NOOP("CommandList", "Keep pattern"), "K",
+     QT_TRANSLATE_NOOP("CommandList", "keep the pattern as it stands, to compare with the next "
+                                      "experiments; up to four"),
+     &WindowActions::keepPattern, false, true},
+    {"clearPatternsAction", QT_TRANSLATE_NOOP("CommandList", "Clear kept patterns"), "Shift+K",
+     QT_TRANSLATE_NOOP("CommandList", "clear the kept patterns"), &WindowActions::clearPatterns},
+    {"curtainAction", QT_TRANSLATE_NOOP("CommandList", "Predict first"), "C",
+     QT_TRANSLATE_NOOP("CommandList", "hide the pattern and the screen behind a curtain while "
+                                      "photons arrive; C again reveals them"),
+     &WindowActions::drawCurtain, true},
     {"aboutAction", QT_TRANSLATE_NOOP("CommandList", "About this picture"), "F1",
      QT_TRANSLATE_NOOP("CommandList", "what each part of the picture is"), &WindowActions::about,
      false, true},

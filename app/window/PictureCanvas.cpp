@@ -53,7 +53,10 @@ void PictureCanvas::describeTools() {
     if (const std::optional<Ruler>& ruler = session_.ruler()) {
         lines << MeasureLayer::rulerText(*ruler);
     }
-    lines << session_.measures().fringesText();
+    lines << session_.measures().fringesText() << session_.snapshots().legend();
+    if (session_.isCurtainDrawn()) {
+        lines << CurtainLayer::tr("Predict first: what will the pattern look like?");
+    }
     lines.removeAll(QString());
     setAccessibleDescription(lines.join(u'\n'));
 }

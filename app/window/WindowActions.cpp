@@ -94,6 +94,11 @@ void WindowActions::refresh() {
     action("probeDownAction")->setEnabled(probed && arrowsFree);
     action("rulerAction")->setChecked(session_.ruler().has_value());
     action("fringeMarksAction")->setChecked(session_.fringeMarksShown());
+    action("keepPatternAction")
+        ->setEnabled(session_.lastFinished().expected.has_value() ||
+                     (screen.isShown() && screen.count() > 0));
+    action("clearPatternsAction")->setEnabled(!session_.snapshots().kept().empty());
+    action("curtainAction")->setChecked(session_.isCurtainDrawn());
 }
 
 void WindowActions::stop(bool) {
@@ -128,6 +133,16 @@ void WindowActions::showProbe(bool shown) {
 
 void WindowActions::showRuler(bool shown) {
     session_.setRulerShown(shown);
+    refresh();
+}
+
+void WindowActions::keepPattern(bool) {
+    session_.keepSnapshot();
+    refresh();
+}
+
+void WindowActions::clearPatterns(bool) {
+    session_.clearSnapshots();
     refresh();
 }
 

@@ -1,6 +1,6 @@
-// The arrow probe in the window: put by its key or a click, moved by the arrow keys, following a
-// changed setting, described for screen readers, and drawn over the picture without touching it;
-// and the ruler, laid by a drag, measuring in design pixels at any zoom.
+// The tools over the picture: the arrow probe, put by its key or a click, moved by the arrow keys,
+// following a changed setting and described for screen readers; the ruler, laid by a drag and
+// measuring in design pixels at any zoom; kept patterns and the curtain. None touches the picture.
 #include "WindowControls.h"
 #include "frmSlitwise.h"
 
@@ -8,15 +8,16 @@
 #include <QLineEdit>
 #include <QTest>
 
-class tst_Probe : public QObject {
+class tst_PictureTools : public QObject {
     Q_OBJECT
 private slots:
     void probeIsLaidOverThePictureAndLeavesItAsItWas();
     void rulerMeasuresDesignPixelsAtEveryZoom_data();
     void rulerMeasuresDesignPixelsAtEveryZoom();
+    void keptPatternsAndCurtainLeaveThePictureAsItWas();
 };
 
-void tst_Probe::probeIsLaidOverThePictureAndLeavesItAsItWas() {
+void tst_PictureTools::probeIsLaidOverThePictureAndLeavesItAsItWas() {
     const auto window = activeWindow(1);
     window->cmdStart_Click();
     window->session().finish();
@@ -55,7 +56,7 @@ void tst_Probe::probeIsLaidOverThePictureAndLeavesItAsItWas() {
     QCOMPARE(window->session().surface().snapshot(), kept);
 }
 
-void tst_Probe::rulerMeasuresDesignPixelsAtEveryZoom_data() {
+void tst_PictureTools::rulerMeasuresDesignPixelsAtEveryZoom_data() {
     QTest::addColumn<double>("zoom");
     QTest::addColumn<QPoint>("from"); // design pixels
     QTest::addColumn<QPoint>("to");
@@ -69,7 +70,7 @@ void tst_Probe::rulerMeasuresDesignPixelsAtEveryZoom_data() {
         << 1.5 << QPoint(298, 338) << QPoint(303, 318) << 24.1;
 }
 
-void tst_Probe::rulerMeasuresDesignPixelsAtEveryZoom() {
+void tst_PictureTools::rulerMeasuresDesignPixelsAtEveryZoom() {
     QFETCH(double, zoom);
     QFETCH(QPoint, from);
     QFETCH(QPoint, to);
@@ -88,5 +89,30 @@ void tst_Probe::rulerMeasuresDesignPixelsAtEveryZoom() {
     QVERIFY(!window->session().ruler());
 }
 
-QTEST_MAIN(tst_Probe)
-#include "tst_Probe.moc"
+void tst_PictureTools::keptPatternsAndCurtainLeaveThePictureAsItWas() {
+    const auto window = activeWindow(1);
+    auto* canvas = window->findChild<QWidget*>(QStringLiteral("pictureCanvas"));
+    QTest::keyClick(window.get(), Qt::Key_K);
+    QVERIFY(window->session().snapshots().kept().empty()); // nothing finished to keep yet
+    window->cmdStart_Click();
+    window->session().finish();
+    const QImage kept = window->session().surface().snapshot();
+    const QImage shown = canvas->grab().toImage();
+    const QImage saved = window->composedPicture();
+    for (int i = 0; i < 5; ++i) {
+        QTest::keyClick(window.get(), Qt::Key_K);
+    }
+    QCOMPARE(window->session().snapshots().kept().size(), std::size_t(4));
+    const QImage withPatterns = window->composedPicture();
+    QVERIFY(withPatterns != saved);
+    // The curtain hides the pattern in the window only.
+    QTest::keyClick(window.get(), Qt::Key_C);
+    QCOMPARE(window->composedPicture(), withPatterns);
+    QTest::keyClick(window.get(), Qt::Key_C);
+    QTest::keyClick(window.get(), Qt::Key_K, Qt::ShiftModifier);
+    QCOMPARE(canvas->grab().toImage(), shown);
+    QCOMPARE(window->session().surface().snapshot(), kept);
+}
+
+QTEST_MAIN(tst_PictureTools)
+#include "tst_PictureTools.moc"
