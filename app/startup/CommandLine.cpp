@@ -6,6 +6,7 @@
 #include "CommandList.h"
 #include "PhotonChance.h"
 #include "Scene.h"
+#include "SetupFile.h"
 #include "Translations.h"
 
 #include <QCommandLineParser>
@@ -21,10 +22,10 @@ QString quoted(const QString& text) {
 }
 
 // The options that take a value, as "--name".
-const QStringList valueOptions = {QStringLiteral("--seed"),    QStringLiteral("--render"),
-                                  QStringLiteral("--photons"), QStringLiteral("--slowdown"),
-                                  QStringLiteral("--scale"),   QStringLiteral("--data"),
-                                  QStringLiteral("--hits"),    QStringLiteral("--probe")};
+const QStringList valueOptions = {
+    QStringLiteral("--seed"),     QStringLiteral("--render"), QStringLiteral("--photons"),
+    QStringLiteral("--slowdown"), QStringLiteral("--scale"),  QStringLiteral("--data"),
+    QStringLiteral("--hits"),     QStringLiteral("--probe"),  QStringLiteral("--setup")};
 // The options that take none.
 const QStringList flagOptions = {QStringLiteral("--expected"), QStringLiteral("--help"),
                                  QStringLiteral("--help-all"), QStringLiteral("--version"),
@@ -99,6 +100,11 @@ struct Described {
             .arg(PhotonChance::lowestY)
             .arg(Translations::language().toString(Scene::axisY)),
         QStringLiteral("Y")};
+    QCommandLineOption setup{QStringLiteral("setup"),
+                             CommandLine::tr("Take the settings from the setup FILE (a .slitwise "
+                                             "file), with the options given beside it over them; "
+                                             "slitwise FILE does the same."),
+                             QStringLiteral("FILE")};
     // Qt's own -h/--help (with --help-all) and -v/--version, listed after the options above.
     QCommandLineOption help;
     QCommandLineOption version;
@@ -111,7 +117,8 @@ private:
         parser.setApplicationDescription(CommandLine::tr(
             "Shows the double-slit experiment with single photons as phase arrows.\n"
             "Press Start to build the interference pattern bar by bar."));
-        parser.addOptions({seed, render, data, photons, slowdown, scale, expected, hits, probe});
+        parser.addOptions(
+            {seed, render, data, photons, slowdown, scale, expected, hits, probe, setup});
         ExperimentOptions::addTo(parser);
         return parser.addHelpOption();
     }
@@ -167,8 +174,8 @@ QString refusal(const QStringList& arguments, const QCommandLineParser& parser) 
     return parser.errorText();
 }
 
-// "--" ends the options for Qt's parser; nothing here takes positional arguments, so a "--" that
-// is not an option's value is refused like any stray word.
+// "--" ends the options for Qt's parser; the setup file is taken without it, so a "--" that is
+// not an option's value is refused like any stray word.
 bool hasStrayDoubleDash(const QStringList& arguments) {
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         if (arguments[i] == QStringLiteral("--") && (i == 0 || !takesValue(arguments[i - 1]))) {
@@ -181,6 +188,10 @@ bool hasStrayDoubleDash(const QStringList& arguments) {
 } // namespace
 
 CommandLine CommandLine::parse(const QStringList& arguments) {
+    return parse(arguments, false);
+}
+
+CommandLine CommandLine::parse(const QStringList& arguments, bool fromFile) {
     CommandLine line;
     const auto fail = [&line](const QString& message) {
         line.error = QStringLiteral("slitwise: ") + message;
@@ -195,10 +206,6 @@ CommandLine CommandLine::parse(const QStringList& arguments) {
                             .arg(quoted(typedOption(arguments, parser.unknownOptionNames()[0]))));
         }
         return fail(refusal(arguments, parser));
-    }
-    if (!parser.positionalArguments().isEmpty()) {
-        return fail(CommandLine::tr("unexpected argument %1 (see --help)")
-                        .arg(quoted(parser.positionalArguments().first())));
     }
     if (hasStrayDoubleDash(arguments)) {
         return fail(CommandLine::tr("unexpected argument %1 (see --help)")
@@ -217,6 +224,14 @@ CommandLine CommandLine::parse(const QStringList& arguments) {
         }
         given << option;
     }
+    line.given = given;
+    // One word beside the options is the setup file, as a desktop's double click gives it.
+    const QStringList words = parser.positionalArguments() + parser.values(options.setup);
+    if (words.size() > 1 || (fromFile && !words.isEmpty())) {
+        return fail(
+            CommandLine::tr("unexpected argument %1 (see --help)").arg(quoted(words.last())));
+    }
+    line.setupPath = words.value(0);
 
     for (const QString& value : parser.values(options.seed)) {
         // Digits only: toULongLong would also take a sign or a 0x prefix.
@@ -310,7 +325,7 @@ CommandLine CommandLine::parse(const QStringList& arguments) {
     }
     for (const QCommandLineOption* renderOnly :
          {&options.photons, &options.slowdown, &options.scale, &options.expected, &options.hits}) {
-        if (line.mode != Mode::Render && parser.isSet(*renderOnly)) {
+        if (line.mode != Mode::Render && !fromFile && parser.isSet(*renderOnly)) {
             return fail(CommandLine::tr("--%1 goes only with --render or --data")
                             .arg(renderOnly->names().first()));
         }
@@ -322,7 +337,38 @@ CommandLine CommandLine::parse(const QStringList& arguments) {
     } else if (parser.isSet(options.version)) {
         line.mode = Mode::Version;
     }
+    // The window opens a bad setup with a message of its own; elsewhere it is a bad argument.
+    if (!line.setupPath.isEmpty() && line.mode != Mode::Window) {
+        QStringList warnings;
+        const CommandLine setup = SetupFile::read(line.setupPath, warnings);
+        if (!setup.error.isEmpty()) {
+            return fail(setup.error);
+        }
+        line.setupWarnings = warnings;
+        line.takeSetup(setup);
+    }
     return line;
+}
+
+CommandLine CommandLine::parseSetup(const QStringList& arguments) {
+    return parse(arguments, true);
+}
+
+void CommandLine::takeSetup(const CommandLine& setup) {
+    const auto take = [this, &setup](const char* option, auto& value, const auto& its) {
+        if (!given.contains(QLatin1String(option)) && setup.given.contains(QLatin1String(option))) {
+            value = its;
+            given << QLatin1String(option);
+        }
+    };
+    take("seed", seed, setup.seed);
+    take("photons", photons, setup.photons);
+    take("slowdown", slowdown, setup.slowdown);
+    take("hits", hits, setup.hits);
+    expected = expected || setup.expected;
+    // The options' texts are written after the file's, and so win.
+    experiment = setup.experiment + experiment;
+    view = setup.view;
 }
 
 bool CommandLine::asksForNoWindow(const QStringList& arguments) {
@@ -352,7 +398,8 @@ QString CommandLine::helpText() {
     const QString usage = CommandLine::tr(
         "Usage: slitwise [options]\n"
         "       slitwise [--render FILE.png] [--data FILE.csv] [--photons N] [--slowdown S]\n"
-        "                [--scale Z] [--expected] [--hits N] [--probe Y] [--seed N]\n");
+        "                [--scale Z] [--expected] [--hits N] [--probe Y] [--seed N]\n"
+        "                [--setup FILE.slitwise | FILE.slitwise]\n");
     // The experiment's lines stand under the last of these, however the language indents it.
     const QString last = usage.section(QLatin1Char('\n'), -2, -2);
     qsizetype indent = 0;
