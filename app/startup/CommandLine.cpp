@@ -225,11 +225,16 @@ CommandLine CommandLine::parse(const QStringList& arguments, bool fromFile) {
         given << option;
     }
     line.given = given;
-    // One word beside the options is the setup file, as a desktop's double click gives it.
-    const QStringList words = parser.positionalArguments() + parser.values(options.setup);
-    if (words.size() > 1 || (fromFile && !words.isEmpty())) {
-        return fail(
-            CommandLine::tr("unexpected argument %1 (see --help)").arg(quoted(words.last())));
+    // One word beside the options is the setup file, as a desktop's double click gives it; a word
+    // of another suffix is more likely a mistake, such as a picture's name without --render.
+    const QStringList words = parser.values(options.setup) + parser.positionalArguments();
+    const auto stray = std::find_if(words.begin(), words.end(), [&](const QString& word) {
+        return fromFile || &word != &words.first() ||
+               !(parser.isSet(options.setup) ||
+                 word.endsWith(QLatin1Char('.') + SetupFile::suffix, Qt::CaseInsensitive));
+    });
+    if (stray != words.end()) {
+        return fail(CommandLine::tr("unexpected argument %1 (see --help)").arg(quoted(*stray)));
     }
     line.setupPath = words.value(0);
 
