@@ -3,6 +3,7 @@
 // values are checked here, since only whole numbers from short lists make sense.
 #include "CommandLine.h"
 
+#include "CommandLineOptions.h"
 #include "CommandList.h"
 #include "PhotonChance.h"
 #include "Scene.h"
@@ -47,82 +48,6 @@ const QStringList toolkitValueOptions = {
     QT_TRANSLATE_NOOP("QCommandLineParser", "Displays help on commandline options."),
     QT_TRANSLATE_NOOP("QCommandLineParser", "Displays help including Qt specific options."),
     QT_TRANSLATE_NOOP("QCommandLineParser", "Displays version information.")};
-
-struct Described {
-    QCommandLineOption seed{QStringLiteral("seed"),
-                            CommandLine::tr("Seed the random numbers (0 to 18446744073709551615), "
-                                            "so that a run can be repeated exactly; without it "
-                                            "they are seeded from the clock."),
-                            QStringLiteral("N")};
-    QCommandLineOption render{QStringLiteral("render"),
-                              CommandLine::tr("Make one whole run at full speed without a window "
-                                              "and write the 801 x 581 drawing area to FILE as a "
-                                              "PNG; - writes it to standard output."),
-                              QStringLiteral("FILE")};
-    QCommandLineOption data{QStringLiteral("data"),
-                            CommandLine::tr("Make one whole run at full speed without a window "
-                                            "and write its 520 detector points to FILE as CSV; "
-                                            "alone or with --render; - writes them to standard "
-                                            "output."),
-                            QStringLiteral("FILE")};
-    QCommandLineOption photons{
-        QStringLiteral("photons"),
-        CommandLine::tr("With --render or --data: photons per detector point, "
-                        "one of %1 (default %2).")
-            .arg(Scene::offeredPhotons())
-            .arg(FormFields::startUpValue(SettingField::PhotonsPerDot)),
-        QStringLiteral("N")};
-    QCommandLineOption slowdown{
-        QStringLiteral("slowdown"),
-        CommandLine::tr("With --render or --data: slowdown, 1 to 3 (default 1)."),
-        QStringLiteral("S")};
-    QCommandLineOption scale{QStringLiteral("scale"),
-                             CommandLine::tr("With --render: draw the picture Z times as large, "
-                                             "from 0.5 to 4 (default 1): 801·Z x 581·Z pixels."),
-                             QStringLiteral("Z")};
-    QCommandLineOption expected{QStringLiteral("expected"),
-                                CommandLine::tr("With --render: draw the expected pattern over "
-                                                "the picture, in red.")};
-    QCommandLineOption hits{
-        QStringLiteral("hits"),
-        CommandLine::tr("With --render or --data: land N single photons (1 to %1) on the "
-                        "detector screen, drawn in place of the pattern bars; --data then "
-                        "writes one row per hit.")
-            .arg(CommandLine::mostHits),
-        QStringLiteral("N")};
-    QCommandLineOption probe{
-        QStringLiteral("probe"),
-        CommandLine::tr("The arrow probe at height Y of the detector, %1 to %2 pixels (the axis "
-                        "is at %3): with --render it is drawn on the picture; alone, no run is "
-                        "made and one CSV line of its paths, arrows and chance is written to "
-                        "standard output.")
-            .arg(PhotonChance::highestY)
-            .arg(PhotonChance::lowestY)
-            .arg(Translations::language().toString(Scene::axisY)),
-        QStringLiteral("Y")};
-    QCommandLineOption setup{QStringLiteral("setup"),
-                             CommandLine::tr("Take the settings from the setup FILE (a .slitwise "
-                                             "file), with the options given beside it over them; "
-                                             "slitwise FILE does the same."),
-                             QStringLiteral("FILE")};
-    // Qt's own -h/--help (with --help-all) and -v/--version, listed after the options above.
-    QCommandLineOption help;
-    QCommandLineOption version;
-
-    explicit Described(QCommandLineParser& parser)
-        : help(addOptions(parser)), version(parser.addVersionOption()) {}
-
-private:
-    QCommandLineOption addOptions(QCommandLineParser& parser) const {
-        parser.setApplicationDescription(CommandLine::tr(
-            "Shows the double-slit experiment with single photons as phase arrows.\n"
-            "Press Start to build the interference pattern bar by bar."));
-        parser.addOptions(
-            {seed, render, data, photons, slowdown, scale, expected, hits, probe, setup});
-        ExperimentOptions::addTo(parser);
-        return parser.addHelpOption();
-    }
-};
 
 QString epilogue() {
     QString keys = CommandLine::tr("\nKeys in the window:\n");
@@ -199,7 +124,7 @@ CommandLine CommandLine::parse(const QStringList& arguments, bool fromFile) {
     };
 
     QCommandLineParser parser;
-    const Described options(parser);
+    const CommandLineOptions options(parser);
     if (!parser.parse(QStringList(QStringLiteral("slitwise")) + arguments)) {
         if (!parser.unknownOptionNames().isEmpty()) {
             return fail(CommandLine::tr("unknown option %1 (see --help)")
@@ -398,7 +323,7 @@ QString CommandLine::toolkitRefusal(const QStringList& arguments) {
 
 QString CommandLine::helpText() {
     QCommandLineParser parser;
-    const Described options(parser);
+    const CommandLineOptions options(parser);
     // Qt's usage line names the program by the path it was started with; these name it plainly.
     const QString usage = CommandLine::tr(
         "Usage: slitwise [options]\n"
@@ -424,6 +349,6 @@ void CommandLine::applyExperiment(FormFields& fields) const {
 void CommandLine::showHelpAll() {
     // Only Qt's parser knows the toolkit's options; it prints them and exits with status 0.
     QCommandLineParser parser;
-    const Described options(parser);
+    const CommandLineOptions options(parser);
     parser.process(QCoreApplication::arguments());
 }
