@@ -3,6 +3,7 @@
 // version, a render and a bad command line need no display.
 #include "CommandLine.h"
 #include "HeadlessRender.h"
+#include "SetupCommands.h"
 #include "StartupMessages.h"
 #include "ToolkitStart.h"
 #include "Translations.h"
@@ -84,6 +85,9 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "%s\n", qPrintable(line.error));
         return 2;
     }
+    for (const QString& warning : std::as_const(line.setupWarnings)) {
+        std::fprintf(stderr, "slitwise: %s\n", qPrintable(warning));
+    }
     switch (line.mode) {
     case CommandLine::Mode::Help:
         StartupMessages::discard();
@@ -117,7 +121,14 @@ int main(int argc, char** argv) {
     // Matches the window to its menu entry and icon on desktops that go by the entry's name.
     QGuiApplication::setDesktopFileName(QStringLiteral(SLITWISE_APP_ID));
     frmSlitwise window(line.seed);
-    line.applyExperiment(window.settings());
+    SetupCommands setups(window);
+    if (line.setupPath.isEmpty()) {
+        line.applyExperiment(window.settings());
+    }
     window.show();
+    // Over the window, so that a bad file's message stands over it.
+    if (!line.setupPath.isEmpty()) {
+        setups.open(line.setupPath, line);
+    }
     return QApplication::exec();
 }

@@ -207,11 +207,17 @@ a skončí s návratovým kódem 2.
         <source>Usage: slitwise [options]
        slitwise [--render FILE.png] [--data FILE.csv] [--photons N] [--slowdown S]
                 [--scale Z] [--expected] [--hits N] [--probe Y] [--seed N]
+                [--setup FILE.slitwise | FILE.slitwise]
 </source>
         <translation>Použití: slitwise [volby]
          slitwise [--render FILE.png] [--data FILE.csv] [--photons N] [--slowdown S]
                   [--scale Z] [--expected] [--hits N] [--probe Y] [--seed N]
+                  [--setup FILE.slitwise | FILE.slitwise]
 </translation>
+    </message>
+    <message>
+        <source>Take the settings from the setup FILE (a .slitwise file), with the options given beside it over them; slitwise FILE does the same.</source>
+        <translation>Převezme nastavení ze souboru FILE (soubor .slitwise); volby zadané vedle něj mají přednost před jeho klíči. Totéž dělá slitwise FILE.</translation>
     </message>
 </context>
 <context>
@@ -423,6 +429,22 @@ a skončí s návratovým kódem 2.
     <message>
         <source>hide the pattern and the screen behind a curtain while photons arrive; C again reveals them</source>
         <translation>zakrýt obrazec a stínítko oponou, zatímco fotony dopadají; další C je odkryje</translation>
+    </message>
+    <message>
+        <source>Open setup…</source>
+        <translation>Otevřít nastavení…</translation>
+    </message>
+    <message>
+        <source>open a setup file: its settings, as if set by hand</source>
+        <translation>otevřít soubor nastavení: jeho hodnoty platí, jako by byly zadány ručně</translation>
+    </message>
+    <message>
+        <source>Save setup…</source>
+        <translation>Uložit nastavení…</translation>
+    </message>
+    <message>
+        <source>save what is set now as a setup file</source>
+        <translation>uložit současné nastavení do souboru</translation>
     </message>
 </context>
 <context>
@@ -757,6 +779,57 @@ a skončí s návratovým kódem 2.
     </message>
 </context>
 <context>
+    <name>Lessons</name>
+    <message>
+        <source>The designed experiment</source>
+        <translation>Výchozí pokus</translation>
+    </message>
+    <message>
+        <source>Before pressing Start: will the photons land evenly along the detector, or in bands?</source>
+        <translation>Než stisknete Spustit: budou fotony dopadat na detektor rovnoměrně, nebo v proužcích?</translation>
+    </message>
+    <message>
+        <source>Slits twice as far apart</source>
+        <translation>Štěrbiny dvakrát dál od sebe</translation>
+    </message>
+    <message>
+        <source>Before pressing Start: will the bright bands move closer together or further apart?</source>
+        <translation>Než stisknete Spustit: posunou se světlé proužky blíž k sobě, nebo dál od sebe?</translation>
+    </message>
+    <message>
+        <source>A longer wavelength</source>
+        <translation>Delší vlnová délka</translation>
+    </message>
+    <message>
+        <source>Before pressing Start: with a longer wavelength, will the bright bands move closer together or further apart?</source>
+        <translation>Než stisknete Spustit: posunou se při delší vlnové délce světlé proužky blíž k sobě, nebo dál od sebe?</translation>
+    </message>
+    <message>
+        <source>One slit closed</source>
+        <translation>Jedna štěrbina zavřená</translation>
+    </message>
+    <message>
+        <source>Before pressing Start: with one slit closed, will there be half as many bands, or none at all?</source>
+        <translation>Než stisknete Spustit: bude při jedné zavřené štěrbině proužků poloviční počet, nebo nebudou žádné?</translation>
+    </message>
+    <message>
+        <source>The which-slit detector</source>
+        <translation>Detektor průchodu štěrbinou</translation>
+    </message>
+    <message>
+        <source>Before pressing Start: if we record which slit each photon goes through, will the bands stay?</source>
+        <translation>Než stisknete Spustit: zůstanou proužky, když budeme zaznamenávat, kterou štěrbinou každý foton prošel?</translation>
+    </message>
+    <message>
+        <source>Wide slits</source>
+        <translation>Široké štěrbiny</translation>
+    </message>
+    <message>
+        <source>Before pressing Start: when each slit is wide, will every bright band stay as bright as the middle one?</source>
+        <translation>Než stisknete Spustit: zůstane při širokých štěrbinách každý světlý proužek stejně jasný jako ten prostřední?</translation>
+    </message>
+</context>
+<context>
     <name>MeasureLayer</name>
     <message>
         <source>Ruler: %1 px</source>
@@ -965,6 +1038,68 @@ a skončí s návratovým kódem 2.
     <message>
         <source>%1 holds &quot;%2&quot;, which is out of range (at most %3 either side of 0).</source>
         <translation>%1 obsahuje „%2“, což je mimo rozsah (absolutní hodnota nejvýše %3).</translation>
+    </message>
+</context>
+<context>
+    <name>SetupCommands</name>
+    <message>
+        <source>Slitwise setups (*.%1)</source>
+        <translation>Nastavení Slitwise (*.%1)</translation>
+    </message>
+    <message>
+        <source>Lessons</source>
+        <translation>Lekce</translation>
+    </message>
+    <message>
+        <source>Recent setups</source>
+        <translation>Nedávná nastavení</translation>
+    </message>
+    <message>
+        <source>Open setup</source>
+        <translation>Otevřít nastavení</translation>
+    </message>
+    <message>
+        <source>Save setup</source>
+        <translation>Uložit nastavení</translation>
+    </message>
+    <message>
+        <source>The setup could not be saved to &quot;%1&quot;: %2.</source>
+        <translation>Nastavení se nepodařilo uložit do „%1“: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>SetupFile</name>
+    <message>
+        <source>the setup %1 does not exist</source>
+        <translation>soubor nastavení %1 neexistuje</translation>
+    </message>
+    <message>
+        <source>the setup %1 is not a file</source>
+        <translation>nastavení %1 není soubor</translation>
+    </message>
+    <message>
+        <source>the setup %1 cannot be read: %2</source>
+        <translation>soubor nastavení %1 nelze přečíst: %2</translation>
+    </message>
+    <message>
+        <source>the setup %1 is not in the INI format</source>
+        <translation>soubor nastavení %1 není ve formátu INI</translation>
+    </message>
+    <message>
+        <source>in the setup %1: %2</source>
+        <translation>v souboru nastavení %1: %2</translation>
+    </message>
+    <message>
+        <source>unknown key %1 in the setup %2 skipped</source>
+        <translation>neznámý klíč %1 v souboru nastavení %2 byl přeskočen</translation>
+    </message>
+    <message>
+        <source>%1 %2 is not one of %3</source>
+        <translation>%1 %2 není jednou z hodnot %3</translation>
+    </message>
+    <message>
+        <source>%1 %2 is not a whole number from %3 to %4</source>
+        <translation>%1 %2 není celé číslo od %3 do %4</translation>
     </message>
 </context>
 <context>

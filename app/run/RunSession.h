@@ -106,6 +106,8 @@ public:
     }
     const ImageSurface& surface() const { return picture_.surface(); }
     std::uint64_t seed() const { return random_.seed(); }
+    // The random numbers begun again from `seed`, so that the next run repeats one made with it.
+    void setSeed(std::uint64_t seed) { random_ = RandomGenerator(seed); }
     const PictureView::FinishedRun& lastFinished() const { return picture_.lastFinished(); }
 
     // D: the detector screen of single photons, beside the runs; hidden at first. Shows the

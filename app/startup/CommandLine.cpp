@@ -3,9 +3,11 @@
 // values are checked here, since only whole numbers from short lists make sense.
 #include "CommandLine.h"
 
+#include "CommandLineOptions.h"
 #include "CommandList.h"
 #include "PhotonChance.h"
 #include "Scene.h"
+#include "SetupFile.h"
 #include "Translations.h"
 
 #include <QCommandLineParser>
@@ -21,10 +23,10 @@ QString quoted(const QString& text) {
 }
 
 // The options that take a value, as "--name".
-const QStringList valueOptions = {QStringLiteral("--seed"),    QStringLiteral("--render"),
-                                  QStringLiteral("--photons"), QStringLiteral("--slowdown"),
-                                  QStringLiteral("--scale"),   QStringLiteral("--data"),
-                                  QStringLiteral("--hits"),    QStringLiteral("--probe")};
+const QStringList valueOptions = {
+    QStringLiteral("--seed"),     QStringLiteral("--render"), QStringLiteral("--photons"),
+    QStringLiteral("--slowdown"), QStringLiteral("--scale"),  QStringLiteral("--data"),
+    QStringLiteral("--hits"),     QStringLiteral("--probe"),  QStringLiteral("--setup")};
 // The options that take none.
 const QStringList flagOptions = {QStringLiteral("--expected"), QStringLiteral("--help"),
                                  QStringLiteral("--help-all"), QStringLiteral("--version"),
@@ -46,76 +48,6 @@ const QStringList toolkitValueOptions = {
     QT_TRANSLATE_NOOP("QCommandLineParser", "Displays help on commandline options."),
     QT_TRANSLATE_NOOP("QCommandLineParser", "Displays help including Qt specific options."),
     QT_TRANSLATE_NOOP("QCommandLineParser", "Displays version information.")};
-
-struct Described {
-    QCommandLineOption seed{QStringLiteral("seed"),
-                            CommandLine::tr("Seed the random numbers (0 to 18446744073709551615), "
-                                            "so that a run can be repeated exactly; without it "
-                                            "they are seeded from the clock."),
-                            QStringLiteral("N")};
-    QCommandLineOption render{QStringLiteral("render"),
-                              CommandLine::tr("Make one whole run at full speed without a window "
-                                              "and write the 801 x 581 drawing area to FILE as a "
-                                              "PNG; - writes it to standard output."),
-                              QStringLiteral("FILE")};
-    QCommandLineOption data{QStringLiteral("data"),
-                            CommandLine::tr("Make one whole run at full speed without a window "
-                                            "and write its 520 detector points to FILE as CSV; "
-                                            "alone or with --render; - writes them to standard "
-                                            "output."),
-                            QStringLiteral("FILE")};
-    QCommandLineOption photons{
-        QStringLiteral("photons"),
-        CommandLine::tr("With --render or --data: photons per detector point, "
-                        "one of %1 (default %2).")
-            .arg(Scene::offeredPhotons())
-            .arg(FormFields::startUpValue(SettingField::PhotonsPerDot)),
-        QStringLiteral("N")};
-    QCommandLineOption slowdown{
-        QStringLiteral("slowdown"),
-        CommandLine::tr("With --render or --data: slowdown, 1 to 3 (default 1)."),
-        QStringLiteral("S")};
-    QCommandLineOption scale{QStringLiteral("scale"),
-                             CommandLine::tr("With --render: draw the picture Z times as large, "
-                                             "from 0.5 to 4 (default 1): 801·Z x 581·Z pixels."),
-                             QStringLiteral("Z")};
-    QCommandLineOption expected{QStringLiteral("expected"),
-                                CommandLine::tr("With --render: draw the expected pattern over "
-                                                "the picture, in red.")};
-    QCommandLineOption hits{
-        QStringLiteral("hits"),
-        CommandLine::tr("With --render or --data: land N single photons (1 to %1) on the "
-                        "detector screen, drawn in place of the pattern bars; --data then "
-                        "writes one row per hit.")
-            .arg(CommandLine::mostHits),
-        QStringLiteral("N")};
-    QCommandLineOption probe{
-        QStringLiteral("probe"),
-        CommandLine::tr("The arrow probe at height Y of the detector, %1 to %2 pixels (the axis "
-                        "is at %3): with --render it is drawn on the picture; alone, no run is "
-                        "made and one CSV line of its paths, arrows and chance is written to "
-                        "standard output.")
-            .arg(PhotonChance::highestY)
-            .arg(PhotonChance::lowestY)
-            .arg(Translations::language().toString(Scene::axisY)),
-        QStringLiteral("Y")};
-    // Qt's own -h/--help (with --help-all) and -v/--version, listed after the options above.
-    QCommandLineOption help;
-    QCommandLineOption version;
-
-    explicit Described(QCommandLineParser& parser)
-        : help(addOptions(parser)), version(parser.addVersionOption()) {}
-
-private:
-    QCommandLineOption addOptions(QCommandLineParser& parser) const {
-        parser.setApplicationDescription(CommandLine::tr(
-            "Shows the double-slit experiment with single photons as phase arrows.\n"
-            "Press Start to build the interference pattern bar by bar."));
-        parser.addOptions({seed, render, data, photons, slowdown, scale, expected, hits, probe});
-        ExperimentOptions::addTo(parser);
-        return parser.addHelpOption();
-    }
-};
 
 QString epilogue() {
     QString keys = CommandLine::tr("\nKeys in the window:\n");
@@ -167,8 +99,8 @@ QString refusal(const QStringList& arguments, const QCommandLineParser& parser) 
     return parser.errorText();
 }
 
-// "--" ends the options for Qt's parser; nothing here takes positional arguments, so a "--" that
-// is not an option's value is refused like any stray word.
+// "--" ends the options for Qt's parser; the setup file is taken without it, so a "--" that is
+// not an option's value is refused like any stray word.
 bool hasStrayDoubleDash(const QStringList& arguments) {
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         if (arguments[i] == QStringLiteral("--") && (i == 0 || !takesValue(arguments[i - 1]))) {
@@ -181,6 +113,10 @@ bool hasStrayDoubleDash(const QStringList& arguments) {
 } // namespace
 
 CommandLine CommandLine::parse(const QStringList& arguments) {
+    return parse(arguments, false);
+}
+
+CommandLine CommandLine::parse(const QStringList& arguments, bool fromFile) {
     CommandLine line;
     const auto fail = [&line](const QString& message) {
         line.error = QStringLiteral("slitwise: ") + message;
@@ -188,17 +124,13 @@ CommandLine CommandLine::parse(const QStringList& arguments) {
     };
 
     QCommandLineParser parser;
-    const Described options(parser);
+    const CommandLineOptions options(parser);
     if (!parser.parse(QStringList(QStringLiteral("slitwise")) + arguments)) {
         if (!parser.unknownOptionNames().isEmpty()) {
             return fail(CommandLine::tr("unknown option %1 (see --help)")
                             .arg(quoted(typedOption(arguments, parser.unknownOptionNames()[0]))));
         }
         return fail(refusal(arguments, parser));
-    }
-    if (!parser.positionalArguments().isEmpty()) {
-        return fail(CommandLine::tr("unexpected argument %1 (see --help)")
-                        .arg(quoted(parser.positionalArguments().first())));
     }
     if (hasStrayDoubleDash(arguments)) {
         return fail(CommandLine::tr("unexpected argument %1 (see --help)")
@@ -217,6 +149,19 @@ CommandLine CommandLine::parse(const QStringList& arguments) {
         }
         given << option;
     }
+    line.given = given;
+    // One word beside the options is the setup file, as a desktop's double click gives it; a word
+    // of another suffix is more likely a mistake, such as a picture's name without --render.
+    const QStringList words = parser.values(options.setup) + parser.positionalArguments();
+    const auto stray = std::find_if(words.begin(), words.end(), [&](const QString& word) {
+        return fromFile || &word != &words.first() ||
+               !(parser.isSet(options.setup) ||
+                 word.endsWith(QLatin1Char('.') + SetupFile::suffix, Qt::CaseInsensitive));
+    });
+    if (stray != words.end()) {
+        return fail(CommandLine::tr("unexpected argument %1 (see --help)").arg(quoted(*stray)));
+    }
+    line.setupPath = words.value(0);
 
     for (const QString& value : parser.values(options.seed)) {
         // Digits only: toULongLong would also take a sign or a 0x prefix.
@@ -310,7 +255,7 @@ CommandLine CommandLine::parse(const QStringList& arguments) {
     }
     for (const QCommandLineOption* renderOnly :
          {&options.photons, &options.slowdown, &options.scale, &options.expected, &options.hits}) {
-        if (line.mode != Mode::Render && parser.isSet(*renderOnly)) {
+        if (line.mode != Mode::Render && !fromFile && parser.isSet(*renderOnly)) {
             return fail(CommandLine::tr("--%1 goes only with --render or --data")
                             .arg(renderOnly->names().first()));
         }
@@ -322,7 +267,38 @@ CommandLine CommandLine::parse(const QStringList& arguments) {
     } else if (parser.isSet(options.version)) {
         line.mode = Mode::Version;
     }
+    // The window opens a bad setup with a message of its own; elsewhere it is a bad argument.
+    if (!line.setupPath.isEmpty() && line.mode != Mode::Window) {
+        QStringList warnings;
+        const CommandLine setup = SetupFile::read(line.setupPath, warnings);
+        if (!setup.error.isEmpty()) {
+            return fail(setup.error);
+        }
+        line.setupWarnings = warnings;
+        line.takeSetup(setup);
+    }
     return line;
+}
+
+CommandLine CommandLine::parseSetup(const QStringList& arguments) {
+    return parse(arguments, true);
+}
+
+void CommandLine::takeSetup(const CommandLine& setup) {
+    const auto take = [this, &setup](const char* option, auto& value, const auto& its) {
+        if (!given.contains(QLatin1String(option)) && setup.given.contains(QLatin1String(option))) {
+            value = its;
+            given << QLatin1String(option);
+        }
+    };
+    take("seed", seed, setup.seed);
+    take("photons", photons, setup.photons);
+    take("slowdown", slowdown, setup.slowdown);
+    take("hits", hits, setup.hits);
+    expected = expected || setup.expected;
+    // The options' texts are written after the file's, and so win.
+    experiment = setup.experiment + experiment;
+    view = setup.view;
 }
 
 bool CommandLine::asksForNoWindow(const QStringList& arguments) {
@@ -347,12 +323,13 @@ QString CommandLine::toolkitRefusal(const QStringList& arguments) {
 
 QString CommandLine::helpText() {
     QCommandLineParser parser;
-    const Described options(parser);
+    const CommandLineOptions options(parser);
     // Qt's usage line names the program by the path it was started with; these name it plainly.
     const QString usage = CommandLine::tr(
         "Usage: slitwise [options]\n"
         "       slitwise [--render FILE.png] [--data FILE.csv] [--photons N] [--slowdown S]\n"
-        "                [--scale Z] [--expected] [--hits N] [--probe Y] [--seed N]\n");
+        "                [--scale Z] [--expected] [--hits N] [--probe Y] [--seed N]\n"
+        "                [--setup FILE.slitwise | FILE.slitwise]\n");
     // The experiment's lines stand under the last of these, however the language indents it.
     const QString last = usage.section(QLatin1Char('\n'), -2, -2);
     qsizetype indent = 0;
@@ -372,6 +349,6 @@ void CommandLine::applyExperiment(FormFields& fields) const {
 void CommandLine::showHelpAll() {
     // Only Qt's parser knows the toolkit's options; it prints them and exits with status 0.
     QCommandLineParser parser;
-    const Described options(parser);
+    const CommandLineOptions options(parser);
     parser.process(QCoreApplication::arguments());
 }

@@ -1,11 +1,13 @@
 // The command line: the window by default, a fixed seed for repeatable runs, and a whole run made
-// without a window into a PNG, its points into a CSV file, or both. Bad arguments are refused
-// with one line that names them.
+// without a window into a PNG, its points into a CSV file, or both, each from a setup file as
+// well. Bad arguments are refused with one line that names them. A setup file's keys are read as
+// options too, so that a file is checked as the command line is.
 #pragma once
 
 #include "ExperimentOptions.h"
 #include "FormFields.h"
 #include "HitPacer.h"
+#include "SetupView.h"
 
 #include <QCoreApplication>
 #include <QString>
@@ -33,6 +35,14 @@ public:
     std::optional<double> probe;
     // The setting texts the experiment's options ask for, for a render or the window alike.
     ExperimentOptions::Texts experiment;
+    // The setup file given, or empty; with the window it is opened there (see SetupCommands),
+    // otherwise it has been read into this line, under the options given beside it.
+    QString setupPath;
+    QStringList setupWarnings; // one line for each key of the file that was skipped
+    // What only the window has, as a setup file sets it.
+    SetupView view;
+    // The options given, without their dashes, "help" and "version" for their short names.
+    QStringList given;
     // Empty when the arguments were good; otherwise the one line to print before exiting with 2.
     QString error;
 
@@ -41,6 +51,11 @@ public:
 
     // The arguments after the program's name, once the toolkit has taken its own options.
     static CommandLine parse(const QStringList& arguments);
+    // A setup file's keys as options: the same checks, without the rules about which options go
+    // together with which, and no setup file of its own.
+    static CommandLine parseSetup(const QStringList& arguments);
+    // Takes from a setup what this line was not given itself.
+    void takeSetup(const CommandLine& setup);
     // Writes the experiment's texts into the fields, after the window's load handler.
     void applyExperiment(FormFields& fields) const;
     // Whether the arguments, as typed and before the toolkit has seen them, ask for something
@@ -54,4 +69,7 @@ public:
     // The help with the toolkit's own options listed as well; prints it and exits. Needs the
     // application object.
     static void showHelpAll();
+
+private:
+    static CommandLine parse(const QStringList& arguments, bool fromFile);
 };

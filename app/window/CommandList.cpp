@@ -47,6 +47,12 @@ constexpr Command commands[] = {
     {"exportAction", QT_TRANSLATE_NOOP("CommandList", "Export data…"), "Ctrl+E",
      QT_TRANSLATE_NOOP("CommandList", "export the last finished run's points, or the screen's "
                                       "hits, as CSV"), &WindowActions::exportData},
+    {"openSetupAction", QT_TRANSLATE_NOOP("CommandList", "Open setup…"), "Ctrl+O",
+     QT_TRANSLATE_NOOP("CommandList", "open a setup file: its settings, as if set by hand"),
+     &WindowActions::openSetup, false, true},
+    {"saveSetupAction", QT_TRANSLATE_NOOP("CommandList", "Save setup…"), "Ctrl+Shift+S",
+     QT_TRANSLATE_NOOP("CommandList", "save what is set now as a setup file"),
+     &WindowActions::saveSetup},
     {"detectorScreenAction", QT_TRANSLATE_NOOP("CommandList", "Detector screen"), "D",
      QT_TRANSLATE_NOOP("CommandList", "single photons landing on a screen, in place of the "
                                       "bars; D again hides it"),

@@ -62,11 +62,16 @@ public:
     void about(bool);
     // X: the experiment panel, opened or closed by the window.
     void openExperiment(bool open) { emit experimentPanelToggled(open); }
+    // Ctrl+O and Ctrl+Shift+S: a setup file opened or saved by whoever reads and writes them.
+    void openSetup(bool) { emit setupOpenRequested(); }
+    void saveSetup(bool) { emit setupSaveRequested(); }
 
 signals:
     // The pace was stepped by a key, for the window to show the new one.
     void paceChanged();
     void experimentPanelToggled(bool open);
+    void setupOpenRequested();
+    void setupSaveRequested();
 
 private:
     void createActions();

@@ -29,9 +29,10 @@ metainfo=$prefix/share/metainfo/$app_id.metainfo.xml
 manpage=$prefix/share/man/man1/slitwise.1.gz
 copyright=$prefix/share/doc/slitwise/copyright
 changelog=$prefix/share/doc/slitwise/changelog.gz
+mime=$prefix/share/mime/packages/$app_id.xml
 
 [ -x "$binary" ] || fail "no executable $binary"
-for file in "$desktop" "$icon" "$metainfo" "$manpage" "$copyright" "$changelog"; do
+for file in "$desktop" "$icon" "$metainfo" "$manpage" "$copyright" "$changelog" "$mime"; do
     [ -s "$file" ] || fail "missing or empty $file"
 done
 
@@ -41,7 +42,13 @@ reported=$("$binary" --version) || fail "$binary --version exited with an error"
 
 # The launcher must start the installed binary and show the installed icon, and the metainfo
 # must point at the launcher, or menus and software centres show a broken entry.
-grep -qx "Exec=slitwise" "$desktop" || fail "$desktop does not run slitwise"
+grep -qx "Exec=slitwise %f" "$desktop" || fail "$desktop does not run slitwise with the file"
+# A double click on a setup file opens it: the entry takes the type the MIME package declares.
+type=$(sed -n 's/.*<mime-type type="\([^"]*\)".*/\1/p' "$mime")
+grep -qx "MimeType=$type;" "$desktop" || fail "$desktop does not open $type"
+grep -q '<glob pattern="\*.slitwise"/>' "$mime" || fail "$mime does not claim *.slitwise"
+[ "$(ls "$prefix"/share/slitwise/lessons/*.slitwise | wc -l)" = 6 ] \
+    || fail "the six lessons are not under $prefix/share/slitwise/lessons"
 grep -qx "Icon=$app_id" "$desktop" || fail "$desktop does not name the icon $app_id"
 grep -q "<id>$app_id</id>" "$metainfo" || fail "$metainfo does not carry the id $app_id"
 grep -q "<launchable type=\"desktop-id\">$app_id.desktop</launchable>" "$metainfo" \
@@ -73,6 +80,7 @@ else
 fi
 if command -v xmllint >/dev/null; then
     xmllint --noout "$icon" || fail "$icon is not well-formed XML"
+    xmllint --noout "$mime" || fail "$mime is not well-formed XML"
 else
     echo "SKIPPED: xmllint not installed (Debian package libxml2-utils), icon not parsed"
 fi
