@@ -219,6 +219,18 @@ a skončí s návratovým kódem 2.
         <source>Take the settings from the setup FILE (a .slitwise file), with the options given beside it over them; slitwise FILE does the same.</source>
         <translation>Převezme nastavení ze souboru FILE (soubor .slitwise); volby zadané vedle něj mají přednost před jeho klíči. Totéž dělá slitwise FILE.</translation>
     </message>
+    <message>
+        <source>--compare goes only with --render</source>
+        <translation>volbu --compare lze použít jen s --render</translation>
+    </message>
+    <message>
+        <source>--compare is given more than %1 times</source>
+        <translation>volba --compare je zadána víc než %1krát</translation>
+    </message>
+    <message>
+        <source>With --render: draw the expected pattern of the setup FILE over the pattern&apos;s column as a kept pattern, with its legend; up to %1 times.</source>
+        <translation>S --render: nakreslí očekávaný obrazec nastavení ze souboru FILE přes sloupec obrazce jako uložený obrazec s legendou; nejvýše %1krát.</translation>
+    </message>
 </context>
 <context>
     <name>CommandList</name>

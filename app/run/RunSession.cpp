@@ -97,10 +97,14 @@ bool RunSession::keepSnapshot() {
     if (!snapshot) {
         return false;
     }
-    snapshots_.keep(std::move(*snapshot));
+    keepSnapshot(std::move(*snapshot));
+    return true;
+}
+
+void RunSession::keepSnapshot(SnapshotLayer::Snapshot snapshot) {
+    snapshots_.keep(std::move(snapshot));
     emit toolsChanged();
     emitPictureChanged(true);
-    return true;
 }
 
 void RunSession::clearSnapshots() {

@@ -143,6 +143,7 @@ public:
     // the last finished run's expected pattern, to compare with those to come; false when there
     // is neither.
     bool keepSnapshot();
+    void keepSnapshot(SnapshotLayer::Snapshot snapshot);
     void clearSnapshots();
     const SnapshotLayer& snapshots() const { return snapshots_; }
     // Predict first: the pattern's column and the screen behind a curtain, or revealed.

@@ -2,6 +2,7 @@
 // red or green cones and in a grey print; the colours are dark enough for a projector as they are.
 #include "SnapshotLayer.h"
 
+#include "ExpectedPattern.h"
 #include "ExperimentSettings.h"
 #include "HitsDrawing.h"
 #include "ImageSurface.h"
@@ -48,6 +49,14 @@ SnapshotLayer::Snapshot scaled(SnapshotLayer::Snapshot snapshot) {
     return snapshot;
 }
 
+SnapshotLayer::Snapshot ofExpected(const ExpectedPattern& expected, const FormFields& settings) {
+    SnapshotLayer::Snapshot snapshot{{}, ExperimentSettings::changes(settings)};
+    for (int y = PhotonChance::highestY; y <= PhotonChance::lowestY; ++y) {
+        snapshot.profile.push_back(expected.barLength(y));
+    }
+    return scaled(std::move(snapshot));
+}
+
 } // namespace
 
 std::optional<SnapshotLayer::Snapshot> SnapshotLayer::ofRun(const PictureView& view) {
@@ -55,11 +64,15 @@ std::optional<SnapshotLayer::Snapshot> SnapshotLayer::ofRun(const PictureView& v
     if (!run.expected || !run.settings) {
         return std::nullopt;
     }
-    Snapshot snapshot{{}, ExperimentSettings::changes(*run.settings)};
-    for (int y = PhotonChance::highestY; y <= PhotonChance::lowestY; ++y) {
-        snapshot.profile.push_back(run.expected->barLength(y));
+    return ofExpected(*run.expected, *run.settings);
+}
+
+std::optional<SnapshotLayer::Snapshot> SnapshotLayer::ofSettings(const FormFields& settings) {
+    const std::optional<ExpectedPattern> expected = ExpectedPattern::forSettings(settings);
+    if (!expected) {
+        return std::nullopt;
     }
-    return scaled(std::move(snapshot));
+    return ofExpected(*expected, settings);
 }
 
 std::optional<SnapshotLayer::Snapshot> SnapshotLayer::ofHits(const DetectorHits& hits,

@@ -35,6 +35,8 @@ public:
 
     // The finished run's expected pattern, or the screen's histogram; none without one.
     static std::optional<Snapshot> ofRun(const PictureView& view);
+    // The expected pattern of these settings, as a run of them would have it.
+    static std::optional<Snapshot> ofSettings(const FormFields& settings);
     static std::optional<Snapshot> ofHits(const DetectorHits& hits, const FormFields& settings);
 
     void keep(Snapshot snapshot);

@@ -23,10 +23,11 @@ QString quoted(const QString& text) {
 }
 
 // The options that take a value, as "--name".
-const QStringList valueOptions = {
-    QStringLiteral("--seed"),     QStringLiteral("--render"), QStringLiteral("--photons"),
-    QStringLiteral("--slowdown"), QStringLiteral("--scale"),  QStringLiteral("--data"),
-    QStringLiteral("--hits"),     QStringLiteral("--probe"),  QStringLiteral("--setup")};
+const QStringList valueOptions = {QStringLiteral("--seed"),    QStringLiteral("--render"),
+                                  QStringLiteral("--photons"), QStringLiteral("--slowdown"),
+                                  QStringLiteral("--scale"),   QStringLiteral("--data"),
+                                  QStringLiteral("--hits"),    QStringLiteral("--probe"),
+                                  QStringLiteral("--setup"),   QStringLiteral("--compare")};
 // The options that take none.
 const QStringList flagOptions = {QStringLiteral("--expected"), QStringLiteral("--help"),
                                  QStringLiteral("--help-all"), QStringLiteral("--version"),
@@ -144,7 +145,8 @@ CommandLine CommandLine::parse(const QStringList& arguments, bool fromFile) {
                                    ? QStringLiteral("help")
                                : name == QStringLiteral("v") ? QStringLiteral("version")
                                                              : name;
-        if (given.contains(option)) {
+        // Each --compare names one more pattern to draw.
+        if (given.contains(option) && option != QStringLiteral("compare")) {
             return fail(CommandLine::tr("--%1 is given twice").arg(option));
         }
         given << option;
@@ -247,6 +249,23 @@ CommandLine CommandLine::parse(const QStringList& arguments, bool fromFile) {
             line.mode = Mode::Probe;
         }
     }
+    const QStringList compared = parser.values(options.compare);
+    if (!compared.isEmpty() && !fromFile && line.renderPath.isEmpty()) {
+        return fail(CommandLine::tr("--compare goes only with --render"));
+    }
+    if (compared.size() > qsizetype(SnapshotLayer::most)) {
+        return fail(
+            CommandLine::tr("--compare is given more than %1 times").arg(SnapshotLayer::most));
+    }
+    for (const QString& path : compared) {
+        QStringList warnings;
+        const CommandLine setup = SetupFile::read(path, warnings);
+        if (!setup.error.isEmpty()) {
+            return fail(setup.error);
+        }
+        line.setupWarnings << warnings;
+        line.compared.push_back(setup.experiment);
+    }
     line.expected = parser.isSet(options.expected);
     QString refused;
     line.experiment = ExperimentOptions::read(parser, refused);
@@ -274,7 +293,7 @@ CommandLine CommandLine::parse(const QStringList& arguments, bool fromFile) {
         if (!setup.error.isEmpty()) {
             return fail(setup.error);
         }
-        line.setupWarnings = warnings;
+        line.setupWarnings << warnings;
         line.takeSetup(setup);
     }
     return line;

@@ -15,6 +15,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 class CommandLine {
     Q_DECLARE_TR_FUNCTIONS(CommandLine)
@@ -35,6 +36,9 @@ public:
     std::optional<double> probe;
     // The setting texts the experiment's options ask for, for a render or the window alike.
     ExperimentOptions::Texts experiment;
+    // With --render: the experiments of these setup files, whose expected patterns are drawn as
+    // kept patterns.
+    std::vector<ExperimentOptions::Texts> compared;
     // The setup file given, or empty; with the window it is opened there (see SetupCommands),
     // otherwise it has been read into this line, under the options given beside it.
     QString setupPath;

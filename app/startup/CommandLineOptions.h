@@ -7,6 +7,7 @@
 #include "ExperimentOptions.h"
 #include "PhotonChance.h"
 #include "Scene.h"
+#include "SnapshotLayer.h"
 #include "Translations.h"
 
 #include <QCommandLineOption>
@@ -70,6 +71,12 @@ public:
                                              "file), with the options given beside it over them; "
                                              "slitwise FILE does the same."),
                              QStringLiteral("FILE")};
+    QCommandLineOption compare{
+        QStringLiteral("compare"),
+        CommandLine::tr("With --render: draw the expected pattern of the setup FILE over the "
+                        "pattern's column as a kept pattern, with its legend; up to %1 times.")
+            .arg(SnapshotLayer::most),
+        QStringLiteral("FILE")};
     // Qt's own -h/--help (with --help-all) and -v/--version, listed after the options above.
     QCommandLineOption help;
     QCommandLineOption version;
@@ -83,7 +90,7 @@ private:
             "Shows the double-slit experiment with single photons as phase arrows.\n"
             "Press Start to build the interference pattern bar by bar."));
         parser.addOptions(
-            {seed, render, data, photons, slowdown, scale, expected, hits, probe, setup});
+            {seed, render, data, photons, slowdown, scale, expected, hits, probe, setup, compare});
         ExperimentOptions::addTo(parser);
         return parser.addHelpOption();
     }

@@ -46,6 +46,17 @@ int HeadlessRender::run(const CommandLine& line) {
     session.showAt(line.scale, 1.0);
     session.setExpectedShown(line.expected);
     session.setProbe(line.probe);
+    for (const ExperimentOptions::Texts& texts : line.compared) {
+        // Compared at this render's photons per dot, the rest of its own.
+        SettingsStore other;
+        other.setText(SettingField::PhotonsPerDot, Conversion::toText(line.photons));
+        for (const auto& [field, text] : texts) {
+            other.setText(field, text);
+        }
+        if (std::optional<SnapshotLayer::Snapshot> snapshot = SnapshotLayer::ofSettings(other)) {
+            session.keepSnapshot(std::move(*snapshot));
+        }
+    }
     session.start();
     session.finish();
     if (line.hits > 0) {

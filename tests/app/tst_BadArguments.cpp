@@ -131,6 +131,7 @@ void tst_BadArguments::badArgumentsAreRefusedInOneLine_data() {
     row("--probe above the detector", {"--probe", "78"}, "'78'");
     row("--probe not a number", {"--probe", "middle"}, "'middle'");
     row("--probe beside --data without --render", {"--probe", "300", "--data", out}, "--data");
+    row("--compare without --render", {"--compare", "x.slitwise"}, "--compare");
     row("--expected without --render", {"--expected"}, "--expected");
     row("--hits zero", {"--render", out, "--hits", "0"}, "'0'");
     row("--hits past the fullest screen", {"--render", out, "--hits", "100001"}, "'100001'");
