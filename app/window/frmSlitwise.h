@@ -126,8 +126,8 @@ private:
     ExperimentPanel* experiment_ = nullptr;
     RunStatus* status_ = nullptr; // the run's state, for screen readers
     QLabel* pausedCaption_ = nullptr;
-    RunDisplay* runDisplay_ = nullptr; // progress, pace and the followed photon, below the picture
-    QLabel* hitsCounter_ = nullptr;
+    // Progress, pace, the followed photon and the hits, below the picture.
+    RunDisplay* runDisplay_ = nullptr;
     QPointer<QMessageBox> message_; // not modal to the application; a new one replaces it
     double zoom_ = 1.0;
 };
