@@ -1,5 +1,6 @@
-// A checkable entry of a menu as screen readers are given it: like any entry, and checkable, so
-// that its check is spoken with it, on or off.
+// A checkable entry of a menu as screen readers are given it: a check box in the menu, so that
+// its check is spoken with it, on or off. Qt 6.4's AT-SPI bridge passes no checkable state, and
+// Qt has no role of a checkable menu entry.
 #pragma once
 
 #include <QAccessibleInterface>
@@ -23,7 +24,7 @@ public:
     QString text(QAccessible::Text kind) const override;
     void setText(QAccessible::Text, const QString&) override {}
     QRect rect() const override;
-    QAccessible::Role role() const override { return QAccessible::MenuItem; }
+    QAccessible::Role role() const override { return QAccessible::CheckBox; }
     QAccessible::State state() const override;
     void* interface_cast(QAccessible::InterfaceType type) override;
 
