@@ -3,14 +3,19 @@
 // key's effect as a notification wherever the focus is, once, the run's lines read when asked,
 // and a focus frame that shows on the scroll bar at any zoom.
 #include "Translations.h"
+#include "WindowActions.h"
 #include "WindowControls.h"
 #include "ZoomStyle.h"
 #include "frmSlitwise.h"
 
 #include <QAccessible>
+#include <QAction>
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QKeySequence>
 #include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -49,6 +54,10 @@ private slots:
     void eachKeyIsSpokenOnce_data();
     void eachKeyIsSpokenOnce();
     void runLinesAreReadWhenAsked();
+    void designedExperimentIsSpoken();
+    void menuOpenedByAKeyHasAnEntryInTheFocus_data();
+    void menuOpenedByAKeyHasAnEntryInTheFocus();
+    void checkableEntriesAreCheckBoxes();
     void scrollBarShowsKeyboardFocus_data();
     void scrollBarShowsKeyboardFocus();
 
@@ -264,6 +273,55 @@ void tst_Accessibility::runLinesAreReadWhenAsked() {
     window_->session().landHits(1187);
     QCOMPARE(spoken(control(*window_, "hitsCounter"))->text(QAccessible::Name),
              QStringLiteral("Hits: %1").arg(QLocale().toString(1187)));
+}
+
+void tst_Accessibility::designedExperimentIsSpoken() {
+    window_->windowActions().openExperiment(true);
+    QWidget* notice = window_->findChild<QWidget*>(QStringLiteral("runStatus"));
+    ShowCounter counter;
+    notice->installEventFilter(&counter);
+    control<QPushButton>(*window_, "experimentDesigned")->click();
+    QCOMPARE(counter.shown, 1);
+    QCOMPARE(spoken(notice)->text(QAccessible::Name),
+             QStringLiteral("Designed experiment restored"));
+}
+
+void tst_Accessibility::menuOpenedByAKeyHasAnEntryInTheFocus_data() {
+    QTest::addColumn<int>("how");       // 0: Shift+F10, 1: the Menu key, 2: a right click
+    QTest::addColumn<QString>("entry"); // in the focus; empty for none
+    QTest::newRow("Shift+F10: the first entry") << 0 << "startAction";
+    QTest::newRow("the Menu key: the first entry") << 1 << "startAction";
+    QTest::newRow("a right click: none") << 2 << "";
+}
+
+void tst_Accessibility::menuOpenedByAKeyHasAnEntryInTheFocus() {
+    QFETCH(int, how);
+    QFETCH(QString, entry);
+    if (how == 0) {
+        QTest::keyClick(window_.get(), Qt::Key_F10, Qt::ShiftModifier);
+    } else {
+        const QPoint at(100, 100);
+        QContextMenuEvent event(how == 1 ? QContextMenuEvent::Keyboard : QContextMenuEvent::Mouse,
+                                at, window_->mapToGlobal(at));
+        QApplication::sendEvent(window_.get(), &event);
+    }
+    QMenu& menu = window_->windowActions().menu();
+    QVERIFY(menu.isVisible());
+    QCOMPARE(menu.activeAction() != nullptr ? menu.activeAction()->objectName() : QString(), entry);
+    menu.close();
+}
+
+void tst_Accessibility::checkableEntriesAreCheckBoxes() {
+    QMenu& menu = window_->windowActions().menu();
+    QAccessibleInterface* face = spoken(&menu);
+    int checkable = 0;
+    for (int i = 0; i < face->childCount(); ++i) {
+        const QAction* action = menu.actions().at(i);
+        QCOMPARE(face->child(i)->role() == QAccessible::CheckBox, action->isCheckable());
+        QCOMPARE(face->child(i)->state().checked, action->isChecked());
+        checkable += action->isCheckable() ? 1 : 0;
+    }
+    QVERIFY(checkable > 0);
 }
 
 void tst_Accessibility::runStateIsSpokenWhereverTheFocusIs_data() {
