@@ -35,7 +35,7 @@ public:
 };
 
 // A line of text read as a progress bar: its value and maximum are kept in the widget's
-// properties, its text in its description.
+// properties; its name is what the line says.
 class ProgressLine : public QAccessibleWidget, public QAccessibleValueInterface {
 public:
     explicit ProgressLine(QWidget* widget) : QAccessibleWidget(widget, QAccessible::ProgressBar) {}

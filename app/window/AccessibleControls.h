@@ -1,7 +1,8 @@
 // How the window and its display-only fields present themselves to screen readers: the window as
 // a frame named after the program, the caption and title fields as static text rather than as
 // fields one could type into, a frame's option buttons in the order they stand, a line of text
-// read as a progress bar, and the menu's checkable entries as checkable.
+// read as a progress bar, the menu's checkable entries as check boxes, and the setting fields not
+// at all.
 #pragma once
 
 #include <QAccessible>

@@ -87,7 +87,10 @@ void PictureCanvas::describe() {
         lines << CurtainLayer::tr("Predict first: what will the pattern look like?");
     }
     lines.removeAll(QString());
-    setAccessibleDescription(lines.join(u'\n'));
+    // Each change is sent to screen readers, so only a change is made.
+    if (const QString description = lines.join(u'\n'); description != accessibleDescription()) {
+        setAccessibleDescription(description);
+    }
 }
 
 void PictureCanvas::mousePressEvent(QMouseEvent* event) {

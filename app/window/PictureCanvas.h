@@ -16,10 +16,9 @@ public:
     // asks the picture for that size.
     void place(double zoom, QPoint origin);
     double zoom() const { return zoom_; }
-    // The settings changed: the arrow probe, which follows them, is drawn and described anew.
+    // The settings changed: the line that names a changed experiment and the arrow probe, which
+    // follow them, are drawn and described anew.
     void followSettings();
-    // The line that names the experiment shown brought in line with the picture.
-    void showSettingsLine();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -33,6 +32,8 @@ private:
     // canvas is on now, which a move to another screen may have changed.
     void wantCurrentSize();
     void pointAt(QPointF position, bool pressed);
+    // The line that names the experiment shown brought in line with the picture.
+    void showSettingsLine();
     // The settings line and the tools' texts are the picture's description, read when asked and
     // not announced.
     void describe();
