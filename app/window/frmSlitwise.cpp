@@ -309,7 +309,6 @@ void frmSlitwise::showRunState(const QString& state) {
 }
 
 void frmSlitwise::showScreen() {
-    const DetectorScreen& screen = session_.screen();
     pausedCaption_->setVisible(session_.isAnythingPaused());
     runDisplay_->refresh();
     if (windowActions_ != nullptr) {

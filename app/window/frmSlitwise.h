@@ -103,7 +103,8 @@ private:
     // The run's state, for the window's description and for screen readers, wherever the focus
     // is, for the paused caption and for the menu.
     void showRunState(const QString& state);
-    // The detector screen's counter, paused caption and area brought in line with it.
+    // The paused caption, the run's lines with the screen's counter, and the menu brought in
+    // line with the detector screen.
     void showScreen();
     // A message the window shows without waiting for it to be read, one at a time: a bad
     // setting, a failed save. It carries the object name for tests and screen readers to find.
