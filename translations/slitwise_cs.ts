@@ -458,6 +458,10 @@ a skončí s návratovým kódem 2.
         <source>save what is set now as a setup file</source>
         <translation>uložit současné nastavení do souboru</translation>
     </message>
+    <message>
+        <source>the same menu, by the control that has the focus</source>
+        <translation>zobrazit tutéž nabídku u prvku, který má fokus</translation>
+    </message>
 </context>
 <context>
     <name>ControlFactory</name>
@@ -559,10 +563,6 @@ a skončí s návratovým kódem 2.
     <message>
         <source>Hits: 0</source>
         <translation>Zásahy: 0</translation>
-    </message>
-    <message>
-        <source>Hits so far</source>
-        <translation>Dosavadní počet zásahů</translation>
     </message>
     <message>
         <source>Single photons landed on the detector screen</source>
@@ -711,6 +711,10 @@ a skončí s návratovým kódem 2.
     <message>
         <source>px</source>
         <translation>px</translation>
+    </message>
+    <message>
+        <source>Designed experiment restored</source>
+        <translation>Výchozí nastavení obnoveno</translation>
     </message>
 </context>
 <context>
@@ -978,18 +982,6 @@ a skončí s návratovým kódem 2.
         <translation>Foton %1 z %2 v bodě %3: %4, šipka při dopadu otočená o %5 rad</translation>
     </message>
     <message>
-        <source>Run progress</source>
-        <translation>Postup běhu</translation>
-    </message>
-    <message>
-        <source>Pace</source>
-        <translation>Tempo</translation>
-    </message>
-    <message>
-        <source>Photon followed</source>
-        <translation>Sledovaný foton</translation>
-    </message>
-    <message>
         <source>Press Start for the new experiment</source>
         <translation>Pro nový pokus stiskněte Spustit</translation>
     </message>
@@ -1134,6 +1126,46 @@ a skončí s návratovým kódem 2.
     <message>
         <source>Resume</source>
         <translation>Pokračovat</translation>
+    </message>
+    <message>
+        <source>Detector screen held</source>
+        <translation>Stínítko detektoru pozastaveno</translation>
+    </message>
+    <message>
+        <source>Detector screen resumed</source>
+        <translation>Stínítko detektoru pokračuje</translation>
+    </message>
+    <message>
+        <source>Detector screen stopped</source>
+        <translation>Stínítko detektoru zastaveno</translation>
+    </message>
+    <message>
+        <source>Already the fastest pace</source>
+        <translation>Tempo už je nejrychlejší</translation>
+    </message>
+    <message>
+        <source>Already the slowest pace</source>
+        <translation>Tempo už je nejpomalejší</translation>
+    </message>
+    <message>
+        <source>Projector colours on</source>
+        <translation>Barvy pro projektor zapnuty</translation>
+    </message>
+    <message>
+        <source>Projector colours off</source>
+        <translation>Barvy pro projektor vypnuty</translation>
+    </message>
+    <message>
+        <source>Expected pattern shown</source>
+        <translation>Očekávaný obrazec zobrazen</translation>
+    </message>
+    <message>
+        <source>Expected pattern hidden</source>
+        <translation>Očekávaný obrazec skryt</translation>
+    </message>
+    <message>
+        <source>Detector screen hidden</source>
+        <translation>Stínítko detektoru skryto</translation>
     </message>
 </context>
 <context>

@@ -31,12 +31,20 @@ QImage PictureComposer::compose(RunSession& session, const QList<Text>& captions
     if (session.screen().isShown()) {
         drawText(picture, counter);
     }
-    if (const FormFields* shown = session.shownSettings()) {
-        // Left of the screen's count while the screen is shown.
-        ExperimentSettings::drawSummary(
-            picture, *shown, zoom, session.screen().isShown() ? HitsDrawing::left - 8 : 801 - 8);
-    }
+    QPainter painter(&picture);
+    drawSettingsLine(painter, settingsLine(session), session, zoom);
     return picture;
+}
+
+QString PictureComposer::settingsLine(const RunSession& session) {
+    const FormFields* shown = session.shownSettings();
+    return shown != nullptr ? ExperimentSettings::summary(*shown) : QString();
+}
+
+void PictureComposer::drawSettingsLine(QPainter& painter, const QString& line,
+                                       const RunSession& session, double zoom) {
+    ExperimentSettings::drawSummary(painter, line, zoom,
+                                    session.screen().isShown() ? HitsDrawing::left - 8 : 801 - 8);
 }
 
 void PictureComposer::drawText(QImage& picture, const Text& text) {

@@ -9,6 +9,7 @@
 #include <QRect>
 #include <QString>
 
+class QPainter;
 class RunSession;
 
 class PictureComposer {
@@ -30,6 +31,12 @@ public:
     // detector screen while that is shown.
     static QImage compose(RunSession& session, const QList<Text>& captions, const Text& counter,
                           double zoom);
+    // The line that names the experiment the session's picture shows; empty for the designed one.
+    static QString settingsLine(const RunSession& session);
+    // Draws it along the bottom of the picture painted at the zoom, left of the screen's count
+    // while the screen is shown.
+    static void drawSettingsLine(QPainter& painter, const QString& line, const RunSession& session,
+                                 double zoom);
 
 private:
     static void drawText(QImage& picture, const Text& text);

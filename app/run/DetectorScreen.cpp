@@ -78,6 +78,7 @@ bool DetectorScreen::clear(const FormFields& fields) {
         return false;
     }
     pacer_.setHeld(paused);
+    tellStage();
     return true;
 }
 
@@ -154,6 +155,11 @@ void DetectorScreen::redrawAll() {
 
 void DetectorScreen::tellStage() {
     const Stage stage = stageFor(count());
+    // No hits is not told while the first is due within a second: that one is told instead, so
+    // that showing the screen is said once.
+    if (stage == Stage::NoHits && isLanding() && !isPaused()) {
+        return;
+    }
     if (toldStage_ != stage) {
         toldStage_ = stage;
         emit stageChanged(stage);

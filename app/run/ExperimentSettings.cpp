@@ -55,16 +55,14 @@ bool ExperimentSettings::sameExperiment(const FormFields& one, const FormFields&
     }
 }
 
-void ExperimentSettings::drawSummary(QImage& picture, const FormFields& settings, double zoom,
+void ExperimentSettings::drawSummary(QPainter& painter, const QString& summary, double zoom,
                                      double right) {
-    const QString line = summary(settings);
-    if (line.isEmpty()) {
+    if (summary.isEmpty()) {
         return;
     }
-    QPainter painter(&picture);
     painter.setFont(summaryFont(zoom));
     painter.setPen(Qt::black);
-    painter.drawText(summaryBox(zoom, right), summaryFlags, line);
+    painter.drawText(summaryBox(zoom, right), summaryFlags, summary);
 }
 
 QFont ExperimentSettings::summaryFont(double zoom) {

@@ -7,9 +7,10 @@
 
 #include <QCoreApplication>
 #include <QFont>
-#include <QImage>
 #include <QRectF>
 #include <QString>
+
+class QPainter;
 
 class ExperimentSettings {
     Q_DECLARE_TR_FUNCTIONS(ExperimentSettings)
@@ -27,10 +28,9 @@ public:
     // What sets the experiment apart from the designed one, as parts of the summary, or
     // "designed experiment": a short name for a legend. Empty for settings a run could not use.
     static QString changes(const FormFields& settings);
-    // Writes the summary, if there is one, along the bottom of a picture made at the zoom, left
-    // of `right` (design pixels), wrapped onto a second line where it is longer.
-    static void drawSummary(QImage& picture, const FormFields& settings, double zoom,
-                            double right = 801 - 8);
+    // Writes a summary along the bottom of a picture painted at the zoom, left of `right`
+    // (design pixels), wrapped onto a second line where it is longer.
+    static void drawSummary(QPainter& painter, const QString& summary, double zoom, double right);
     // Where and how drawSummary writes: the font, the box (two lines high, clear of the
     // apparatus) and the text's flags in it. Words that need a third line are cut off.
     static QFont summaryFont(double zoom);

@@ -26,6 +26,7 @@ RunSession::RunSession(FormFields& fields, std::optional<std::uint64_t> seed,
                        qreal devicePixelRatio, QObject* parent)
     : QObject(parent), fields_(fields), picture_(1.0, devicePixelRatio),
       random_(makeGenerator(seed)), pacer_(this), screen_(seed, this) {
+    wall_.start();
     connect(&pacer_, &RunPacer::stepped, this, [this] { emitPictureChanged(false); });
     connect(&pacer_, &RunPacer::finished, this, [this] { ended(tr("Run finished")); });
     connect(&pacer_, &RunPacer::failed, this, [this](const QString& message) {
@@ -285,6 +286,7 @@ void RunSession::setProjectorColours(bool on) {
 }
 
 void RunSession::setClock(const std::function<qint64()>& clock) {
+    clock_ = clock;
     pacer_.setClock(clock);
     screen_.setClock(clock);
 }

@@ -18,6 +18,7 @@
 #include "SnapshotLayer.h"
 #include "StepOverlay.h"
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QRegion>
 #include <QString>
@@ -83,6 +84,8 @@ public:
     // Where the run and the hits read the time, in nanoseconds from any fixed moment; the wall
     // clock unless a test gives its own, and then moves it on with tick().
     void setClock(const std::function<qint64()>& clock);
+    // The time by that clock, in nanoseconds.
+    qint64 now() const { return clock_ ? clock_() : wall_.nsecsElapsed(); }
     // One frame of the run and of the hits, as their timers would give it.
     void tick();
     // How far the run in progress has come; nullopt between runs.
@@ -188,6 +191,8 @@ private:
     std::unique_ptr<PhotonRun> run_;
     RunPacer pacer_;
     HeldClicks held_;
+    std::function<qint64()> clock_;
+    QElapsedTimer wall_; // the clock unless a test gives its own
     int paceLevel_ = 0;
     double repetitionsPerPhoton_ = 1.0; // of the run in progress, for the paces in photons
     std::optional<PhotonRun::PhotonTrace> followed_;

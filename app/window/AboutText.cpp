@@ -7,12 +7,14 @@
 #include <QStringList>
 
 QString AboutText::html() {
-    QString table = QStringLiteral("<table>");
+    // A line for each key, which a screen reader reads as it reads any line of text; a table's
+    // cells would reach it run together.
+    QStringList keys;
     for (const Command& command : CommandList::all()) {
-        table += QStringLiteral("<tr><td><b>%1</b></td><td>%2</td></tr>")
-                     .arg(CommandList::key(command), CommandList::help(command));
+        keys << QStringLiteral("<b>%1</b>: %2")
+                    .arg(CommandList::key(command), CommandList::help(command));
     }
-    table += QStringLiteral("</table>");
+    const QString table = QStringLiteral("<p>%1</p>").arg(keys.join(QStringLiteral("<br>")));
     const QStringList paragraphs = {
         tr("<b>The source</b>, the small circle on the left, sends one photon at a time. Its "
            "arrow turns as each photon leaves: the photon's phase, where its arrow starts."),

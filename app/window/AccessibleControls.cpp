@@ -4,7 +4,10 @@
 // given its role afterwards has its early interface dropped.
 #include "AccessibleControls.h"
 
+#include "AccessibleMenuItem.h"
+
 #include <QAccessibleWidget>
+#include <QAction>
 #include <QLineEdit>
 #include <QRadioButton>
 
@@ -13,6 +16,9 @@
 namespace {
 
 constexpr const char* roleProperty = "accessibleRole";
+constexpr const char* valueProperty = "accessibleValue";
+constexpr const char* maximumProperty = "accessibleMaximum";
+constexpr const char* concealedProperty = "accessibleConcealed";
 
 // A caption or title: its text, with no caret, no editing and no focus.
 class DisplayText : public QAccessibleWidget {
@@ -28,7 +34,54 @@ public:
     }
 };
 
+// A line of text read as a progress bar: its value and maximum are kept in the widget's
+// properties; its name is what the line says.
+class ProgressLine : public QAccessibleWidget, public QAccessibleValueInterface {
+public:
+    explicit ProgressLine(QWidget* widget) : QAccessibleWidget(widget, QAccessible::ProgressBar) {}
+
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        return type == QAccessible::ValueInterface ? static_cast<QAccessibleValueInterface*>(this)
+                                                   : QAccessibleWidget::interface_cast(type);
+    }
+    QVariant currentValue() const override { return widget()->property(valueProperty); }
+    void setCurrentValue(const QVariant&) override {}
+    QVariant maximumValue() const override { return widget()->property(maximumProperty); }
+    QVariant minimumValue() const override { return 0; }
+    QVariant minimumStepSize() const override { return 1; }
+};
+
+// The window, whose children are given without the concealed ones.
+class Frame : public QAccessibleWidget {
+public:
+    explicit Frame(QWidget* window) : QAccessibleWidget(window, QAccessible::Window) {}
+
+    int childCount() const override { return static_cast<int>(exposed().size()); }
+    QAccessibleInterface* child(int index) const override {
+        const QList<QAccessibleInterface*> children = exposed();
+        return index >= 0 && index < children.size() ? children[index] : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        return static_cast<int>(exposed().indexOf(const_cast<QAccessibleInterface*>(child)));
+    }
+
+private:
+    QList<QAccessibleInterface*> exposed() const {
+        QList<QAccessibleInterface*> children;
+        for (int i = 0; i < QAccessibleWidget::childCount(); ++i) {
+            QAccessibleInterface* child = QAccessibleWidget::child(i);
+            if (child != nullptr && !child->object()->property(concealedProperty).toBool()) {
+                children << child;
+            }
+        }
+        return children;
+    }
+};
+
 QAccessibleInterface* makeInterface(const QString&, QObject* object) {
+    if (auto* action = qobject_cast<QAction*>(object); action != nullptr && action->isCheckable()) {
+        return AccessibleMenuItem::forAction(action);
+    }
     const QVariant role = object->property(roleProperty);
     if (!role.isValid() || !object->isWidgetType()) {
         return nullptr;
@@ -37,6 +90,14 @@ QAccessibleInterface* makeInterface(const QString&, QObject* object) {
     if (auto* field = qobject_cast<QLineEdit*>(widget);
         field != nullptr && role.toInt() == QAccessible::StaticText) {
         return new DisplayText(field);
+    }
+    switch (role.toInt()) {
+    case QAccessible::Window:
+        return new Frame(widget);
+    case QAccessible::ProgressBar:
+        return new ProgressLine(widget);
+    default:
+        break;
     }
     return new QAccessibleWidget(widget, QAccessible::Role(role.toInt()));
 }
@@ -73,4 +134,18 @@ void AccessibleControls::orderForReading(QWidget* frame) {
     for (QRadioButton* button : buttons) {
         button->raise();
     }
+}
+
+void AccessibleControls::setProgress(QWidget* widget, int value, int maximum) {
+    if (widget->property(valueProperty) == value && widget->property(maximumProperty) == maximum) {
+        return;
+    }
+    widget->setProperty(valueProperty, value);
+    widget->setProperty(maximumProperty, maximum);
+    QAccessibleValueChangeEvent event(widget, value);
+    QAccessible::updateAccessibility(&event);
+}
+
+void AccessibleControls::conceal(QWidget* widget) {
+    widget->setProperty(concealedProperty, true);
 }

@@ -96,6 +96,9 @@ constexpr Command commands[] = {
      &WindowActions::openExperiment, true, true},
     {nullptr, nullptr, "Menu",
      QT_TRANSLATE_NOOP("CommandList", "all of these in a menu, as a right click gives")},
+    {"menuAction", nullptr, "Shift+F10",
+     QT_TRANSLATE_NOOP("CommandList", "the same menu, by the control that has the focus"),
+     &WindowActions::openMenu},
 };
 // clang-format on
 

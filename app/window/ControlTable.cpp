@@ -294,7 +294,6 @@ const ControlRow hits{.name = "hitsCounter",
                       .backColour = grey,
                       .font = captionFont,
                       .tabIndex = 31,
-                      .accessibleName = QT_TRANSLATE_NOOP("ControlTable", "Hits so far"),
                       .accessibleDescription = QT_TRANSLATE_NOOP(
                           "ControlTable", "Single photons landed on the detector screen")};
 

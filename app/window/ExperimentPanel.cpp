@@ -3,6 +3,7 @@
 // pixel beside it. Typed values are written when confirmed, arrow steps at once.
 #include "ExperimentPanel.h"
 
+#include "AccessibleControls.h"
 #include "Conversion.h"
 #include "ExperimentSettings.h"
 #include "RunSession.h"
@@ -25,6 +26,8 @@ ExperimentPanel::ExperimentPanel(FormFields& fields, RunSession& session, QWidge
     : QWidget(window), fields_(fields), session_(session), grid_(new QGridLayout(this)) {
     setObjectName(QStringLiteral("experimentPanel"));
     setAccessibleName(tr("Experiment"));
+    // A named group, which screen readers speak on entering it, not a filler for the layout.
+    AccessibleControls::presentAs(this, QAccessible::Grouping);
     createControls();
     hide();
 }
@@ -189,4 +192,5 @@ void ExperimentPanel::restoreDesigned() {
     });
     // Shown at once, like any held click's choice.
     showSettings([](SettingField field) { return FormFields::startUpValue(field); });
+    emit told(tr("Designed experiment restored"));
 }

@@ -36,6 +36,10 @@ public:
     void place(double zoom, QPoint origin);
     QPushButton& designedButton() { return *designed_; }
 
+signals:
+    // What a control did that no focus change says, for a screen reader to speak.
+    void told(const QString& effect);
+
 protected:
     // Letters typed in a spin box go to the window's keys (X closes the panel, P pauses): the
     // boxes take only numbers.

@@ -5,6 +5,7 @@
 #include "AccessibleControls.h"
 #include "DetectorScreen.h"
 #include "ImageSurface.h"
+#include "PictureComposer.h"
 #include "PictureLayer.h"
 #include "PictureView.h"
 #include "ProbeLayer.h"
@@ -28,25 +29,53 @@ PictureCanvas::PictureCanvas(RunSession& session, QWidget* parent)
     connect(&session_, &RunSession::pictureChanged, this,
             [this](bool whole, const QRegion& region) {
                 if (whole) {
+                    showSettingsLine();
                     update();
                 } else {
                     update(region);
                 }
             });
-    connect(&session_.screen(), &DetectorScreen::changed, this,
-            [this] { update(session_.screen().area()); });
-    connect(&session_, &RunSession::toolsChanged, this, &PictureCanvas::describeTools);
+    connect(&session_.screen(), &DetectorScreen::changed, this, [this] {
+        // The line stands left of the screen's count while the screen is shown.
+        if (session_.screen().isShown() != screenShown_) {
+            showSettingsLine();
+        }
+        update(session_.screen().area());
+    });
+    connect(&session_, &RunSession::stateChanged, this, &PictureCanvas::showSettingsLine);
+    connect(&session_, &RunSession::toolsChanged, this, &PictureCanvas::describe);
 }
 
 void PictureCanvas::followSettings() {
+    showSettingsLine();
     if (session_.probeHeight() || session_.ruler() || session_.fringeMarksShown()) {
         update();
-        describeTools();
+        describe();
     }
 }
 
-void PictureCanvas::describeTools() {
-    QStringList lines;
+void PictureCanvas::showSettingsLine() {
+    const QString line = PictureComposer::settingsLine(session_);
+    const bool covered = lineCovered();
+    const bool screenShown = session_.screen().isShown();
+    if (line == line_ && covered == lineCovered_ && screenShown == screenShown_) {
+        return;
+    }
+    line_ = line;
+    lineCovered_ = covered;
+    screenShown_ = screenShown;
+    describe();
+    update();
+}
+
+bool PictureCanvas::lineCovered() const {
+    return session_.followedPhoton().has_value() ||
+           (session_.screen().isShown() &&
+            (session_.isRunning() || session_.showsAnotherExperiment()));
+}
+
+void PictureCanvas::describe() {
+    QStringList lines{line_};
     if (const ArrowProbe* probe = session_.probe()) {
         lines << ProbeLayer::readout(*probe);
     }
@@ -58,7 +87,10 @@ void PictureCanvas::describeTools() {
         lines << CurtainLayer::tr("Predict first: what will the pattern look like?");
     }
     lines.removeAll(QString());
-    setAccessibleDescription(lines.join(u'\n'));
+    // Each change is sent to screen readers, so only a change is made.
+    if (const QString description = lines.join(u'\n'); description != accessibleDescription()) {
+        setAccessibleDescription(description);
+    }
 }
 
 void PictureCanvas::mousePressEvent(QMouseEvent* event) {
@@ -103,8 +135,15 @@ void PictureCanvas::wantCurrentSize() {
 
 void PictureCanvas::paintEvent(QPaintEvent* event) {
     wantCurrentSize();
-    QPainter painter(this);
-    for (const PictureLayer* layer : session_.layers()) {
-        layer->paint(painter, QPoint(), event->region());
+    {
+        QPainter painter(this);
+        for (const PictureLayer* layer : session_.layers()) {
+            layer->paint(painter, QPoint(), event->region());
+        }
+    }
+    // With a painter of its own, as the saved picture's line is drawn.
+    if (!lineCovered_) {
+        QPainter painter(this);
+        PictureComposer::drawSettingsLine(painter, line_, session_, zoom_);
     }
 }

@@ -1,7 +1,9 @@
 // The lines are labels made from rows of the control table, hidden between runs so that the idle
-// window stays as designed; the pace shows whenever it is not the default.
+// window stays as designed; the pace shows whenever it is not the default, the hits while the
+// detector screen is shown.
 #include "RunDisplay.h"
 
+#include "AccessibleControls.h"
 #include "ControlFactory.h"
 #include "ControlTable.h"
 #include "RunSession.h"
@@ -12,34 +14,37 @@
 
 namespace {
 
-QLabel* makeLine(QWidget& window, int index) {
-    auto* label =
-        qobject_cast<QLabel*>(ControlFactory::create(ControlTable::runDisplay()[index], &window));
+constexpr int pointsInRun = PhotonRun::passes * PhotonRun::dotsPerPass;
+
+QLabel* makeLine(QWidget& window, const ControlRow& row) {
+    auto* label = qobject_cast<QLabel*>(ControlFactory::create(row, &window));
     label->setTextFormat(Qt::PlainText);
     return label;
 }
 
-// The label keeps its accessible name; the text is its description, which a screen reader reads
-// when asked but does not announce as it changes.
+// The text, named by it for a screen reader's review; a label's own name would change with each
+// text, and so be sent to the reader as often.
 void show(QLabel* label, const QString& text) {
     // Asked at every frame of a run: only a change is passed on.
     if (text == label->text() && label->isVisibleTo(label->parentWidget()) != text.isEmpty()) {
         return;
     }
     label->setText(text);
-    label->setAccessibleDescription(text);
+    label->setAccessibleName(text);
     label->setVisible(!text.isEmpty());
 }
 
 } // namespace
 
 RunDisplay::RunDisplay(QWidget& window, const RunSession& session)
-    : QObject(&window), session_(session), progress_(makeLine(window, 0)),
-      pace_(makeLine(window, 1)), step_(makeLine(window, 2)) {
+    : QObject(&window), session_(session),
+      progress_(makeLine(window, ControlTable::runDisplay()[0])),
+      pace_(makeLine(window, ControlTable::runDisplay()[1])),
+      step_(makeLine(window, ControlTable::runDisplay()[2])),
+      hits_(makeLine(window, ControlTable::hitsCounter())) {
     pace_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    progress_->setAccessibleName(tr("Run progress"));
-    pace_->setAccessibleName(tr("Pace"));
-    step_->setAccessibleName(tr("Photon followed"));
+    AccessibleControls::presentAs(progress_, QAccessible::ProgressBar);
+    hits_->setAccessibleName(hits_->text());
 }
 
 void RunDisplay::place(double zoom, QPoint origin) {
@@ -47,31 +52,42 @@ void RunDisplay::place(double zoom, QPoint origin) {
     for (int i = 0; i < 3; ++i) {
         ControlFactory::place(labels[i], ControlTable::runDisplay()[i], zoom, origin);
     }
+    ControlFactory::place(hits_, ControlTable::hitsCounter(), zoom, origin);
 }
 
 void RunDisplay::refresh() {
-    // A run passes some 80 points a second, more than a class can read: while it goes on, the
-    // progress changes four times a second, which also spares the window as many repaints.
-    constexpr qint64 progressEveryMs = 250;
-    const bool going = session_.isRunning() && !session_.isPaused();
-    if (!going || !wasGoing_ || sinceProgress_.hasExpired(progressEveryMs)) {
-        show(progress_, progressText());
-        sinceProgress_.start();
+    // A run passes some 80 points a second and the hits land by thousands, more than a class
+    // can read or a screen reader should be sent: while they go on, the progress and the hits'
+    // name change four times a second, which also spares the window as many repaints.
+    constexpr qint64 progressEveryNs = 250'000'000;
+    const DetectorScreen& screen = session_.screen();
+    const bool going = (session_.isRunning() && !session_.isPaused()) ||
+                       (screen.isLanding() && !screen.isPaused());
+    if (!going || !wasGoing_ || session_.now() - progressShownNs_ >= progressEveryNs) {
+        show(progress_, progressText(session_));
+        const std::optional<PhotonRun::Progress> progress = session_.progress();
+        AccessibleControls::setProgress(progress_, progress ? progress->point : 0, pointsInRun);
+        if (hits_->accessibleName() != screen.countText()) {
+            hits_->setAccessibleName(screen.countText());
+        }
+        progressShownNs_ = session_.now();
     }
     wasGoing_ = going;
-    show(pace_, paceText());
-    show(step_, stepText());
+    hits_->setText(screen.countText());
+    hits_->setVisible(screen.isShown());
+    show(pace_,
+         session_.paceLevel() == 0 && !session_.isAnythingGoing() ? QString() : paceText(session_));
+    show(step_, stepText(session_));
 }
 
-QString RunDisplay::progressText() const {
-    const std::optional<PhotonRun::Progress> progress = session_.progress();
+QString RunDisplay::progressText(const RunSession& session) {
+    const std::optional<PhotonRun::Progress> progress = session.progress();
     if (!progress) {
-        return session_.showsAnotherExperiment() ? tr("Press Start for the new experiment")
-                                                 : QString();
+        return session.showsAnotherExperiment() ? tr("Press Start for the new experiment")
+                                                : QString();
     }
-    const QString point =
-        tr("Point %1 of %2").arg(progress->point).arg(PhotonRun::passes * PhotonRun::dotsPerPass);
-    if (!session_.isPaused()) {
+    const QString point = tr("Point %1 of %2").arg(progress->point).arg(pointsInRun);
+    if (!session.isPaused()) {
         return point;
     }
     // The photons finished at this point: the last of them is the one N drew.
@@ -81,24 +97,20 @@ QString RunDisplay::progressText() const {
         .arg(QLocale().toString(progress->photonsPerDot));
 }
 
-QString RunDisplay::paceText() const {
-    const int level = session_.paceLevel();
-    if (level == 0 && !session_.isAnythingGoing()) {
-        return {};
-    }
+QString RunDisplay::paceText(const RunSession& session) {
     // The hits' pace grows with the hits up to the teacher's most; the class watches them
     // while they land.
-    if (session_.screen().isLanding()) {
-        return tr("Pace: up to %Ln hit(s) a second", "", session_.screen().mostPerSecond());
+    if (session.screen().isLanding()) {
+        return tr("Pace: up to %Ln hit(s) a second", "", session.screen().mostPerSecond());
     }
-    const RunPacer::Level& pace = RunPacer::levels[level];
+    const RunPacer::Level& pace = RunPacer::levels[session.paceLevel()];
     const int count = static_cast<int>(pace.perSecond);
     return pace.photons ? tr("Pace: %Ln photon(s) a second", "", count)
                         : tr("Pace: %Ln repetition(s) a second", "", count);
 }
 
-QString RunDisplay::stepText() const {
-    const std::optional<PhotonRun::PhotonTrace>& photon = session_.followedPhoton();
+QString RunDisplay::stepText(const RunSession& session) {
+    const std::optional<PhotonRun::PhotonTrace>& photon = session.followedPhoton();
     if (!photon) {
         return {};
     }

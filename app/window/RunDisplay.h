@@ -1,9 +1,8 @@
-// How far a run has come, at what pace, and what the photon N drew last did: three lines of text
-// below the apparatus, outside the kept picture. A screen reader reads them when asked; the run's
-// state alone is announced.
+// How far a run has come, at what pace, what the photon N drew last did, and the detector
+// screen's hits: lines of text below the apparatus, outside the kept picture. A screen reader
+// reads each by its name, the progress as a progress bar, when asked; none is announced.
 #pragma once
 
-#include <QElapsedTimer>
 #include <QObject>
 
 class QLabel;
@@ -21,17 +20,19 @@ public:
     void refresh();
 
     // "Point 137 of 520", and while paused the photon within the point.
-    QString progressText() const;
-    QString paceText() const;
+    static QString progressText(const RunSession& session);
+    // "Pace: 250 repetitions a second", or the hits' most while they land.
+    static QString paceText(const RunSession& session);
     // "Photon 12 of 50 at point 37: upper slit, arrives turned by 2.41 rad"; empty when no
     // photon is followed.
-    QString stepText() const;
+    static QString stepText(const RunSession& session);
 
 private:
     const RunSession& session_;
     QLabel* progress_;
     QLabel* pace_;
     QLabel* step_;
-    QElapsedTimer sinceProgress_; // since the progress line last changed
-    bool wasGoing_ = false;       // a run was going on at the last refresh
+    QLabel* hits_;
+    qint64 progressShownNs_ = 0; // when the progress and the hits' name last changed
+    bool wasGoing_ = false;      // a run or the hits went on at the last refresh
 };

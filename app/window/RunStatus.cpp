@@ -20,6 +20,7 @@ void RunStatus::set(const QString& state) {
     // Shown again even when the state is the same, as after a second Start refused for the same
     // bad setting: the user asked again and hears the answer again.
     state_ = state;
+    ++told_;
     window_->setAccessibleDescription(state);
     notice_->hide();
     notice_->setAccessibleName(state);

@@ -1,9 +1,11 @@
 // The actions live on the window, so their keys work whether or not the menu is open; a disabled
-// action's key does nothing.
+// action's key does nothing. The pace keys stay enabled, to say so at either end.
 #include "WindowActions.h"
 
 #include "AboutText.h"
 #include "CommandList.h"
+#include "RunDisplay.h"
+#include "RunStatus.h"
 #include "Scene.h"
 
 #include <QAbstractSlider>
@@ -18,9 +20,9 @@
 #include <QVBoxLayout>
 
 WindowActions::WindowActions(QWidget& window, RunSession& session, PictureActions& picture,
-                             QAbstractButton& start)
+                             QAbstractButton& start, RunStatus& status)
     : QObject(&window), window_(window), session_(session), picture_(picture), start_(start),
-      menu_(new QMenu(&window)) {
+      status_(status), menu_(new QMenu(&window)) {
     menu_->setObjectName(QStringLiteral("contextMenu"));
     createActions();
     connect(menu_, &QMenu::aboutToShow, this, &WindowActions::refresh);
@@ -77,8 +79,6 @@ void WindowActions::refresh() {
     action("nextPhotonAction")->setEnabled(session_.isPaused());
     action("stopAction")->setEnabled(session_.isAnythingGoing());
     action("finishAction")->setEnabled(session_.isRunning());
-    action("slowerAction")->setEnabled(session_.paceLevel() < RunPacer::levelCount - 1);
-    action("fasterAction")->setEnabled(session_.paceLevel() > 0);
     // Checks set here call no command: the commands follow triggered(), a user's click or key.
     action("projectorAction")->setChecked(session_.projectorColours());
     action("exportAction")->setEnabled(picture_.hasData());
@@ -101,15 +101,71 @@ void WindowActions::refresh() {
     action("curtainAction")->setChecked(session_.isCurtainDrawn());
 }
 
+void WindowActions::popupMenu(QPoint at, bool byKeyboard) {
+    menu().popup(at);
+    if (!byKeyboard) {
+        return;
+    }
+    for (QAction* entry : menu_->actions()) {
+        if (!entry->isSeparator() && entry->isEnabled()) {
+            menu_->setActiveAction(entry);
+            return;
+        }
+    }
+}
+
+void WindowActions::openMenu(bool) {
+    const QWidget* focus = window_.focusWidget() != nullptr ? window_.focusWidget() : &window_;
+    popupMenu(focus->mapToGlobal(focus->rect().center()), true);
+}
+
+void WindowActions::tellUnlessTold(int before, const QString& effect) {
+    if (status_.told() == before) {
+        status_.set(effect);
+    }
+}
+
+void WindowActions::pause(bool) {
+    // A run's pause is told by the session as its state; the screen's hits alone are told here.
+    const int before = status_.told();
+    session_.togglePause();
+    tellUnlessTold(before, session_.screen().isPaused() ? tr("Detector screen held")
+                                                        : tr("Detector screen resumed"));
+}
+
+void WindowActions::nextPhoton(bool) {
+    const int before = status_.told();
+    session_.nextPhoton();
+    tellUnlessTold(before, RunDisplay::stepText(session_));
+}
+
 void WindowActions::stop(bool) {
+    const int before = status_.told();
     session_.stop();
     refresh();
+    tellUnlessTold(before, tr("Detector screen stopped"));
 }
 
 void WindowActions::stepPace(int levels) {
-    session_.setPaceLevel(session_.paceLevel() + levels);
+    const int level = session_.paceLevel() + levels;
+    if (level < 0 || level >= RunPacer::levelCount) {
+        status_.set(levels < 0 ? tr("Already the fastest pace") : tr("Already the slowest pace"));
+        return;
+    }
+    session_.setPaceLevel(level);
     refresh();
     emit paceChanged();
+    status_.set(RunDisplay::paceText(session_));
+}
+
+void WindowActions::setProjectorColours(bool on) {
+    session_.setProjectorColours(on);
+    status_.set(on ? tr("Projector colours on") : tr("Projector colours off"));
+}
+
+void WindowActions::showExpected(bool shown) {
+    session_.setExpectedShown(shown);
+    status_.set(shown ? tr("Expected pattern shown") : tr("Expected pattern hidden"));
 }
 
 void WindowActions::toggleFullScreen(bool) {
@@ -154,8 +210,17 @@ void WindowActions::moveProbe(double pixels) {
 }
 
 void WindowActions::showDetectorScreen(bool shown) {
+    // A screen shown is told by its stage, at its first hit or at once when none is due.
     session_.setScreenShown(shown);
     refresh();
+    if (!shown) {
+        status_.set(tr("Detector screen hidden"));
+    }
+}
+
+void WindowActions::clearHits(bool) {
+    // Told by the screen's stage, as when it is shown.
+    session_.clearScreen();
 }
 
 void WindowActions::about(bool) {
@@ -166,6 +231,7 @@ void WindowActions::about(bool) {
         dialog->setWindowTitle(tr("About this picture"));
         dialog->setAttribute(Qt::WA_DeleteOnClose);
         auto* text = new QTextBrowser(dialog);
+        text->setAccessibleName(dialog->windowTitle());
         text->setOpenExternalLinks(true);
         text->setHtml(AboutText::html());
         auto* layout = new QVBoxLayout(dialog);

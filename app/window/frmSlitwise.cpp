@@ -63,7 +63,7 @@ frmSlitwise::frmSlitwise(std::optional<std::uint64_t> seed)
     connectSession();
     windowActions_ = new WindowActions(
         *this, session_, *pictureActions_,
-        *qobject_cast<QAbstractButton*>(controls_.value(QStringLiteral("cmdStart"))));
+        *qobject_cast<QAbstractButton*>(controls_.value(QStringLiteral("cmdStart"))), *status_);
     connect(windowActions_, &WindowActions::paceChanged, runDisplay_, &RunDisplay::refresh);
     connect(&session_, &RunSession::toolsChanged, windowActions_, &WindowActions::refresh);
     connect(windowActions_, &WindowActions::experimentPanelToggled, this,
@@ -78,6 +78,10 @@ frmSlitwise::~frmSlitwise() = default;
 
 void frmSlitwise::createControls() {
     controls_ = ControlFactory::createAll(this);
+    // The setting fields only hold the settings: a screen reader is not given them.
+    for (const FormFields::Setting& setting : FormFields::settings) {
+        AccessibleControls::conceal(field(setting.field));
+    }
     for (QWidget* widget : std::as_const(controls_)) {
         keyboard_->watch(widget);
         if (qobject_cast<QRadioButton*>(widget) != nullptr ||
@@ -88,7 +92,6 @@ void frmSlitwise::createControls() {
     pausedCaption_ =
         qobject_cast<QLabel*>(ControlFactory::create(ControlTable::pausedCaption(), this));
     runDisplay_ = new RunDisplay(*this, session_);
-    hitsCounter_ = qobject_cast<QLabel*>(ControlFactory::create(ControlTable::hitsCounter(), this));
 }
 
 void frmSlitwise::connectHandlers() {
@@ -161,6 +164,7 @@ void frmSlitwise::showExperiment(bool open) {
     // Made when first opened, so that the window of the design starts as it always did.
     if (experiment_ == nullptr) {
         experiment_ = new ExperimentPanel(settings_, session_, this);
+        connect(experiment_, &ExperimentPanel::told, status_, &RunStatus::set);
         keyboard_->watch(&experiment_->designedButton());
     }
     experiment_->setOpen(open);
@@ -183,7 +187,6 @@ void frmSlitwise::applyZoom(double zoom) {
     }
     ControlFactory::place(pausedCaption_, ControlTable::pausedCaption(), zoom, origin());
     runDisplay_->place(zoom, origin());
-    ControlFactory::place(hitsCounter_, ControlTable::hitsCounter(), zoom, origin());
     if (experiment_ != nullptr) {
         experiment_->place(zoom, origin());
     }
@@ -306,9 +309,6 @@ void frmSlitwise::showRunState(const QString& state) {
 }
 
 void frmSlitwise::showScreen() {
-    const DetectorScreen& screen = session_.screen();
-    hitsCounter_->setVisible(screen.isShown());
-    hitsCounter_->setText(screen.countText());
     pausedCaption_->setVisible(session_.isAnythingPaused());
     runDisplay_->refresh();
     if (windowActions_ != nullptr) {
@@ -355,7 +355,7 @@ QLineEdit* frmSlitwise::field(const QString& name) const {
 }
 
 void frmSlitwise::contextMenuEvent(QContextMenuEvent* event) {
-    windowActions_->menu().popup(event->globalPos());
+    windowActions_->popupMenu(event->globalPos(), event->reason() == QContextMenuEvent::Keyboard);
 }
 
 void frmSlitwise::closeEvent(QCloseEvent* event) {

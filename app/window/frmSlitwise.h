@@ -103,7 +103,8 @@ private:
     // The run's state, for the window's description and for screen readers, wherever the focus
     // is, for the paused caption and for the menu.
     void showRunState(const QString& state);
-    // The detector screen's counter, paused caption and area brought in line with it.
+    // The paused caption, the run's lines with the screen's counter, and the menu brought in
+    // line with the detector screen.
     void showScreen();
     // A message the window shows without waiting for it to be read, one at a time: a bad
     // setting, a failed save. It carries the object name for tests and screen readers to find.
@@ -126,8 +127,8 @@ private:
     ExperimentPanel* experiment_ = nullptr;
     RunStatus* status_ = nullptr; // the run's state, for screen readers
     QLabel* pausedCaption_ = nullptr;
-    RunDisplay* runDisplay_ = nullptr; // progress, pace and the followed photon, below the picture
-    QLabel* hitsCounter_ = nullptr;
+    // Progress, pace, the followed photon and the hits, below the picture.
+    RunDisplay* runDisplay_ = nullptr;
     QPointer<QMessageBox> message_; // not modal to the application; a new one replaces it
     double zoom_ = 1.0;
 };

@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Slitwise as a screen reader meets it on the Linux desktop: a private X server, D-Bus session,
 window manager and AT-SPI bus and registry, the program with Qt's accessibility bridge on, and a
-pyatspi client reading its tree and listening to its events, as Orca does.
+pyatspi client reading its tree, pressing keys and listening to its events, as Orca does.
 
 Usage: check-atspi.py PATH/TO/slitwise. Exits 0 when every check holds, 1 when one fails, and 77
 (skipped) when a package the check needs is not installed.
@@ -160,11 +160,15 @@ class Reader:
 
     def heard(self, event):
         """Keeps what a screen reader acts on: controls gaining the focus or being shown, and
-        names changing."""
+        names changing, each with the time it was heard."""
         kind = event.type.rsplit(":", 1)[1].removeprefix("accessible-")
         if kind != "name" and not event.detail1:
             return
-        self.events.append((kind, event.source.name, event.source.getRoleName(), event.detail1))
+        try:
+            name, role = event.source.name, event.source.getRoleName()
+        except Exception:  # gone before it was read, as a closed menu's entries are
+            return
+        self.events.append((kind, name, role, event.detail1, time.monotonic()))
 
     def pump(self, seconds, until=lambda: False):
         """Delivers events for up to the given time; True once `until` holds."""
@@ -217,11 +221,28 @@ class Reader:
             registry.generateKeyboardEvent(1, None, self.at.KEY_UNLOCKMODIFIERS)
 
         def moved():
-            return [name for kind, name, _, _ in self.events[before:] if kind == "focused"]
+            return [name for kind, name, *_ in self.events[before:] if kind == "focused"]
         # Waits for the first focus event, then a little longer for any that would follow it.
         self.pump(10, moved)
         self.pump(0.3)
         return moved()
+
+    def told(self, keysym, shift=False, within=3):
+        """One key whose effect is spoken rather than focused: the notifications shown from the
+        press until the first, and a second and a half after it for any that would follow."""
+        registry, before = self.at.Registry, len(self.events)
+        if shift:
+            registry.generateKeyboardEvent(1, None, self.at.KEY_LOCKMODIFIERS)
+        registry.generateKeyboardEvent(keysym, None, self.at.KEY_SYM)
+        if shift:
+            registry.generateKeyboardEvent(1, None, self.at.KEY_UNLOCKMODIFIERS)
+
+        def shown():
+            return [name for kind, name, role, *_ in self.events[before:]
+                    if kind == "showing" and role == "notification"]
+        self.pump(within, shown)
+        self.pump(1.5)
+        return shown()
 
 
 def check(window, reader):
@@ -280,17 +301,75 @@ def check(window, reader):
         action.doAction(press)
 
     def shown():
-        return [name for kind, name, role, _ in reader.events[before:]
+        return [name for kind, name, role, *_ in reader.events[before:]
                 if kind == "showing" and role == "notification"]
     reader.pump(60, lambda: "Run finished" in shown())
     expect(shown() == ["Run in progress", "Run finished"], f"notifications shown: {shown()}")
-    moved = [name for kind, name, _, _ in reader.events[before:] if kind == "focused"]
+    moved = [name for kind, name, *_ in reader.events[before:] if kind == "focused"]
     expect(not moved and reader.focused(window).name == "1 photon per dot",
            f"the focus moved during the run: {moved}")
     expect(window.description == "Run finished", f"window description '{window.description}'")
-    renamed = [name for kind, name, role, _ in reader.events
-               if kind == "name" and role != "notification"]
+    # The controls keep their names; the run's lines are named by their text, the progress at
+    # most four times a second while the run goes on, and once more as it ends.
+    renamed = [name for kind, name, role, *_ in reader.events
+               if kind == "name" and role not in ("notification", "label", "progress bar")]
     expect(not renamed, f"controls renamed: {renamed}")
+    times = [when for kind, _, role, _, when in reader.events[before:]
+             if kind == "name" and role == "progress bar"]
+    busiest = max((sum(1 for t in times if start <= t < start + 1) for start in times), default=0)
+    expect(busiest <= 5, f"the progress renamed {busiest} times in a second")
+    return failures
+
+
+def check_keys(window, reader):
+    """Each key's effect spoken once, the lines read when asked, the experiment panel a group."""
+    failures = []
+
+    def expect(condition, message):
+        if not condition:
+            failures.append(message)
+
+    def showing(test):
+        return reader.find(window, lambda o: test(o) and "showing" in reader.states(o))
+
+    # The pace keys: the new pace, or that there is none faster or slower, once each; the run
+    # below goes at the slowest. The keypad's plus, since the main keyboard's needs Shift, which
+    # the bus does not add to a key symbol.
+    paces = [(0xFFAB, "+", "Already the fastest pace")] + [(0x2D, "-", "Pace: ")] * 6 + [
+        (0x2D, "-", "Already the slowest pace")]
+    for keysym, key, begins in paces:
+        told = reader.told(keysym)
+        expect(len(told) == 1 and told[0].startswith(begins), f"'{key}' was told as {told}")
+    # N while paused speaks the followed photon's line; the progress is a progress bar.
+    for keysym, key, state in [(0xFFC2, "F5", "Run in progress"), (0x70, "P", "Run paused")]:
+        told = reader.told(keysym)
+        expect(told == [state], f"{key} was told as {told}")
+    told = reader.told(0x6E)
+    expect(len(told) == 1 and told[0].startswith("Photon 1 of 1 at point "),
+           f"N was told as {told}")
+    bar = showing(lambda o: o.getRoleName() == "progress bar")
+    value = bar.queryValue() if bar is not None else None
+    expect(value is not None and value.maximumValue == 520 and
+           bar.name.startswith(f"Point {int(value.currentValue)} of 520"),
+           f"progress bar {bar and bar.name!r}")
+    told = reader.told(0x73)
+    expect(told == ["Run stopped"], f"S was told as {told}")
+    # D: the screen told at its first hit, its count readable by name, its hiding told.
+    told = reader.told(0x64)
+    expect(told == ["Detector screen: a few hits, no pattern yet"], f"D was told as {told}")
+    reader.pump(1)
+    counter = showing(lambda o: o.name.startswith("Hits: "))
+    expect(counter is not None and counter.name[6:].replace(",", "").isdigit() and
+           int(counter.name[6:].replace(",", "")) > 0,
+           f"hit count not readable: {counter and counter.name!r}")
+    told = reader.told(0x64)
+    expect(told == ["Detector screen hidden"] and window.description == told[0],
+           f"D again was told as {told}, the window described as {window.description!r}")
+    # X: the experiment panel, a group named for its content, entered with the focus.
+    reader.press(0x78)
+    panel = showing(lambda o: o.name == "Experiment" and o.getRoleName() != "menu item")
+    expect(panel is not None and panel.getRoleName() == "panel",
+           f"experiment panel {panel and panel.getRoleName()!r}")
     return failures
 
 
@@ -305,7 +384,8 @@ def main():
     try:
         desktop.start(os.path.abspath(sys.argv[1]))
         reader = Reader()
-        failures = check(reader.window(), reader)
+        window = reader.window()
+        failures = check(window, reader) + check_keys(window, reader)
     finally:
         desktop.stop()
     for failure in failures:

@@ -1,14 +1,21 @@
 // What a screen reader is given, as Qt hands it to the desktop: roles and names, the photons
-// frame as one group read in order and entered with one focus change, the run's state as a
-// notification wherever the focus is, and a focus frame that shows on the scroll bar at any zoom.
+// frame as one group read in order and entered with one focus change, the run's state and each
+// key's effect as a notification wherever the focus is, once, the run's lines read when asked,
+// and a focus frame that shows on the scroll bar at any zoom.
 #include "Translations.h"
+#include "WindowActions.h"
 #include "WindowControls.h"
 #include "ZoomStyle.h"
 #include "frmSlitwise.h"
 
 #include <QAccessible>
+#include <QAction>
 #include <QApplication>
+#include <QContextMenuEvent>
+#include <QKeySequence>
 #include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -44,6 +51,13 @@ private slots:
     void runStateIsSpokenWhereverTheFocusIs();
     void hitsStageIsSpokenAtItsCount_data();
     void hitsStageIsSpokenAtItsCount();
+    void eachKeyIsSpokenOnce_data();
+    void eachKeyIsSpokenOnce();
+    void runLinesAreReadWhenAsked();
+    void designedExperimentIsSpoken();
+    void menuOpenedByAKeyHasAnEntryInTheFocus_data();
+    void menuOpenedByAKeyHasAnEntryInTheFocus();
+    void checkableEntriesAreCheckBoxes();
     void scrollBarShowsKeyboardFocus_data();
     void scrollBarShowsKeyboardFocus();
 
@@ -64,38 +78,48 @@ void tst_Accessibility::rolesAndNames_data() {
     QTest::addColumn<QString>("object");
     QTest::addColumn<QAccessible::Role>("role");
     QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("given"); // among its parent's children for a screen reader
     QTest::newRow("window: a frame, named without the address")
-        << "frmSlitwise" << QAccessible::Window << "Slitwise";
-    QTest::newRow("title: static text") << "nTitul" << QAccessible::StaticText << "Slitwise";
-    QTest::newRow("caption: static text")
-        << "nPravděpodobnost" << QAccessible::StaticText << "Interference pattern (probability)";
+        << "frmSlitwise" << QAccessible::Window << "Slitwise" << true;
+    QTest::newRow("title: static text")
+        << "nTitul" << QAccessible::StaticText << "Slitwise" << true;
+    QTest::newRow("caption: static text") << "nPravděpodobnost" << QAccessible::StaticText
+                                          << "Interference pattern (probability)" << true;
     QTest::newRow("checked option: no state in its name")
-        << "op50" << QAccessible::RadioButton << "50 photons per dot";
+        << "op50" << QAccessible::RadioButton << "50 photons per dot" << true;
     QTest::newRow("one photon: singular")
-        << "opFot1" << QAccessible::RadioButton << "1 photon per dot";
+        << "opFot1" << QAccessible::RadioButton << "1 photon per dot" << true;
     QTest::newRow("hidden checked option: its caption")
-        << "opRychlá" << QAccessible::RadioButton << "Rychlá";
+        << "opRychlá" << QAccessible::RadioButton << "Rychlá" << true;
     QTest::newRow("scroll bar: no value in its name")
-        << "HScroll1" << QAccessible::ScrollBar << "Slowdown";
-    QTest::newRow("setting field: still a field")
-        << "nPocetFotonu" << QAccessible::EditableText << "";
+        << "HScroll1" << QAccessible::ScrollBar << "Slowdown" << true;
+    QTest::newRow("setting field: a field, not given")
+        << "nPocetFotonu" << QAccessible::EditableText << "" << false;
+    QTest::newRow("hit counter: named by its count")
+        << "hitsCounter" << QAccessible::StaticText << "Hits: 0" << true;
+    QTest::newRow("run progress: a progress bar")
+        << "progressCaption" << QAccessible::ProgressBar << "" << true;
+    QTest::newRow("picture: an image, described by a changed experiment's line")
+        << "pictureCanvas" << QAccessible::Graphic << "Picture of the experiment" << true;
 }
 
 void tst_Accessibility::rolesAndNames() {
     QFETCH(QString, object);
     QFETCH(QAccessible::Role, role);
     QFETCH(QString, name);
+    QFETCH(bool, given);
     QObject* found = object == QStringLiteral("frmSlitwise")
                          ? static_cast<QObject*>(window_.get())
                          : control(*window_, object.toUtf8().constData());
     QAccessibleInterface* face = spoken(found);
     QCOMPARE(face->role(), role);
     QCOMPARE(face->text(QAccessible::Name), name);
-    if (role == QAccessible::StaticText) {
+    QCOMPARE(face->parent()->indexOfChild(face) >= 0, given);
+    if (auto* field = qobject_cast<QLineEdit*>(found); role == QAccessible::StaticText && field) {
         // Read as text, while the field keeps its text for the program.
         QVERIFY(!face->state().editable && !face->state().focusable);
         QVERIFY(face->editableTextInterface() == nullptr);
-        QCOMPARE(qobject_cast<QLineEdit*>(found)->text(), name);
+        QCOMPARE(field->text(), name);
     }
     QVERIFY(window_->windowTitle().startsWith(QStringLiteral("Slitwise - https://")));
 }
@@ -174,6 +198,130 @@ void tst_Accessibility::hitsStageIsSpokenAtItsCount() {
     }
     QCOMPARE(spoken(notice)->text(QAccessible::Name), stage);
     QCOMPARE(counter.shown, int(DetectorScreen::stageFor(hits)));
+}
+
+void tst_Accessibility::eachKeyIsSpokenOnce_data() {
+    QTest::addColumn<bool>("running");   // F5 first
+    QTest::addColumn<QString>("before"); // keys pressed then
+    QTest::addColumn<QKeySequence>("key");
+    QTest::addColumn<QString>("told"); // how the one notification begins
+    const auto repetitions = [](int perSecond) {
+        return QStringLiteral("Pace: %1 repetitions a second").arg(QLocale().toString(perSecond));
+    };
+    QTest::newRow("-: the pace") << false << "" << QKeySequence("-") << repetitions(1000);
+    QTest::newRow("+ during a run: the pace")
+        << true << "--" << QKeySequence("+") << repetitions(1000);
+    QTest::newRow("+ at the fastest")
+        << false << "" << QKeySequence("+") << "Already the fastest pace";
+    QTest::newRow("- at the slowest")
+        << false << "------" << QKeySequence("-") << "Already the slowest pace";
+    QTest::newRow("P during a run: its state") << true << "" << QKeySequence("P") << "Run paused";
+    QTest::newRow("N: the photon's line")
+        << true << "p" << QKeySequence("N") << "Photon 1 of 50 at point 1: ";
+    QTest::newRow("P with hits landing")
+        << false << "d" << QKeySequence("P") << "Detector screen held";
+    QTest::newRow("S with hits landing")
+        << false << "d" << QKeySequence("S") << "Detector screen stopped";
+    QTest::newRow("D hides the screen")
+        << false << "d" << QKeySequence("D") << "Detector screen hidden";
+    QTest::newRow("E: the expected pattern")
+        << false << "" << QKeySequence("E") << "Expected pattern shown";
+    QTest::newRow("Ctrl+P: projector colours")
+        << false << "" << QKeySequence("Ctrl+P") << "Projector colours on";
+}
+
+void tst_Accessibility::eachKeyIsSpokenOnce() {
+    QFETCH(bool, running);
+    QFETCH(QString, before);
+    QFETCH(QKeySequence, key);
+    QFETCH(QString, told);
+    RunClock clock(*window_); // nothing goes on by itself meanwhile
+    if (running) {
+        QTest::keyClick(window_.get(), Qt::Key_F5);
+    }
+    for (const QChar press : before) {
+        QTest::keyClick(window_.get(), press.toLatin1());
+    }
+    QWidget* notice = window_->findChild<QWidget*>(QStringLiteral("runStatus"));
+    ShowCounter counter;
+    notice->installEventFilter(&counter);
+    QTest::keySequence(window_.get(), key);
+    QCOMPARE(counter.shown, 1);
+    const QString said = spoken(notice)->text(QAccessible::Name);
+    QVERIFY2(said.startsWith(told), qPrintable(said));
+    QCOMPARE(window_->accessibleDescription(), said);
+    window_->session().finish();
+}
+
+void tst_Accessibility::runLinesAreReadWhenAsked() {
+    RunClock clock(*window_);
+    window_->cmdStart_Click();
+    clock.passes(1000);
+    QWidget* notice = window_->findChild<QWidget*>(QStringLiteral("runStatus"));
+    ShowCounter counter;
+    notice->installEventFilter(&counter);
+    clock.passes(1000);
+    // Read as a progress bar at the point reached, named by its line; nothing announced.
+    QAccessibleInterface* progress = spoken(control(*window_, "progressCaption"));
+    const int point = window_->session().progress()->point;
+    QCOMPARE(progress->valueInterface()->currentValue().toInt(), point);
+    QCOMPARE(progress->valueInterface()->maximumValue().toInt(), 520);
+    QCOMPARE(progress->text(QAccessible::Name), QStringLiteral("Point %1 of 520").arg(point));
+    QCOMPARE(counter.shown, 0);
+    window_->session().finish();
+    QVERIFY(window_->session().setScreenShown(true, false));
+    window_->session().landHits(1187);
+    QCOMPARE(spoken(control(*window_, "hitsCounter"))->text(QAccessible::Name),
+             QStringLiteral("Hits: %1").arg(QLocale().toString(1187)));
+}
+
+void tst_Accessibility::designedExperimentIsSpoken() {
+    window_->windowActions().openExperiment(true);
+    QWidget* notice = window_->findChild<QWidget*>(QStringLiteral("runStatus"));
+    ShowCounter counter;
+    notice->installEventFilter(&counter);
+    control<QPushButton>(*window_, "experimentDesigned")->click();
+    QCOMPARE(counter.shown, 1);
+    QCOMPARE(spoken(notice)->text(QAccessible::Name),
+             QStringLiteral("Designed experiment restored"));
+}
+
+void tst_Accessibility::menuOpenedByAKeyHasAnEntryInTheFocus_data() {
+    QTest::addColumn<int>("how");       // 0: Shift+F10, 1: the Menu key, 2: a right click
+    QTest::addColumn<QString>("entry"); // in the focus; empty for none
+    QTest::newRow("Shift+F10: the first entry") << 0 << "startAction";
+    QTest::newRow("the Menu key: the first entry") << 1 << "startAction";
+    QTest::newRow("a right click: none") << 2 << "";
+}
+
+void tst_Accessibility::menuOpenedByAKeyHasAnEntryInTheFocus() {
+    QFETCH(int, how);
+    QFETCH(QString, entry);
+    if (how == 0) {
+        QTest::keyClick(window_.get(), Qt::Key_F10, Qt::ShiftModifier);
+    } else {
+        const QPoint at(100, 100);
+        QContextMenuEvent event(how == 1 ? QContextMenuEvent::Keyboard : QContextMenuEvent::Mouse,
+                                at, window_->mapToGlobal(at));
+        QApplication::sendEvent(window_.get(), &event);
+    }
+    QMenu& menu = window_->windowActions().menu();
+    QVERIFY(menu.isVisible());
+    QCOMPARE(menu.activeAction() != nullptr ? menu.activeAction()->objectName() : QString(), entry);
+    menu.close();
+}
+
+void tst_Accessibility::checkableEntriesAreCheckBoxes() {
+    QMenu& menu = window_->windowActions().menu();
+    QAccessibleInterface* face = spoken(&menu);
+    int checkable = 0;
+    for (int i = 0; i < face->childCount(); ++i) {
+        const QAction* action = menu.actions().at(i);
+        QCOMPARE(face->child(i)->role() == QAccessible::CheckBox, action->isCheckable());
+        QCOMPARE(face->child(i)->state().checked, action->isChecked());
+        checkable += action->isCheckable() ? 1 : 0;
+    }
+    QVERIFY(checkable > 0);
 }
 
 void tst_Accessibility::runStateIsSpokenWhereverTheFocusIs_data() {

@@ -157,6 +157,11 @@ void tst_Experiment::pictureNamesAChangedExperiment() {
     const QImage composed = window.composedPicture();
     const QRect bottom(0, 561, 801, 20);
     QCOMPARE(composed.copy(bottom) != kept.copy(bottom), !named.isEmpty());
+    // The window draws it alike, and gives it to a screen reader as the picture's description.
+    QCOMPARE(window.grab().toImage().convertToFormat(composed.format()).copy(bottom),
+             composed.copy(bottom));
+    QCOMPARE(window.findChild<QWidget*>(QStringLiteral("pictureCanvas"))->accessibleDescription(),
+             line);
 }
 
 void tst_Experiment::dataCarriesTheRunsSettings_data() {
