@@ -1167,6 +1167,38 @@ a skončí s návratovým kódem 2.
         <source>Detector screen hidden</source>
         <translation>Stínítko detektoru skryto</translation>
     </message>
+    <message>
+        <source>Full screen</source>
+        <translation>Celá obrazovka</translation>
+    </message>
+    <message>
+        <source>Full screen left</source>
+        <translation>Celá obrazovka opuštěna</translation>
+    </message>
+    <message>
+        <source>Arrow probe removed</source>
+        <translation>Šipková sonda odstraněna</translation>
+    </message>
+    <message>
+        <source>Ruler removed</source>
+        <translation>Pravítko odstraněno</translation>
+    </message>
+    <message>
+        <source>Fringe marks removed</source>
+        <translation>Značky proužků odstraněny</translation>
+    </message>
+    <message>
+        <source>No pattern to keep yet</source>
+        <translation>Zatím není co uložit</translation>
+    </message>
+    <message>
+        <source>Kept patterns cleared</source>
+        <translation>Uložené obrazce smazány</translation>
+    </message>
+    <message>
+        <source>Curtain opened</source>
+        <translation>Opona odkryta</translation>
+    </message>
 </context>
 <context>
     <name>main</name>

@@ -170,6 +170,7 @@ void WindowActions::showExpected(bool shown) {
 
 void WindowActions::toggleFullScreen(bool) {
     window_.setWindowState(window_.windowState() ^ Qt::WindowFullScreen);
+    status_.set(window_.isFullScreen() ? tr("Full screen") : tr("Full screen left"));
 }
 
 void WindowActions::escape(bool) {
@@ -185,21 +186,39 @@ void WindowActions::escape(bool) {
 void WindowActions::showProbe(bool shown) {
     session_.setProbe(shown ? std::optional(Scene::axisY) : std::nullopt);
     refresh();
+    const ArrowProbe* probe = session_.probe();
+    status_.set(probe != nullptr ? ProbeLayer::readout(*probe).join(QStringLiteral("; "))
+                                 : tr("Arrow probe removed"));
 }
 
 void WindowActions::showRuler(bool shown) {
     session_.setRulerShown(shown);
     refresh();
+    const std::optional<Ruler>& ruler = session_.ruler();
+    status_.set(ruler ? MeasureLayer::rulerText(*ruler) : tr("Ruler removed"));
+}
+
+void WindowActions::showFringeMarks(bool shown) {
+    session_.setFringeMarksShown(shown);
+    status_.set(shown ? session_.measures().fringesText() : tr("Fringe marks removed"));
 }
 
 void WindowActions::keepPattern(bool) {
-    session_.keepSnapshot();
+    const bool kept = session_.keepSnapshot();
     refresh();
+    status_.set(kept ? session_.snapshots().legend().constLast() : tr("No pattern to keep yet"));
 }
 
 void WindowActions::clearPatterns(bool) {
     session_.clearSnapshots();
     refresh();
+    status_.set(tr("Kept patterns cleared"));
+}
+
+void WindowActions::drawCurtain(bool drawn) {
+    session_.setCurtain(drawn);
+    status_.set(drawn ? CurtainLayer::tr("Predict first: what will the pattern look like?")
+                      : tr("Curtain opened"));
 }
 
 void WindowActions::moveProbe(double pixels) {

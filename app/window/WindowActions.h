@@ -58,11 +58,11 @@ public:
     void probeDown(bool) { moveProbe(1); }
     // R: the ruler along the detector, or removed; L: the fringe marks beside the pattern.
     void showRuler(bool shown);
-    void showFringeMarks(bool shown) { session_.setFringeMarksShown(shown); }
+    void showFringeMarks(bool shown);
     // K keeps the pattern to compare, Shift+K clears the kept ones; C draws the curtain.
     void keepPattern(bool);
     void clearPatterns(bool);
-    void drawCurtain(bool drawn) { session_.setCurtain(drawn); }
+    void drawCurtain(bool drawn);
     // F1: the explanation of the picture, in a window of its own that does not block this one.
     void about(bool);
     // X: the experiment panel, opened or closed by the window.

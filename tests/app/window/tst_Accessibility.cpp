@@ -228,6 +228,15 @@ void tst_Accessibility::eachKeyIsSpokenOnce_data() {
         << false << "" << QKeySequence("E") << "Expected pattern shown";
     QTest::newRow("Ctrl+P: projector colours")
         << false << "" << QKeySequence("Ctrl+P") << "Projector colours on";
+    QTest::newRow("A: the probe's readout")
+        << false << "" << QKeySequence("A") << "Point at y = 340.50 px; Upper path";
+    QTest::newRow("Esc removes the probe")
+        << false << "a" << QKeySequence("Esc") << "Arrow probe removed";
+    QTest::newRow("R: the ruler's length") << false << "" << QKeySequence("R") << "Ruler: ";
+    QTest::newRow("L: the fringes' line") << false << "" << QKeySequence("L") << "λL/d = 23.6 px";
+    QTest::newRow("K after a run: the kept pattern")
+        << true << "f" << QKeySequence("K") << "Pattern 1: designed experiment";
+    QTest::newRow("C: the curtain") << false << "" << QKeySequence("C") << "Predict first";
 }
 
 void tst_Accessibility::eachKeyIsSpokenOnce() {
