@@ -3,8 +3,8 @@
 // to redraw a finished default run and the heaviest run at zoom 2, the latter beside the same run
 // drawn without a window at scale 2, and how long input waits while the heaviest run is redrawn at
 // zoom 2 in the window. Each pixel ratio needs its own process, so the program starts itself again
-// for each. Then the detector screen: a headless render of 100,000 hits, and how long input waits
-// while 100,000 hits land in the window.
+// for each. Then the detector screen: a headless render of 100,000 hits, how long input waits
+// while 100,000 hits land in the window, and the share of a core hits at full pace take.
 #include "CommandLine.h"
 #include "FakeFields.h"
 #include "FieldSnapshot.h"
@@ -178,6 +178,26 @@ void hitsInTheWindow() {
                 whole.nsecsElapsed() / 1e9, redraw);
 }
 
+// The share of a core the window takes for three seconds while hits land at the full pace, on the
+// wall's clock: the pace grows with the hits so far, so 60,000 are landed at once first.
+void hitsAtFullPace() {
+    frmSlitwise window(1);
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window)) {
+        return;
+    }
+    window.session().setScreenShown(true);
+    window.session().landHits(60000);
+    QTest::qWait(500);
+    const double cpuBefore = cpuSeconds();
+    QElapsedTimer wall;
+    wall.start();
+    QTest::qWait(3000);
+    std::printf("hits landing at full pace (%d a second): %.1f %% of a core (target at most 5)\n",
+                window.session().screen().mostPerSecond(),
+                100 * (cpuSeconds() - cpuBefore) / (wall.nsecsElapsed() / 1e9));
+}
+
 void hitsFigures() {
     double hits = std::numeric_limits<double>::max();
     for (int turn = 0; turn < 3; ++turn) {
@@ -187,6 +207,7 @@ void hitsFigures() {
                 "1)\n",
                 hits);
     hitsInTheWindow();
+    hitsAtFullPace();
 }
 
 } // namespace

@@ -22,8 +22,14 @@ public:
     // One more photon: two random values, the first for its height, the second across.
     const Hit& land();
     void land(long long count);
-    void clear() { hits_.clear(); }
+    void clear();
     const std::vector<Hit>& hits() const { return hits_; }
+    // The hits in each band of binHeight pixels from the highest height down, kept as they land
+    // so that a histogram drawn at every frame need not count them all again.
+    static constexpr int binHeight = 4;
+    const std::vector<int>& binCounts() const { return binCounts_; }
+    // The chance's highest density, sampled at each whole pixel of height.
+    double highestDensity() const { return highestDensity_; }
     const PhotonChance& chance() const { return chance_; }
     // Why the latest photon landed where it did: its arrows at that height. None before a hit.
     std::optional<PhotonChance::Arrows> latestArrows() const;
@@ -33,4 +39,6 @@ private:
     RandomSource& random_;
     double screenWidth_;
     std::vector<Hit> hits_;
+    std::vector<int> binCounts_;
+    double highestDensity_ = 0.0;
 };

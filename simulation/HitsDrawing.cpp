@@ -90,23 +90,9 @@ void HitsDrawing::drawLatest(DrawingSurface& surface, const DetectorHits& hits) 
     surface.setPenWidth(1);
 }
 
-std::vector<int> HitsDrawing::binCounts(const DetectorHits& hits) {
-    const int bins =
-        static_cast<int>(std::ceil((PhotonChance::lowestY - PhotonChance::highestY) / binHeight));
-    std::vector<int> counts(static_cast<std::size_t>(bins), 0);
-    for (const DetectorHits::Hit& hit : hits.hits()) {
-        const int bin = static_cast<int>((hit.y - PhotonChance::highestY) / binHeight);
-        ++counts[static_cast<std::size_t>(std::clamp(bin, 0, bins - 1))];
-    }
-    return counts;
-}
-
-double HitsDrawing::barUnit(const DetectorHits& hits, const std::vector<int>& counts) {
-    double highest = 0.0;
-    // Sampled at each pixel of height, as the curve is drawn.
-    for (double y = PhotonChance::highestY; y <= PhotonChance::lowestY; y += 1) {
-        highest = std::max(highest, hits.chance().density(y));
-    }
+double HitsDrawing::barUnit(const DetectorHits& hits) {
+    const std::vector<int>& counts = hits.binCounts();
+    const double highest = hits.highestDensity();
     double unit = highest > 0.0 ? longestBar / highest : 0.0;
     const auto total = static_cast<double>(hits.hits().size());
     const int tallest = counts.empty() ? 0 : *std::max_element(counts.begin(), counts.end());
@@ -121,8 +107,8 @@ void HitsDrawing::drawHistogram(DrawingSurface& surface, const DetectorHits& hit
                                 bool withChance) {
     clearColumns(surface, histogramX + 1, right);
     const auto total = static_cast<double>(hits.hits().size());
-    const std::vector<int> counts = binCounts(hits);
-    const double unit = barUnit(hits, counts);
+    const std::vector<int>& counts = hits.binCounts();
+    const double unit = barUnit(hits);
     surface.setPenWidth(1);
     for (std::size_t bin = 0; total > 0 && bin < counts.size(); ++bin) {
         const double length = unit * counts[bin] / (total * binHeight);

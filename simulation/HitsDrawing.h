@@ -31,7 +31,7 @@ public:
     // The histogram's bars grow right from here, up to the longest bar; each bin is this tall.
     static constexpr double histogramX = 732;
     static constexpr double longestBar = 52; // leaves room for bins above the chance
-    static constexpr int binHeight = 4;
+    static constexpr int binHeight = DetectorHits::binHeight;
 
     // Paints the screen's part grey and draws the band's frame: the screen with no hits.
     static void drawEmpty(DrawingSurface& surface);
@@ -49,12 +49,9 @@ public:
     // All that is kept: the empty screen, every hit and the histogram.
     static void drawAll(DrawingSurface& surface, const DetectorHits& hits, bool withChance);
 
-    // The histogram's bins: how many hits fall in each band of binHeight pixels from the
-    // highest height down.
-    static std::vector<int> binCounts(const DetectorHits& hits);
     // Bar pixels per unit of chance per pixel of height: the highest chance gets the longest
     // bar, unless the hits' tallest bin would then leave the column; then that bin fills it.
-    static double barUnit(const DetectorHits& hits, const std::vector<int>& counts);
+    static double barUnit(const DetectorHits& hits);
 
 private:
     static void clearColumns(DrawingSurface& surface, double from, double to);

@@ -80,7 +80,7 @@ std::optional<SnapshotLayer::Snapshot> SnapshotLayer::ofHits(const DetectorHits&
     if (hits.hits().empty()) {
         return std::nullopt;
     }
-    const std::vector<int> counts = HitsDrawing::binCounts(hits);
+    const std::vector<int>& counts = hits.binCounts();
     Snapshot snapshot{{}, ExperimentSettings::changes(settings)};
     for (int y = PhotonChance::highestY; y <= PhotonChance::lowestY; ++y) {
         const auto bin = static_cast<std::size_t>(
