@@ -74,7 +74,11 @@ frmSlitwise::frmSlitwise(std::optional<std::uint64_t> seed)
     controls_.value(QStringLiteral("cmdStart"))->setFocus();
 }
 
-frmSlitwise::~frmSlitwise() = default;
+frmSlitwise::~frmSlitwise() {
+    // The actions outlive the session as children of the window; the focus moving as the
+    // window's controls go must not have them read it.
+    delete windowActions_;
+}
 
 void frmSlitwise::createControls() {
     controls_ = ControlFactory::createAll(this);
