@@ -47,8 +47,8 @@ void tst_Experiment::panelIsClosedAndTakesNoRoomByDefault() {
     // A strip below the picture, as wide as it, the window grown by it at the same zoom.
     QCOMPARE(window->zoom(), zoom);
     QCOMPARE(panel->geometry(),
-             QRect(0, qRound(581 * zoom), qRound(801 * zoom), qRound(96 * zoom)));
-    QCOMPARE(window->height(), qRound(581 * zoom) + qRound(96 * zoom));
+             QRect(0, qRound(581 * zoom), qRound(801 * zoom), qRound(128 * zoom)));
+    QCOMPARE(window->height(), qRound(581 * zoom) + qRound(128 * zoom));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_X);
     QVERIFY(!panel->isVisible());
     QCOMPARE(window->height(), qRound(581 * zoom));
@@ -162,19 +162,21 @@ void tst_Experiment::pictureNamesAChangedExperiment() {
 void tst_Experiment::dataCarriesTheRunsSettings_data() {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QByteArray>("settings"); // the settings cells of every line
-    QTest::addColumn<bool>("perSlit");
-    QTest::newRow("designed") << QStringList() << QByteArray("150,40,1,0,both,off") << false;
+    QTest::addColumn<int>("perSlit");         // slits whose sums have columns of their own
+    QTest::newRow("designed") << QStringList() << QByteArray("150,40,1,0,2,both,off") << 0;
     QTest::newRow("changed") << QStringList({"--distance", "100", "--wavelength", "12.5663706144",
                                              "--slit-width", "5", "--slits", "lower"})
-                             << QByteArray("100,40,0.5,5,lower,off") << false;
+                             << QByteArray("100,40,0.5,5,2,lower,off") << 0;
     QTest::newRow("detector on") << QStringList({"--which-slit", "--separation", "80"})
-                                 << QByteArray("150,80,1,0,both,on") << true;
+                                 << QByteArray("150,80,1,0,2,both,on") << 2;
+    QTest::newRow("five slits, detector on") << QStringList({"--which-slit", "--slit-count", "5"})
+                                             << QByteArray("150,40,1,0,5,both,on") << 5;
 }
 
 void tst_Experiment::dataCarriesTheRunsSettings() {
     QFETCH(QStringList, arguments);
     QFETCH(QByteArray, settings);
-    QFETCH(bool, perSlit);
+    QFETCH(int, perSlit);
     const CommandLine line = CommandLine::parse(arguments);
     QVERIFY2(line.error.isEmpty(), qPrintable(line.error));
     frmSlitwise window(3);
@@ -191,19 +193,25 @@ void tst_Experiment::dataCarriesTheRunsSettings() {
     // The detector's caption moved with its line.
     QCOMPARE(control(window, "nDetektor")->x(), 288 + stated - 150);
     const QList<QByteArray> lines = DataExport::csv(window.session().lastFinished()).split('\n');
-    QCOMPARE(lines[0].endsWith("upper_sum_x,upper_sum_y,lower_sum_x,lower_sum_y"), perSlit);
-    const int columns = perSlit ? 20 : 16;
+    QCOMPARE(lines[0].endsWith(perSlit == 5 ? "slit5_sum_x,slit5_sum_y"
+                                            : "upper_sum_x,upper_sum_y,lower_sum_x,lower_sum_y"),
+             perSlit > 0);
+    const int columns = 17 + 2 * perSlit;
     for (qsizetype i = 1; i <= 520; ++i) {
         const QList<QByteArray> cells = lines[i].split(',');
         QCOMPARE(cells.size(), columns);
-        QCOMPARE(cells.mid(10, 6).join(','), settings);
-        if (perSlit) {
+        QCOMPARE(cells.mid(10, 7).join(','), settings);
+        if (perSlit > 0) {
             // Squared lengths added, times the scale of 50 photons per dot.
             const auto squared = [&cells](int x) {
                 return cells[x].toDouble() * cells[x].toDouble() +
                        cells[x + 1].toDouble() * cells[x + 1].toDouble();
             };
-            QVERIFY(qFuzzyCompare(cells[6].toDouble(), 2 * (squared(16) + squared(18))));
+            double apart = 0;
+            for (int slit = 0; slit < perSlit; ++slit) {
+                apart += squared(17 + 2 * slit);
+            }
+            QVERIFY(qFuzzyCompare(cells[6].toDouble(), 2 * apart));
         }
     }
 }
