@@ -31,7 +31,7 @@ public:
         double sumX = 0.0; // the arrow sum, in sum units
         double sumY = 0.0;
         double barLength = 0.0; // pixels
-        int lastSlit = -1;      // from 0 at the top; -1 before the dot's first photon
+        int lastSlit = -1;      // from 0 at the top; -1 before the run's first photon
         int slitCount = 2;
         bool sumArrowDrawn = false;
         // The sums of the photons through each slit apart, in sum units (x, y): with the
