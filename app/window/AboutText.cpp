@@ -66,7 +66,8 @@ QString AboutText::html() {
            "bright lines stay where neighbouring paths differ by whole wavelengths, λL/d apart, "
            "but grow sharper as slits are added, and the probe shows why: its arrows, one a "
            "slit, head to tail, lie in a straight line only at a bright line; a little way off "
-           "they curl into a polygon that closes, and it is dark, long before the next line."),
+           "they curl into a polygon, which closes where it is dark, long before the next "
+           "line."),
         tr("<b>The ruler</b>, <b>R</b>, measures in the picture's pixels at any zoom; while it is "
            "shown a drag lays it anew, and its ends snap to bright fringes near the detector. "
            "<b>The fringe marks</b>, <b>L</b>, mark the bright fringes beside the pattern: the "
