@@ -133,19 +133,30 @@ void tst_PhotonRun::onePhotonAnimationInOrder_data() {
     QTest::addColumn<double>("across"); // the random value of the height across the slit
     QTest::addColumn<float>("slitY");   // where the photon passes the shield
     QTest::addColumn<int>("draws");
-    QTest::newRow("upper slit in the foreground colour") << 0 << 0 << upper << 0.5 << 320.5f << 3;
-    QTest::newRow("lower slit in the caption-text colour") << 0 << 0 << lower << 0.5 << 360.5f << 3;
-    QTest::newRow("u = 500 still takes the lower slit")
-        << 0 << 0 << pick(500, 1000) << 0.5 << 360.5f << 3;
-    QTest::newRow("u = 501 takes the upper slit")
-        << 0 << 0 << pick(501, 1000) << 0.5 << 320.5f << 3;
-    QTest::newRow("upper closed: the lower one, still drawn")
-        << 2 << 0 << upper << 0.5 << 360.5f << 3;
-    QTest::newRow("lower closed: the upper one") << 1 << 0 << lower << 0.5 << 320.5f << 3;
-    QTest::newRow("10 wide, top edge") << 0 << 10 << upper << 0.0 << 315.5f << 4;
-    QTest::newRow("10 wide, three quarters down") << 0 << 10 << lower << 0.75 << 363.0f << 4;
-    QTest::newRow("upper only, 30 wide") << 1 << 30 << lower << 0.25 << 313.0f << 4;
-    QTest::newRow("width below 0 acts as 0") << 0 << -4 << lower << 0.5 << 360.5f << 3;
+    QTest::addColumn<int>("slits"); // the slit count
+    QTest::addColumn<int>("taken"); // the slit taken, from 0 at the top
+    const auto row = [](const char* name, int open, int width, double slit, double across,
+                        float slitY, int draws, int slits = 2, int taken = -1) {
+        QTest::newRow(name) << open << width << slit << across << slitY << draws << slits
+                            << (taken >= 0       ? taken
+                                : slitY > 340.5f ? 1
+                                                 : 0);
+    };
+    row("upper slit in the foreground colour", 0, 0, upper, 0.5, 320.5f, 3);
+    row("lower slit in the caption-text colour", 0, 0, lower, 0.5, 360.5f, 3);
+    row("u = 500 still takes the lower slit", 0, 0, pick(500, 1000), 0.5, 360.5f, 3);
+    row("u = 501 takes the upper slit", 0, 0, pick(501, 1000), 0.5, 320.5f, 3);
+    row("upper closed: the lower one, still drawn", 2, 0, upper, 0.5, 360.5f, 3);
+    row("lower closed: the upper one", 1, 0, lower, 0.5, 320.5f, 3);
+    row("10 wide, top edge", 0, 10, upper, 0.0, 315.5f, 4);
+    row("10 wide, three quarters down", 0, 10, lower, 0.75, 363.0f, 4);
+    row("upper only, 30 wide", 1, 30, lower, 0.25, 313.0f, 4);
+    row("width below 0 acts as 0", 0, -4, lower, 0.5, 360.5f, 3);
+    row("one slit, on the axis", 0, 0, upper, 0.5, 340.5f, 3, 1, 0);
+    row("five slits: the draw's first fifth takes the top one", 0, 0, 0.19, 0.5, 260.5f, 3, 5, 0);
+    row("five slits: its middle fifth the middle one", 0, 0, 0.5, 0.5, 340.5f, 3, 5, 2);
+    row("three slits, all open whatever the choice", 1, 0, upper, 0.5, 380.5f, 3, 3, 2);
+    row("eight slits 6 wide: the bottom one", 0, 6, 0.99, 0.0, 477.5f, 4, 8, 7);
 }
 
 void tst_PhotonRun::onePhotonAnimationInOrder() {
@@ -155,18 +166,24 @@ void tst_PhotonRun::onePhotonAnimationInOrder() {
     QFETCH(double, across);
     QFETCH(float, slitY);
     QFETCH(int, draws);
+    QFETCH(int, slits);
+    QFETCH(int, taken);
     const int dotY = 340;
     Rig rig(ScriptedRandom({height(531 - dotY), phase(0), slit, across}),
             {{SettingField::OpenSlits, QString::number(open)},
-             {SettingField::SlitWidth, QString::number(width)}});
+             {SettingField::SlitWidth, QString::number(width)},
+             {SettingField::SlitCount, QString::number(slits)}});
     auto& [surface, random, fields, run] = rig;
     run.start();
     const auto shieldLines = static_cast<long>(surface.lines().size());
     run.advance(1);
     QCOMPARE(random.drawsMade(), std::size_t(draws));
-    // The lower slit's photons in the caption-text colour, the upper's in the foreground one.
+    // The top slit's photons in the foreground colour, the others in their slit's: of two, the
+    // lower in the caption-text colour.
     const std::optional<Colour> colour =
-        slitY > 340.5f ? std::optional<Colour>(Colour::captionText()) : std::nullopt;
+        taken > 0 ? std::optional<Colour>(Colour::slit(taken)) : std::nullopt;
+    QCOMPARE(run.lastPhoton()->slit, taken);
+    QCOMPARE(run.lastPhoton()->slitCount, slits);
     const std::vector<Call> all = surface.lines();
     const std::vector<Call> lines(all.begin() + shieldLines, all.end());
     QCOMPARE(lines.size(), std::size_t(5));

@@ -72,6 +72,7 @@ void tst_Experiment::everyControlIsReachedByKeyboardAndWrites_data() {
     row("experimentSlitWidth", Qt::Key_Up, "nSirka", "1");
     row("experimentSlits", Qt::Key_Up, "nOtevrene", "1"); // from the field's lower slit
     row("experimentDetector", Qt::Key_Space, "nDetekce", "1");
+    row("experimentSlitCount", Qt::Key_Up, "nPocetSterbin", "3");
     row("experimentDesigned", Qt::Key_Return, "nRd", "40");
     row("experimentSlitWidth, held during a run", Qt::Key_Up, "nSirka", "1", true);
 }
@@ -121,6 +122,10 @@ void tst_Experiment::everyControlIsReachedByKeyboardAndWrites() {
              text(*window, "nOtevrene"));
     QCOMPARE(control<QCheckBox>(*window, "experimentDetector")->isChecked(),
              text(*window, "nDetekce") == QStringLiteral("1"));
+    // The open slits are chosen only of two; otherwise the choice is disabled and says why.
+    const bool two = text(*window, "nPocetSterbin") == QStringLiteral("2");
+    QCOMPARE(control<QComboBox>(*window, "experimentSlits")->isEnabled(), two);
+    QCOMPARE(control<QLabel>(*window, "experimentSlitsNote")->text().isEmpty(), two);
 }
 
 void tst_Experiment::pictureNamesAChangedExperiment_data() {
@@ -139,6 +144,10 @@ void tst_Experiment::pictureNamesAChangedExperiment_data() {
                                 << "upper slit only";
     QTest::newRow("detector") << int(SettingField::WhichSlitDetector) << "1"
                               << "which-slit detector on";
+    QTest::newRow("three slits, all open") << int(SettingField::SlitCount) << "3"
+                                           << "slits: 3, which";
+    QTest::newRow("a count past eight, by hand") << int(SettingField::SlitCount) << "12"
+                                                 << "slits: 8";
 }
 
 void tst_Experiment::pictureNamesAChangedExperiment() {
@@ -152,6 +161,8 @@ void tst_Experiment::pictureNamesAChangedExperiment() {
     const QString line = ExperimentSettings::summary(window.settings());
     QCOMPARE(line.isEmpty(), named.isEmpty());
     QVERIFY2(line.contains(named), qPrintable(line));
+    // Two slits go unsaid, as on pictures made before the count was offered.
+    QCOMPARE(line.contains(QStringLiteral("slits: ")), field == int(SettingField::SlitCount));
     // The line is in the picture taken away, along its bottom, never in the kept one.
     const QImage kept = window.session().surface().snapshot();
     const QImage composed = window.composedPicture();
