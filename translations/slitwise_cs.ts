@@ -538,6 +538,14 @@ a skončí s návratovým kódem 2.
         <source>Single photons landed on the detector screen</source>
         <translation>Jednotlivé fotony, které dopadly na stínítko detektoru</translation>
     </message>
+    <message>
+        <source>Shield with one slit</source>
+        <translation>Clona s jednou štěrbinou</translation>
+    </message>
+    <message>
+        <source>Shield with %1 slits</source>
+        <translation>Clona se štěrbinami: %1</translation>
+    </message>
 </context>
 <context>
     <name>CurtainLayer</name>

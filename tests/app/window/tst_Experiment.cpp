@@ -163,6 +163,9 @@ void tst_Experiment::pictureNamesAChangedExperiment() {
     QVERIFY2(line.contains(named), qPrintable(line));
     // Two slits go unsaid, as on pictures made before the count was offered.
     QCOMPARE(line.contains(QStringLiteral("slits: ")), field == int(SettingField::SlitCount));
+    // The shield's caption names its slits.
+    QCOMPARE(text(window, "nClona").endsWith(QStringLiteral("double slit")),
+             field != int(SettingField::SlitCount));
     // The line is in the picture taken away, along its bottom, never in the kept one.
     const QImage kept = window.session().surface().snapshot();
     const QImage composed = window.composedPicture();
