@@ -29,11 +29,6 @@ QString Scene::offeredPhotons() {
     return values.join(QStringLiteral(", "));
 }
 
-Scene::Paths Scene::pathLengths(double dotY, double slitSeparation) const {
-    return {pathLength(dotY, axisY - slitSeparation / 2),
-            pathLength(dotY, axisY + slitSeparation / 2)};
-}
-
 double Scene::pathLength(double dotY, double slitY) const {
     const double dx = detectorX - shieldX;
     const double dy = slitY - dotY;

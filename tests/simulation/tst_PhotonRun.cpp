@@ -41,6 +41,15 @@ void runWhole(PhotonRun& run, long long stepSize = whole) {
     }
 }
 
+// Lengths in pixels of the paths from the upper and the lower of two slits 40 apart to height y.
+struct Paths {
+    double upper = 0.0;
+    double lower = 0.0;
+};
+Paths pathsOf(const Scene& scene, double y) {
+    return {scene.pathLength(y, 320.5), scene.pathLength(y, 360.5)};
+}
+
 bool near(float a, double b) {
     return std::abs(a - b) < 1e-3;
 }
@@ -217,7 +226,7 @@ void tst_PhotonRun::pathLengths() {
     RecordingSurface surface;
     FakeFields fields;
     SettingReader settings(fields);
-    const Scene::Paths paths = Scene::prepare(surface, settings).pathLengths(dotY, 40);
+    const Paths paths = pathsOf(Scene::prepare(surface, settings), dotY);
     QVERIFY(std::abs(paths.upper - upperPath) < 5e-5);
     QVERIFY(std::abs(paths.lower - lowerPath) < 5e-5);
 }
@@ -240,7 +249,7 @@ void tst_PhotonRun::whichSlitDetectorAddsSquaredLengths() {
     auto& [surface, random, fields, run] = rig;
     run.start();
     run.advance(5);
-    const Scene::Paths paths = run.scene().pathLengths(336, 40);
+    const Paths paths = pathsOf(run.scene(), 336);
     const std::complex<double> upperSum = 2 * 0.3 * std::polar(1.0, -paths.upper);
     const std::complex<double> lowerSum = 3 * 0.3 * std::polar(1.0, -paths.lower);
     const PhotonRun::DotResult dot = run.dots().at(0);
@@ -279,7 +288,7 @@ void tst_PhotonRun::slowdownRepeatsAndSumsOnlyTheLast() {
     QCOMPARE(linesFrom(surface, 80, 340.5f).size(), std::size_t(3 * 3 + 3)); // 3 per repetition
     const std::vector<Call> green = greenArrows(surface);
     QCOMPARE(green.size(), std::size_t(1));
-    const double arrival = 30 * Scene::phaseUnit + run.scene().pathLengths(336, 40).lower;
+    const double arrival = 30 * Scene::phaseUnit + pathsOf(run.scene(), 336).lower;
     // sumScale 150 for one photon: the arrow is 0.3 * 150 = 45 long, mirrored top to bottom.
     QVERIFY(near(green[0].x2, 450 + 45 * std::cos(arrival)));
     QVERIFY(near(green[0].y2, 336 + 45 * std::sin(arrival)));
@@ -424,7 +433,7 @@ void tst_PhotonRun::longBarsWhereThePathsDifferByWholeTurns() {
     runWhole(run);
     double inPhase = 0, inPhaseCount = 0, outOfPhase = 0, outOfPhaseCount = 0;
     for (const Call& bar : linesFrom(surface, 550)) {
-        const Scene::Paths paths = run.scene().pathLengths(bar.y1, 40);
+        const Paths paths = pathsOf(run.scene(), bar.y1);
         const double half = std::abs(std::cos((paths.upper - paths.lower) / 2));
         if (half > 0.95) {
             inPhase += bar.x2 - 550;

@@ -11,6 +11,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QRegularExpression>
 #include <QSpinBox>
 #include <QTest>
 
@@ -27,6 +28,7 @@ private slots:
     void dataCarriesTheRunsSettings();
     void pictureShowsOneExperiment_data();
     void pictureShowsOneExperiment();
+    void followedPhotonNamesItsSlitOfMany();
 };
 
 void tst_Experiment::panelIsClosedAndTakesNoRoomByDefault_data() {
@@ -272,6 +274,20 @@ void tst_Experiment::pictureShowsOneExperiment() {
     window.cmdStart_Click();
     QVERIFY(!note->text().startsWith(QStringLiteral("Press")));
     window.session().finish();
+}
+
+void tst_Experiment::followedPhotonNamesItsSlitOfMany() {
+    const auto window = activeWindow(1);
+    window->settings().setText(SettingField::SlitCount, QStringLiteral("5"));
+    RunClock clock(*window);
+    QTest::keyClick(window.get(), Qt::Key_F5);
+    clock.passes(200);
+    QTest::keyClick(window.get(), Qt::Key_P);
+    QTest::keyClick(window.get(), Qt::Key_N);
+    const QString step = control<QLabel>(*window, "stepCaption")->text();
+    QVERIFY2(
+        QRegularExpression(QStringLiteral(": slit [1-5] of 5, arrives")).match(step).hasMatch(),
+        qPrintable(step));
 }
 
 QTEST_MAIN(tst_Experiment)
