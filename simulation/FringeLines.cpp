@@ -11,8 +11,8 @@
 namespace {
 
 // Between neighbouring slits, the lower path less the upper at height y, in pixels: with more
-// than two slits the bottom path less the top over the gaps between them, where all the
-// neighbours' differences are whole wavelengths together at a bright line.
+// than two slits the bottom path less the top over the gaps between them, the mean of the
+// neighbours' differences, which are whole wavelengths together at a bright line.
 double pathDifference(const Experiment& experiment, double y) {
     const double dx = experiment.detectorX - Scene::shieldX;
     const int last = experiment.slitCount - 1;
