@@ -22,8 +22,19 @@ struct Colour {
     static constexpr Colour red() { return Colour{0xFF0000}; }
 
     // The roles.
-    // The lower slit's photons: their path, their arrow at the slit and their arrival arrow.
-    static constexpr Colour lowerSlit() { return captionText(); }
+    // A slit's photons, the slits counted from 0 at the top: their path, their arrow at the slit
+    // and their arrival arrow. With two slits the upper is black and the lower white, as they
+    // always were; more slits add colours of a set made to stay apart for colour-blind eyes
+    // (vermillion, sky blue, orange, blue, yellow, reddish purple), in the order that keeps
+    // neighbouring slits farthest apart for every eye.
+    static constexpr Colour slit(int index) {
+        constexpr std::uint32_t values[] = {0x000000, 0xFFFFFF, 0xD55E00, 0x56B4E9,
+                                            0xE69F00, 0x0072B2, 0xF0E442, 0xCC79A7};
+        return Colour{values[index]};
+    }
+    static constexpr int slitColours = 8;
+    // The lower of two slits.
+    static constexpr Colour lowerSlit() { return slit(1); }
     // The window and drawing-area background; a line drawn in it erases.
     static constexpr Colour background() { return lightGrey(); }
     // The summed arrows.
@@ -37,15 +48,24 @@ struct Colour {
     // Projector colours: darker and stronger, at least 3:1 against the background, with the
     // expected line and the sums told apart by eyes without red or green cones too.
     static constexpr Colour projectorSumArrow() { return Colour{0x006C00}; }
-    static constexpr Colour projectorLowerSlit() { return Colour{0x8A3C00}; }
+    // The slits: each dark enough for 3:1 against the background, neighbours as far apart as
+    // dark colours allow, for every eye; the upper of two stays black.
+    static constexpr Colour projectorSlit(int index) {
+        constexpr std::uint32_t values[] = {0x000000, 0x8A3C00, 0x4B4B96, 0xA0005A,
+                                            0x004B8C, 0x6E5A00, 0x3C3C3C, 0x006470};
+        return Colour{values[index]};
+    }
+    static constexpr Colour projectorLowerSlit() { return projectorSlit(1); }
     static constexpr Colour projectorExpectedLine() { return Colour{0x1E28E6}; }
     // A colour of the picture as projector colours show it; black and the background stay.
     static constexpr Colour forProjector(Colour colour) {
         if (colour == sumArrow()) {
             return projectorSumArrow();
         }
-        if (colour == lowerSlit()) {
-            return projectorLowerSlit();
+        for (int index = 1; index < slitColours; ++index) {
+            if (colour == slit(index)) {
+                return projectorSlit(index);
+            }
         }
         if (colour == expectedLine()) {
             return projectorExpectedLine();

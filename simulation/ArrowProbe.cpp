@@ -53,13 +53,13 @@ ArrowProbe::ArrowProbe(const PhotonChance& chance, double y)
     : experiment_(chance.experiment()), y_(y) {
     const Experiment& experiment = experiment_;
     const double dx = experiment.detectorX - Scene::shieldX;
-    for (bool upper : {true, false}) {
-        if (!experiment.isOpen(upper)) {
+    for (int slit = 0; slit < experiment.slitCount; ++slit) {
+        if (!experiment.isOpen(slit)) {
             continue;
         }
         Path path;
-        path.upper = upper;
-        const double middle = experiment.slitY(upper);
+        path.slit = slit;
+        const double middle = experiment.slitY(slit);
         path.length = std::hypot(dx, middle - y);
         if (experiment.slitWidth <= 0) {
             path.links.push_back(std::polar(1.0, experiment.turnPerPixel * path.length));
@@ -77,9 +77,9 @@ ArrowProbe::ArrowProbe(const PhotonChance& chance, double y)
     relativeChance_ = highest > 0 ? std::min(1.0, chance.density(y) / highest) : 0.0;
 }
 
-const ArrowProbe::Path* ArrowProbe::path(bool upper) const {
+const ArrowProbe::Path* ArrowProbe::path(int slit) const {
     const auto found = std::find_if(paths_.begin(), paths_.end(),
-                                    [upper](const Path& path) { return path.upper == upper; });
+                                    [slit](const Path& path) { return path.slit == slit; });
     return found != paths_.end() ? &*found : nullptr;
 }
 
@@ -102,7 +102,8 @@ std::optional<double> ArrowProbe::pathDifference() const {
     if (paths_.size() < 2) {
         return std::nullopt;
     }
-    return (paths_[1].length - paths_[0].length) / wavelength();
+    const auto gaps = static_cast<double>(paths_.size() - 1);
+    return (paths_.back().length - paths_.front().length) / gaps / wavelength();
 }
 
 std::vector<ArrowProbe::Stroke> ArrowProbe::arrows() const {
@@ -117,7 +118,7 @@ std::vector<ArrowProbe::Stroke> ArrowProbe::arrows() const {
             x = x0;
             y = y_;
         }
-        const Colour colour = path.upper ? Colour::foreground() : Colour::lowerSlit();
+        const Colour colour = Colour::slit(path.slit);
         for (std::size_t i = 0; i < path.links.size(); ++i) {
             const double nx = x + arrowScale * path.links[i].real();
             const double ny = y - arrowScale * path.links[i].imag();
@@ -137,8 +138,8 @@ void ArrowProbe::draw(DrawingSurface& surface) const {
     const auto f = [](double value) { return static_cast<float>(value); };
     surface.setPenWidth(3);
     for (const Path& path : paths_) {
-        const Colour colour = path.upper ? Colour::foreground() : Colour::lowerSlit();
-        surface.line(f(Scene::shieldX), f(experiment_.slitY(path.upper)), f(experiment_.detectorX),
+        const Colour colour = Colour::slit(path.slit);
+        surface.line(f(Scene::shieldX), f(experiment_.slitY(path.slit)), f(experiment_.detectorX),
                      f(y_), colour);
     }
     surface.setPenWidth(2);

@@ -27,7 +27,7 @@ public:
     };
 
     struct Path {
-        bool upper = true;
+        int slit = 0;      // from 0 at the top
         double length = 0; // pixels, from the slit's middle to the probed point
         // Head to tail, each the arrow of one piece of the slit weighted by its share of the
         // width; a point slit's one unit arrow. All start at phase 0 and turn by t per pixel.
@@ -40,21 +40,24 @@ public:
 
     double y() const { return y_; }
     const Experiment& experiment() const { return experiment_; }
-    // The open slits' paths, the upper first.
+    // The open slits' paths, the top one first.
     const std::vector<Path>& paths() const { return paths_; }
-    const Path* path(bool upper) const;
+    const Path* path(int slit) const;
     // Whether the arrows are added: not with the which-slit detector on.
     bool joined() const { return !experiment_.whichSlitDetector; }
     // The arrows' sum; with the detector on, nothing, since the arrows are not added.
     std::optional<std::complex<double>> sum() const;
-    // The lower path less the upper, in wavelengths; with one slit open, nothing.
+    // Between neighbouring slits, the lower path less the upper, in wavelengths: with more than
+    // two slits the mean of the neighbours' differences, the bottom path less the top over the
+    // gaps between them. With one slit open, nothing.
     std::optional<double> pathDifference() const;
     double wavelength() const;
     // The chance here over the largest on the detector's heights, from 0 to 1: the chance single
     // photons land by.
     double relativeChance() const { return relativeChance_; }
 
-    // The arrows from the probed point: head to tail and their sum, or each from the point with
+    // The arrows from the probed point: head to tail from the top slit's and their sum, or each
+    // from the point with
     // the detector on; a wide slit's as a chain with a head on its last link.
     std::vector<Stroke> arrows() const;
     // The paths from the slits, thick, and the arrows, in the slits' and the sum's colours.

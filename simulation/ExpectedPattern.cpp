@@ -60,8 +60,6 @@ double ExpectedPattern::sumFit(double sumScale) const {
     const double top = Scene::topY;
     const double bottom = Scene::areaHeight - 36;
     const double n = photons_ < 1 ? 0 : std::floor(photons_);
-    const double p = slitChance(experiment_, true);
-    const double q = slitChance(experiment_, false);
     double fit = 1.0;
     // The tip lies 0.3·scale·Σ e^(iθ) from the sum's tail, the imaginary part downward; its
     // mean is the photons times m times each slit's arrow, weighted by the slit's chance.
@@ -74,57 +72,73 @@ double ExpectedPattern::sumFit(double sumScale) const {
             fit = std::min(fit, ((tip.imag() > 0 ? bottom : top) - y) / tip.imag());
         }
     };
+    std::complex<double> weighted[mostSlits];
+    const int count = experiment_.slitCount;
     for (int y = highestY; y <= lowestY; ++y) {
         // Sums are drawn only at multiples of 13 and 16 pixels.
         if (y % 13 != 0 && y % 16 != 0) {
             continue;
         }
-        const std::complex<double> upper = p * experiment_.slitArrow(true, y);
-        const std::complex<double> lower = q * experiment_.slitArrow(false, y);
+        std::complex<double> all;
+        for (int slit = 0; slit < count; ++slit) {
+            weighted[slit] = slitChance(experiment_, slit) * experiment_.slitArrow(slit, y);
+            all += weighted[slit];
+        }
         for (int pass : {1, 2}) {
             const std::complex<double> m = meanStartArrow(pass);
             if (experiment_.whichSlitDetector) {
-                keepIn(y, m * upper);
-                keepIn(y, m * lower);
+                for (int slit = 0; slit < count; ++slit) {
+                    keepIn(y, m * weighted[slit]);
+                }
             } else {
-                keepIn(y, m * (upper + lower));
+                keepIn(y, m * all);
             }
         }
     }
     return std::max(fit, 0.0);
 }
 
-double ExpectedPattern::slitChance(const Experiment& experiment, bool upper) {
-    if (experiment.open == OpenSlits::Both) {
-        return upper ? upperChance : lowerChance;
+double ExpectedPattern::slitChance(const Experiment& experiment, int slit) {
+    if (experiment.slitCount != 2) {
+        return 1.0 / experiment.slitCount;
     }
-    return experiment.isOpen(upper) ? 1.0 : 0.0;
+    if (experiment.open == OpenSlits::Both) {
+        return slit == 0 ? upperChance : lowerChance;
+    }
+    return experiment.isOpen(slit) ? 1.0 : 0.0;
 }
 
 double ExpectedPattern::barLength(double y) const {
     static const double meanSquared = meanStartArrowSquared();
-    const double p = slitChance(experiment_, true);
-    const double q = slitChance(experiment_, false);
-    // |p·Au + q·Al|² = p²·|Au|² + q²·|Al|² + 2pq·Re(Au·conj(Al)). For point slits the arrows
-    // are e^(i·t·L), of length 1, and the last term is 2pq·cos(t·(Lu − Ll)).
-    double upperSquared = 1.0;
-    double lowerSquared = 1.0;
-    double cross = 0.0;
-    if (experiment_.slitWidth <= 0) {
-        Scene scene;
-        scene.detectorX = experiment_.detectorX;
-        const Scene::Paths paths = scene.pathLengths(y, experiment_.slitSeparation);
-        cross = std::cos(experiment_.turnPerPixel * (paths.upper - paths.lower));
-    } else {
-        const std::complex<double> upper = experiment_.slitArrow(true, y);
-        const std::complex<double> lower = experiment_.slitArrow(false, y);
-        upperSquared = std::norm(upper);
-        lowerSquared = std::norm(lower);
-        cross = std::real(upper * std::conj(lower));
+    // |Σ p_k·A_k|² = Σ p_k²·|A_k|² + Σ_(j<k) 2·p_j·p_k·Re(A_j·conj(A_k)). For point slits the
+    // arrows are e^(i·t·L), of length 1, and the pairs' terms are 2·p_j·p_k·cos(t·(L_j − L_k)).
+    const int count = experiment_.slitCount;
+    double chance[mostSlits];
+    std::complex<double> arrow[mostSlits];
+    double path[mostSlits];
+    Scene scene;
+    scene.detectorX = experiment_.detectorX;
+    for (int slit = 0; slit < count; ++slit) {
+        chance[slit] = slitChance(experiment_, slit);
+        if (experiment_.slitWidth <= 0) {
+            path[slit] = scene.pathLength(y, experiment_.slitY(slit));
+        } else {
+            arrow[slit] = experiment_.slitArrow(slit, y);
+        }
     }
-    // With the which-slit detector the two slits' photons are summed apart: no cross term.
-    const double crossWeight = experiment_.whichSlitDetector ? 0.0 : 2 * p * q;
-    const double slits = p * p * upperSquared + q * q * lowerSquared + crossWeight * cross;
+    const bool point = experiment_.slitWidth <= 0;
+    double slits = 0.0;
+    for (int slit = 0; slit < count; ++slit) {
+        slits += chance[slit] * chance[slit] * (point ? 1.0 : std::norm(arrow[slit]));
+    }
+    // With the which-slit detector each slit's photons are summed apart: no pairs' terms.
+    for (int j = 0; j < count && !experiment_.whichSlitDetector; ++j) {
+        for (int k = j + 1; k < count; ++k) {
+            const double cross = point ? std::cos(experiment_.turnPerPixel * (path[j] - path[k]))
+                                       : std::real(arrow[j] * std::conj(arrow[k]));
+            slits += 2 * chance[j] * chance[k] * cross;
+        }
+    }
     const double n = photons_ < 1 ? 0 : std::floor(photons_);
     return probabilityScale_ * arrowSquared * (n + n * (n - 1) * meanSquared * slits);
 }

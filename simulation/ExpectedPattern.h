@@ -2,8 +2,9 @@
 // settings a run started with. Each photon's start phase, slit and height across the slit are
 // drawn independently, so the expected squared length of a dot's arrow sum is N·0.09 for the
 // arrows with themselves and N(N−1)·|mean arrow|² for the pairs, where the mean arrow is 0.3
-// times the mean start arrow m times each slit's mean arrow, weighted by the slit's chance. With
-// the which-slit detector on, only pairs through the same slit are added as arrows.
+// times the mean start arrow m times the slits' mean arrows A_k, each weighted by its slit's
+// chance p_k: 0.09·[N + N(N−1)·|m|²·|Σ p_k·A_k|²]. With the which-slit detector on, only pairs
+// through the same slit are added as arrows: |Σ p_k·A_k|² becomes Σ p_k²·|A_k|².
 #pragma once
 
 #include "Experiment.h"
@@ -15,7 +16,8 @@ class SettingReader;
 
 class ExpectedPattern {
 public:
-    // Chances of the upper and the lower slit: u > 500 of 0 to 999 takes the upper one.
+    // Chances of the upper and the lower of two slits: u > 500 of 0 to 999 takes the upper one.
+    // Any other count of slits shares the chance evenly.
     static constexpr double upperChance = 0.499;
     static constexpr double lowerChance = 0.501;
     // Heights, in pixels, that the run's detector points can take.
@@ -38,8 +40,8 @@ public:
     static double meanStartArrowSquared();
     // m, the mean start arrow of pass 1 or 2.
     static std::complex<double> meanStartArrow(int pass);
-    // The chance that a photon takes the upper slit, or the lower one.
-    static double slitChance(const Experiment& experiment, bool upper);
+    // The chance that a photon takes a slit, numbered from 0 at the top.
+    static double slitChance(const Experiment& experiment, int slit);
 
 private:
     double photons_ = 0.0;

@@ -15,29 +15,38 @@ Experiment Experiment::fromSettings(const SettingReader& settings) {
     experiment.slitSeparation = settings.number(SettingField::SlitSeparation);
     experiment.turnPerPixel = settings.number(SettingField::TurnPerPixel);
     experiment.slitWidth = settings.number(SettingField::SlitWidth);
+    experiment.slitCount = settings.slitCount();
     experiment.open = settings.openSlits();
     experiment.whichSlitDetector = settings.whichSlitDetector();
     return experiment;
 }
 
-bool Experiment::isOpen(bool upper) const {
-    return open == OpenSlits::Both || (open == OpenSlits::Upper) == upper;
+bool Experiment::isOpen(int slit) const {
+    if (slitCount != 2 || open == OpenSlits::Both) {
+        return true;
+    }
+    return (open == OpenSlits::Upper) == (slit == 0);
 }
 
 int Experiment::openCount() const {
-    return open == OpenSlits::Both ? 2 : 1;
+    return slitCount != 2 || open == OpenSlits::Both ? slitCount : 1;
 }
 
-double Experiment::slitY(bool upper) const {
-    return upper ? Scene::axisY - slitSeparation / 2 : Scene::axisY + slitSeparation / 2;
+double Experiment::slitY(int slit) const {
+    return slitY(slit, slitCount, slitSeparation);
 }
 
-std::complex<double> Experiment::slitArrow(bool upper, double y) const {
+double Experiment::slitY(int slit, int count, double separation) {
+    // Halving is exact, so two slits stand at axisY ∓ separation / 2 to the last bit.
+    return Scene::axisY + (slit - (count - 1) / 2.0) * separation;
+}
+
+std::complex<double> Experiment::slitArrow(int slit, double y) const {
     const double dx = detectorX - Scene::shieldX;
     const auto phaseFrom = [&](double height) {
         return turnPerPixel * std::sqrt(dx * dx + (height - y) * (height - y));
     };
-    const double middle = slitY(upper);
+    const double middle = slitY(slit);
     if (slitWidth <= 0) {
         return std::polar(1.0, phaseFrom(middle));
     }

@@ -23,10 +23,15 @@ enum class SettingField {
     SlitWidth,         // pixels; 0 or less: point slits
     OpenSlits,         // 0 both, 1 the upper only, 2 the lower only; any other number: both
     WhichSlitDetector, // 0 off, any other number on
+    SlitCount,         // slits, 1 to mostSlits, equally spaced by the separation
 };
 
-// What the text of the open-slits field chooses, in the order of its words.
+// What the text of the open-slits field chooses, in the order of its words. It is read only
+// with two slits; with any other count every slit is open.
 enum class OpenSlits { Both, Upper, Lower };
+
+// The most slits the shield can have.
+constexpr int mostSlits = 8;
 
 enum class CaptionField { Source, Shield, Detector, Sum, Probability };
 
@@ -126,6 +131,22 @@ public:
                                       "Slit width, %1 to %2 pixels (default 0, point slits).")},
          .column = "slit_width",
          .summary = QT_TRANSLATE_NOOP("ExperimentSettings", "slit width %1 px")},
+        {.field = SettingField::SlitCount,
+         .name = "nPocetSterbin",
+         .startUp = 2,
+         .control = "experimentSlitCount",
+         .label = QT_TRANSLATE_NOOP("ExperimentPanel", "Slits"),
+         .reading = SettingReading::Count,
+         .lowest = 1,
+         .highest = mostSlits,
+         .option = {"slit-count", "K",
+                    QT_TRANSLATE_NOOP("ExperimentOptions",
+                                      "Number of slits, %1 to %2, spaced by the slit separation "
+                                      "(default %3): a grating; all are open unless there are "
+                                      "two.")},
+         .column = "slit_count",
+         .summary = QT_TRANSLATE_NOOP("ExperimentSettings", "slits: %1"),
+         .quietAtStartUp = true},
         {.field = SettingField::OpenSlits,
          .name = "nOtevrene",
          .startUp = 0,

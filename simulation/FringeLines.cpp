@@ -10,10 +10,14 @@
 
 namespace {
 
-// The lower path less the upper at height y, in pixels.
+// Between neighbouring slits, the lower path less the upper at height y, in pixels: with more
+// than two slits the bottom path less the top over the gaps between them, the mean of the
+// neighbours' differences, which are whole wavelengths together at a bright line.
 double pathDifference(const Experiment& experiment, double y) {
     const double dx = experiment.detectorX - Scene::shieldX;
-    return std::hypot(dx, experiment.slitY(false) - y) - std::hypot(dx, experiment.slitY(true) - y);
+    const int last = experiment.slitCount - 1;
+    return (std::hypot(dx, experiment.slitY(last) - y) - std::hypot(dx, experiment.slitY(0) - y)) /
+           last;
 }
 
 std::optional<double> heightOfDifference(const Experiment& experiment, double difference) {

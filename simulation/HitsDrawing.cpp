@@ -61,32 +61,43 @@ void HitsDrawing::drawLatest(DrawingSurface& surface, const DetectorHits& hits) 
         return;
     }
     const double y = hits.hits().back().y;
-    // Screen y grows downward, so an arrow's imaginary part is drawn upward. The start is moved
-    // up or down, if need be, so that the chain of arrows keeps within the screen.
-    const double lowest =
-        std::min({0.0, -arrows->upper.imag(),
-                  -(arrows->joined ? arrows->upper + arrows->lower : arrows->lower).imag()});
-    const double highest =
-        std::max({0.0, -arrows->upper.imag(),
-                  -(arrows->joined ? arrows->upper + arrows->lower : arrows->lower).imag()});
+    // Each arrow's tail and tip, relative to the start: head to tail when joined, else each from
+    // the start. Screen y grows downward, so an arrow's imaginary part is drawn upward.
+    std::complex<double> tip;
+    double lowest = 0.0;
+    double highest = 0.0;
+    for (int slit = 0; slit < arrows->count; ++slit) {
+        tip = (arrows->joined ? tip : 0.0) + arrows->slits[slit];
+        lowest = std::min(lowest, -tip.imag());
+        highest = std::max(highest, -tip.imag());
+    }
+    // The start is moved up or down, if need be, so that the arrows keep within the screen.
     const double y0 =
         std::clamp(y, top + 2 - arrowScale * lowest, bottom - 2 - arrowScale * highest);
-    const auto tip = [](double x0, double from, std::complex<double> arrow) {
-        return std::pair(x0 + arrowScale * arrow.real(), from - arrowScale * arrow.imag());
-    };
-    const auto [ux, uy] = tip(arrowsX, y0, arrows->upper);
-    const auto [lx0, ly0] = arrows->joined ? std::pair(ux, uy) : std::pair(arrowsX, y0);
-    const auto [lx, ly] = tip(lx0, ly0, arrows->lower);
+    // Each drawn point is found from the one before, as the arrows are laid head to tail.
+    double tailX[mostSlits];
+    double tailY[mostSlits];
+    double tipX[mostSlits];
+    double tipY[mostSlits];
+    for (int slit = 0; slit < arrows->count; ++slit) {
+        const bool chained = arrows->joined && slit > 0;
+        tailX[slit] = chained ? tipX[slit - 1] : arrowsX;
+        tailY[slit] = chained ? tipY[slit - 1] : y0;
+        tipX[slit] = tailX[slit] + arrowScale * arrows->slits[slit].real();
+        tipY[slit] = tailY[slit] - arrowScale * arrows->slits[slit].imag();
+    }
     // A pointer from the band at the landing height to the arrows' start.
     surface.setPenWidth(1);
     surface.line(static_cast<float>(bandLeft + bandWidth + 4), static_cast<float>(y),
                  static_cast<float>(arrowsX - 3), static_cast<float>(y0));
     surface.setPenWidth(2);
-    if (arrows->joined) {
-        drawArrow(surface, arrowsX, y0, lx, ly, Colour::sumArrow());
+    const int last = arrows->count - 1;
+    if (arrows->joined && last >= 0) {
+        drawArrow(surface, arrowsX, y0, tipX[last], tipY[last], Colour::sumArrow());
     }
-    drawArrow(surface, arrowsX, y0, ux, uy, Colour::foreground());
-    drawArrow(surface, lx0, ly0, lx, ly, Colour::lowerSlit());
+    for (int slit = 0; slit <= last; ++slit) {
+        drawArrow(surface, tailX[slit], tailY[slit], tipX[slit], tipY[slit], Colour::slit(slit));
+    }
     surface.setPenWidth(1);
 }
 

@@ -1,5 +1,5 @@
 // The detector screen of single-photon hits as drawn: a band of dots that stands for the
-// detector line, the hits' histogram with the normalised chance, and the latest photon's two
+// detector line, the hits' histogram with the normalised chance, and the latest photon's
 // arrows and their sum, drawn over them rather than into them. It stands where a run's pattern
 // bars stand, and draws only through the drawing interface.
 #pragma once
@@ -37,9 +37,9 @@ public:
     static void drawEmpty(DrawingSurface& surface);
     // One hit's dot, two pixels square.
     static void drawHit(DrawingSurface& surface, const DetectorHits::Hit& hit);
-    // The arrows of the latest hit, with heads, pointed to from its height: the upper slit's in
-    // its colour, the lower's from the upper's tip and their sum from the start; with the
-    // which-slit detector on, both from the start and no sum. They start as near the hit's
+    // The arrows of the latest hit, with heads, pointed to from its height: each slit's in its
+    // colour, head to tail from the top slit's, and their sum from the start; with the
+    // which-slit detector on, all from the start and no sum. They start as near the hit's
     // height as lets them stay on the screen. Drawn over the screen at every paint, since they
     // cross the dots and the histogram.
     static void drawLatest(DrawingSurface& surface, const DetectorHits& hits);

@@ -45,14 +45,33 @@ std::optional<PhotonChance> PhotonChance::forSettings(const FormFields& fields) 
     }
 }
 
+std::complex<double> PhotonChance::Arrows::sum() const {
+    std::complex<double> total;
+    for (int slit = 0; slit < count; ++slit) {
+        total += slits[slit];
+    }
+    return total;
+}
+
+double PhotonChance::Arrows::weight() const {
+    if (joined) {
+        return std::norm(sum());
+    }
+    double total = 0.0;
+    for (int slit = 0; slit < count; ++slit) {
+        total += std::norm(slits[slit]);
+    }
+    return total;
+}
+
 PhotonChance::Arrows PhotonChance::arrowsAt(double y) const {
     const double length = 1 / std::sqrt(static_cast<double>(experiment_.openCount()));
     Arrows arrows;
-    if (experiment_.isOpen(true)) {
-        arrows.upper = length * experiment_.slitArrow(true, y);
-    }
-    if (experiment_.isOpen(false)) {
-        arrows.lower = length * experiment_.slitArrow(false, y);
+    arrows.count = experiment_.slitCount;
+    for (int slit = 0; slit < arrows.count; ++slit) {
+        if (experiment_.isOpen(slit)) {
+            arrows.slits[slit] = length * experiment_.slitArrow(slit, y);
+        }
     }
     arrows.joined = !experiment_.whichSlitDetector;
     return arrows;

@@ -1,6 +1,6 @@
 // Where a single photon is likely to land on the detector line. Each open slit sends the photon
 // an arrow of length 1/√(open slits), turned by t·L for its path L (averaged across a wide
-// slit). The chance at a height is the squared length of the two arrows' sum, or, with the
+// slit). The chance at a height is the squared length of the arrows' sum, or, with the
 // which-slit detector on, the sum of their squared lengths. Normalised over the heights the
 // detector points take, and kept as a fine table from which hit heights are drawn.
 #pragma once
@@ -8,6 +8,7 @@
 #include "ExpectedPattern.h"
 #include "Experiment.h"
 
+#include <array>
 #include <complex>
 #include <optional>
 #include <vector>
@@ -22,16 +23,15 @@ public:
 
     // One photon's arrows at a detector height. A closed slit's arrow is 0.
     struct Arrows {
-        std::complex<double> upper;
-        std::complex<double> lower;
+        // Each slit's, from the top; a closed slit's is 0.
+        std::array<std::complex<double>, mostSlits> slits{};
+        int count = 0;
         // False with the which-slit detector on: the arrows are then not added.
         bool joined = true;
 
-        std::complex<double> sum() const { return upper + lower; }
+        std::complex<double> sum() const;
         // The chance at this height before normalising.
-        double weight() const {
-            return joined ? std::norm(sum()) : std::norm(upper) + std::norm(lower);
-        }
+        double weight() const;
     };
 
     explicit PhotonChance(const Experiment& experiment);

@@ -5,6 +5,7 @@
 
 #include "Conversion.h"
 #include "DrawingSurface.h"
+#include "Experiment.h"
 #include "RandomSource.h"
 
 #include <algorithm>
@@ -17,7 +18,7 @@ constexpr double heightReseed = 10;      // re-seed before each detector height
 constexpr double phaseReseed = 5;        // re-seed before each start phase
 constexpr int heightChoices = 451;       // offsets 0 to 450 above bottomY
 constexpr int phaseChoices = 180;        // start phases per pass, in steps of phaseUnit
-constexpr int slitChoices = 1000;        // u > 500 takes the upper slit
+constexpr int slitChoices = 1000;        // u > 500 takes the upper of two slits
 constexpr double greenEveryLower = 15.7; // rounds to 16
 constexpr double greenEveryUpper = 13;
 
@@ -106,8 +107,9 @@ void PhotonRun::beginDot() {
     const double r = Conversion::integerPart(random_.nextValue() * heightChoices);
     dotOffset_ = pass_ == 1 ? r : r + 2;
     sum_.reset();
-    upperSum_.reset();
-    lowerSum_.reset();
+    for (ArrowSum& slitSum : slitSums_) {
+        slitSum.reset();
+    }
     photonBound_ = settings_.number(SettingField::PhotonsPerDot);
     photon_ = 1;
     stage_ = Stage::NextPhoton;
@@ -146,15 +148,22 @@ void PhotonRun::animateRepetition() {
                   f(Scene::axisY - length * phaseSin_));
 
     // The slit is drawn even with one slit closed, so that the random sequence keeps its shape.
-    const double u = Conversion::integerPart(random_.nextValue() * slitChoices);
-    const OpenSlits open = settings_.openSlits();
-    const bool upper = open == OpenSlits::Both ? u > 500 : open == OpenSlits::Upper;
-    slitSign_ = upper ? +1 : -1;
+    // Two slits are chosen as they always were; any other count by the same draw, evenly.
+    const double draw = random_.nextValue();
+    slitCount_ = settings_.slitCount();
+    if (slitCount_ == 2) {
+        const double u = Conversion::integerPart(draw * slitChoices);
+        const OpenSlits open = settings_.openSlits();
+        const bool upper = open == OpenSlits::Both ? u > 500 : open == OpenSlits::Upper;
+        slit_ = upper ? 0 : 1;
+    } else {
+        slit_ = std::min(slitCount_ - 1, static_cast<int>(draw * slitCount_));
+    }
     const std::optional<Colour> slitColour =
-        upper ? std::nullopt : std::optional<Colour>(Colour::lowerSlit());
+        slit_ == 0 ? std::nullopt : std::optional<Colour>(Colour::slit(slit_));
 
-    const double halfSeparation = settings_.number(SettingField::SlitSeparation) / 2;
-    double slitY = upper ? Scene::axisY - halfSeparation : Scene::axisY + halfSeparation;
+    const double separation = settings_.number(SettingField::SlitSeparation);
+    double slitY = Experiment::slitY(slit_, slitCount_, separation);
     // A wide slit is passed at a height drawn uniformly across it; a point slit draws nothing.
     const double slitWidth = settings_.number(SettingField::SlitWidth);
     if (slitWidth > 0) {
@@ -184,7 +193,8 @@ void PhotonRun::animateRepetition() {
 void PhotonRun::finishPhoton() {
     // Only the last repetition's arrival arrow counts.
     sum_.add(arrivalCos_, arrivalSin_);
-    (slitSign_ == +1 ? upperSum_ : lowerSum_).add(arrivalCos_, arrivalSin_);
+    // A photon never animated took no slit; it counts with the second, as it always has.
+    slitSums_[slit_ < 0 ? 1 : slit_].add(arrivalCos_, arrivalSin_);
     surface_.setPenWidth(1);
     // A photon with no repetitions was never drawn: there is nothing of it to follow.
     if (repetitionBound_ >= 1) {
@@ -192,7 +202,8 @@ void PhotonRun::finishPhoton() {
         lastPhoton_ = PhotonTrace{(pass_ - 1) * dotsPerPass + dot_,
                                   photon_,
                                   photonBound_,
-                                  slitSign_ == +1,
+                                  slit_,
+                                  slitCount_,
                                   slitY_,
                                   dotY_,
                                   scene_.detectorX,
@@ -210,11 +221,14 @@ void PhotonRun::finishPhoton() {
 }
 
 void PhotonRun::finishDot() {
-    // With the which-slit detector the two slits' sums are never joined: their squared lengths
-    // are added instead.
+    // With the which-slit detector the slits' sums are never joined: their squared lengths are
+    // added instead.
     const bool whichSlit = settings_.whichSlitDetector();
-    const double squared =
-        whichSlit ? upperSum_.squaredLength() + lowerSum_.squaredLength() : sum_.squaredLength();
+    double apart = 0.0;
+    for (int slit = 0; slit < slitCount_; ++slit) {
+        apart += slitSums_[slit].squaredLength();
+    }
+    const double squared = whichSlit ? apart : sum_.squaredLength();
     const double probability = squared * scene_.scales.probability;
     surface_.setPenWidth(2);
     surface_.line(f(Scene::patternAxisX), dotY_, f(Scene::patternAxisX + probability), dotY_);
@@ -222,20 +236,26 @@ void PhotonRun::finishDot() {
     // each setting its own width, and the recorded drawing sequence keeps both settings.
     surface_.setPenWidth(1);
     surface_.setPenWidth(2);
-    const bool sampled = (slitSign_ == -1 && Conversion::mod(dotY_, greenEveryLower) == 0) ||
-                         (slitSign_ == +1 && Conversion::mod(dotY_, greenEveryUpper) == 0);
+    // Sampled at other heights after a photon through the top slit than through any other.
+    const bool sampled = (slit_ > 0 && Conversion::mod(dotY_, greenEveryLower) == 0) ||
+                         (slit_ == 0 && Conversion::mod(dotY_, greenEveryUpper) == 0);
     if (sampled && whichSlit) {
-        // Both from the same tail, each in its slit's colour: two sums side by side, not one
-        // placed at the other's tip.
-        drawSumArrow(upperSum_, std::nullopt);
-        drawSumArrow(lowerSum_, Colour::lowerSlit());
+        // All from the same tail, each in its slit's colour: sums side by side, not one placed
+        // at another's tip.
+        for (int slit = 0; slit < slitCount_; ++slit) {
+            drawSumArrow(slitSums_[slit],
+                         slit == 0 ? std::nullopt : std::optional<Colour>(Colour::slit(slit)));
+        }
     } else if (sampled) {
         drawSumArrow(sum_, Colour::sumArrow());
     }
     surface_.setPenWidth(1);
-    dots_.push_back({pass_, dot_, dotY_, photonBound_, sum_.x(), sum_.y(), probability,
-                     slitSign_ == +1, sampled, upperSum_.x(), upperSum_.y(), lowerSum_.x(),
-                     lowerSum_.y()});
+    DotResult result{pass_,    dot_,        dotY_, photonBound_, sum_.x(),
+                     sum_.y(), probability, slit_, slitCount_,   sampled};
+    for (int slit = 0; slit < slitCount_; ++slit) {
+        result.slitSums[slit] = {slitSums_[slit].x(), slitSums_[slit].y()};
+    }
+    dots_.push_back(result);
 }
 
 void PhotonRun::drawSumArrow(const ArrowSum& sum, std::optional<Colour> colour) {

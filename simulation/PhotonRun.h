@@ -8,6 +8,8 @@
 #include "Scene.h"
 #include "SettingReader.h"
 
+#include <array>
+#include <complex>
 #include <optional>
 #include <vector>
 
@@ -29,14 +31,12 @@ public:
         double sumX = 0.0; // the arrow sum, in sum units
         double sumY = 0.0;
         double barLength = 0.0; // pixels
-        bool lastSlitUpper = false;
+        int lastSlit = -1;      // from 0 at the top; -1 before the run's first photon
+        int slitCount = 2;
         bool sumArrowDrawn = false;
-        // The sums of the photons through each slit apart, in sum units: with the which-slit
-        // detector on the bar is made of these.
-        double upperSumX = 0.0;
-        double upperSumY = 0.0;
-        double lowerSumX = 0.0;
-        double lowerSumY = 0.0;
+        // The sums of the photons through each slit apart, in sum units (x, y): with the
+        // which-slit detector on the bar is made of these.
+        std::array<std::complex<double>, mostSlits> slitSums{};
     };
 
     // The photon finished last, as a teacher following it needs it: where it went and what it
@@ -45,7 +45,8 @@ public:
         int point = 0;        // the detector point, 1 to passes x dotsPerPass, in run order
         long long photon = 0; // within its point, from 1
         double photonsPerDot = 0.0;
-        bool upper = false; // through the upper slit
+        int slit = 0; // the slit it went through, from 0 at the top
+        int slitCount = 2;
         double slitY = 0.0;
         double dotY = 0.0;
         double detectorX = 0.0;
@@ -134,13 +135,13 @@ private:
     double phase_ = 0.0; // start phase of the current photon, radians
     double phaseCos_ = 1.0;
     double phaseSin_ = 0.0;
-    int slitSign_ = 0;        // +1 upper slit, -1 lower slit
+    int slit_ = -1;           // the last photon's slit, from 0 at the top; -1 before the first
+    int slitCount_ = 2;       // of the last photon's apparatus
     double arrivalCos_ = 1.0; // of the arrival phase at the detector point
     double arrivalSin_ = 0.0;
     double slitY_ = 0.0;
     double turn_ = 0.0; // radians the arrow turned along the path, in [0, 2 pi)
     std::optional<PhotonTrace> lastPhoton_;
     ArrowSum sum_;
-    ArrowSum upperSum_;
-    ArrowSum lowerSum_;
+    std::array<ArrowSum, mostSlits> slitSums_;
 };

@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 Scene::Scales Scene::scalesFor(double photonsPerDot) {
     for (const PhotonsRow& row : photonsRows) {
@@ -28,11 +29,6 @@ QString Scene::offeredPhotons() {
     return values.join(QStringLiteral(", "));
 }
 
-Scene::Paths Scene::pathLengths(double dotY, double slitSeparation) const {
-    return {pathLength(dotY, axisY - slitSeparation / 2),
-            pathLength(dotY, axisY + slitSeparation / 2)};
-}
-
 double Scene::pathLength(double dotY, double slitY) const {
     const double dx = detectorX - shieldX;
     const double dy = slitY - dotY;
@@ -41,13 +37,12 @@ double Scene::pathLength(double dotY, double slitY) const {
 
 void Scene::drawShield(DrawingSurface& surface, const SettingReader& settings) {
     const auto x = static_cast<float>(shieldX);
-    const double width = settings.number(SettingField::SlitWidth);
-    const OpenSlits open = settings.openSlits();
-    if (width <= 0 && open == OpenSlits::Both) {
+    const Experiment experiment = Experiment::fromSettings(settings);
+    const double width = experiment.slitWidth;
+    if (width <= 0 && experiment.slitCount == 2 && experiment.open == OpenSlits::Both) {
         surface.line(x, static_cast<float>(bottomY), x, static_cast<float>(topY));
         return;
     }
-    const double half = settings.number(SettingField::SlitSeparation) / 2;
     // The shield is drawn upward from bottomY in pieces that stop short of each opening by the
     // reach of the pen's round end, so that an opening shows its full width.
     constexpr double capReach = 1.5;
@@ -56,12 +51,13 @@ void Scene::drawShield(DrawingSurface& surface, const SettingReader& settings) {
         double y;
         bool isOpen;
     };
-    Slit slits[] = {{axisY + half, open != OpenSlits::Upper},
-                    {axisY - half, open != OpenSlits::Lower}};
-    // From the bottom up, whatever the sign of the separation.
-    if (slits[0].y < slits[1].y) {
-        std::swap(slits[0], slits[1]);
+    std::vector<Slit> slits;
+    for (int slit = experiment.slitCount - 1; slit >= 0; --slit) {
+        slits.push_back({experiment.slitY(slit), experiment.isOpen(slit)});
     }
+    // From the bottom up, whatever the sign of the separation.
+    std::stable_sort(slits.begin(), slits.end(),
+                     [](const Slit& one, const Slit& other) { return one.y > other.y; });
     double from = bottomY;
     for (const Slit& slit : slits) {
         if (!slit.isOpen) {
@@ -86,9 +82,9 @@ void Scene::drawWhichSlitDetector(DrawingSurface& surface, const Experiment& exp
     }
     // An eye past each open slit, looking at it from beyond the reach of the slit's arrows: a
     // ring and its pupil.
-    for (bool upper : {true, false}) {
-        if (experiment.isOpen(upper)) {
-            const auto y = static_cast<float>(experiment.slitY(upper));
+    for (int slit = 0; slit < experiment.slitCount; ++slit) {
+        if (experiment.isOpen(slit)) {
+            const auto y = static_cast<float>(experiment.slitY(slit));
             surface.circle(static_cast<float>(shieldX + arrowLength + 8), y, 4);
             surface.circle(static_cast<float>(shieldX + arrowLength + 6), y, 1);
         }

@@ -55,12 +55,6 @@ public:
     // The offered values as a user reads them: "1, 5, 10, 50, 100, 500".
     static QString offeredPhotons();
 
-    // Lengths in pixels of the paths from the upper and the lower slit to a detector point.
-    struct Paths {
-        double upper = 0.0;
-        double lower = 0.0;
-    };
-    Paths pathLengths(double dotY, double slitSeparation) const;
     // Length in pixels of the path from the shield at height slitY to a detector point.
     double pathLength(double dotY, double slitY) const;
 

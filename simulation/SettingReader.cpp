@@ -33,6 +33,21 @@ int SettingReader::choice(SettingField field) const {
     return FormFields::setting(field).choiceOf(number(field));
 }
 
+OpenSlits SettingReader::openSlits() const {
+    return applies(SettingField::OpenSlits)
+               ? static_cast<OpenSlits>(choice(SettingField::OpenSlits))
+               : OpenSlits::Both;
+}
+
+int SettingReader::slitCount() const {
+    const FormFields::Setting& row = FormFields::setting(SettingField::SlitCount);
+    return static_cast<int>(row.valueOf(number(SettingField::SlitCount)));
+}
+
+bool SettingReader::applies(SettingField field) const {
+    return field != SettingField::OpenSlits || slitCount() == 2;
+}
+
 bool SettingReader::isDesigned() const {
     return agrees([](const FormFields::Setting& setting) { return setting.startUp; });
 }

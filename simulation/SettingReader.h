@@ -22,7 +22,11 @@ public:
     // The index of the word a choice's or a switch's text chooses. Throws as number() does, as
     // the three below do.
     int choice(SettingField field) const;
-    OpenSlits openSlits() const { return static_cast<OpenSlits>(choice(SettingField::OpenSlits)); }
+    // With any count but two every slit is open, whatever the open-slits text says.
+    OpenSlits openSlits() const;
+    int slitCount() const;
+    // Whether a setting has a say in the experiment as it stands: the open slits only with two.
+    bool applies(SettingField field) const;
     bool whichSlitDetector() const { return choice(SettingField::WhichSlitDetector) == 1; }
     // Whether the experiment's settings are those the window loads with, as a run goes by them:
     // texts of the same number, and any slit width of 0 or less, count as the same.

@@ -18,6 +18,8 @@ double SettingRow::valueOf(double field) const {
         return Scene::distanceOfField(field);
     case SettingReading::Wavelength:
         return 2 * std::numbers::pi / field;
+    case SettingReading::Count:
+        return std::clamp(std::round(field), lowest, highest);
     case SettingReading::Field:
         break;
     }

@@ -26,6 +26,8 @@ enum class SettingReading {
     // The field is the arrow's turn per pixel; read: the wavelength 2π / turn. The turn is shown
     // beside it, recorded in the data file and given by an option of its own.
     Wavelength,
+    // A count: the whole number nearest the field's, kept within the row's range.
+    Count,
 };
 
 struct SettingChoice {
@@ -62,6 +64,9 @@ struct SettingRow {
     // A number's part of the settings line, context "ExperimentSettings": %1 the value read and,
     // for a wavelength, %2 the turn per pixel. A choice's part is its word's summary.
     const char* summary = "";
+    // The settings line names it only when it differs from its start-up value, so that a
+    // picture of an experiment that does not change it reads as it did before it was offered.
+    bool quietAtStartUp = false;
 
     bool isExperiment() const { return control != nullptr; }
     // What a teacher reads for the field's number, and back (see SettingReading).

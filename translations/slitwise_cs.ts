@@ -71,6 +71,10 @@
         <source>&lt;b&gt;Kept patterns&lt;/b&gt;: &lt;b&gt;K&lt;/b&gt; keeps the pattern as it stands, up to four, drawn as outlines in their own colours and line styles with a legend, to compare with the next experiments; &lt;b&gt;Shift+K&lt;/b&gt; clears them. &lt;b&gt;C&lt;/b&gt; draws a curtain over the pattern so that the class predicts first, and reveals it again.</source>
         <translation>&lt;b&gt;Uložené obrazce&lt;/b&gt;: &lt;b&gt;K&lt;/b&gt; uloží obrazec v jeho současné podobě, nejvýše čtyři, a kreslí je jako obrysy vlastní barvou a typem čáry s legendou, aby je bylo možné porovnat s dalšími pokusy; &lt;b&gt;Shift+K&lt;/b&gt; je smaže. &lt;b&gt;C&lt;/b&gt; zakryje obrazec oponou, aby třída nejdříve předpověděla, co uvidí, a znovu ho odkryje.</translation>
     </message>
+    <message>
+        <source>&lt;b&gt;A grating&lt;/b&gt;: &lt;b&gt;Slits&lt;/b&gt; in the panel sets one to eight slits, spaced by the slit separation; with any number but two all of them are open. Each photon goes through one of them, chosen at random, and its arrows have that slit&apos;s colour. The bright lines stay where neighbouring paths differ by whole wavelengths, λL/d apart, but grow sharper as slits are added, and the probe shows why: its arrows, one a slit, head to tail, lie in a straight line only at a bright line; a little way off they curl into a polygon, which closes where it is dark, long before the next line.</source>
+        <translation>&lt;b&gt;Mřížka&lt;/b&gt;: položka &lt;b&gt;Štěrbiny&lt;/b&gt; v panelu nastaví jednu až osm štěrbin s rozestupem rovným vzdálenosti štěrbin; při jiném počtu než dvou jsou otevřené všechny. Každý foton projde jednou z nich, zvolenou náhodně, a jeho šipky mají barvu té štěrbiny. Světlé proužky zůstávají tam, kde se sousední dráhy liší o celý počet vlnových délek, tedy λL/d od sebe, ale s každou další štěrbinou jsou ostřejší. Proč, ukáže sonda: její šipky, jedna za každou štěrbinu, kladené za sebe, leží v přímce jen na světlém proužku; kousek vedle se stáčejí do mnohoúhelníku, který se uzavře tam, kde je tma, dlouho před dalším proužkem.</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -568,6 +572,14 @@ a skončí s návratovým kódem 2.
         <source>Single photons landed on the detector screen</source>
         <translation>Jednotlivé fotony, které dopadly na stínítko detektoru</translation>
     </message>
+    <message>
+        <source>Shield with one slit</source>
+        <translation>Clona s jednou štěrbinou</translation>
+    </message>
+    <message>
+        <source>Shield with %1 slits</source>
+        <translation>Clona se štěrbinami: %1</translation>
+    </message>
 </context>
 <context>
     <name>CurtainLayer</name>
@@ -645,6 +657,10 @@ a skončí s návratovým kódem 2.
         <source>--%1 and --%2 cannot both be given</source>
         <translation>--%1 a --%2 nelze zadat zároveň</translation>
     </message>
+    <message>
+        <source>Number of slits, %1 to %2, spaced by the slit separation (default %3): a grating; all are open unless there are two.</source>
+        <translation>Počet štěrbin, %1 až %2, s rozestupem rovným vzdálenosti štěrbin (výchozí %3): mřížka; nejsou-li právě dvě, jsou otevřené všechny.</translation>
+    </message>
 </context>
 <context>
     <name>ExperimentPanel</name>
@@ -716,6 +732,14 @@ a skončí s návratovým kódem 2.
         <source>Designed experiment restored</source>
         <translation>Výchozí nastavení obnoveno</translation>
     </message>
+    <message>
+        <source>all open: a choice only with two slits</source>
+        <translation>otevřené všechny: volba jen u dvou štěrbin</translation>
+    </message>
+    <message>
+        <source>Slits</source>
+        <translation>Štěrbiny</translation>
+    </message>
 </context>
 <context>
     <name>ExperimentSettings</name>
@@ -762,6 +786,10 @@ a skončí s návratovým kódem 2.
     <message>
         <source>designed experiment</source>
         <translation>výchozí nastavení</translation>
+    </message>
+    <message>
+        <source>slits: %1</source>
+        <translation>štěrbiny: %1</translation>
     </message>
 </context>
 <context>
@@ -943,6 +971,14 @@ a skončí s návratovým kódem 2.
         <source>Chance here: %1 % of the largest</source>
         <translation>Pravděpodobnost zde: %1 % největší</translation>
     </message>
+    <message>
+        <source>Path %1: %2 px = %3 λ</source>
+        <translation>Dráha %1: %2 px = %3 λ</translation>
+    </message>
+    <message>
+        <source>Between neighbouring slits:</source>
+        <translation>Mezi sousedními štěrbinami:</translation>
+    </message>
 </context>
 <context>
     <name>QCommandLineParser</name>
@@ -1008,6 +1044,10 @@ a skončí s návratovým kódem 2.
             <numerusform>Tempo: %Ln opakování za sekundu</numerusform>
             <numerusform>Tempo: %Ln opakování za sekundu</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>slit %1 of %2</source>
+        <translation>štěrbina %1 z %2</translation>
     </message>
 </context>
 <context>

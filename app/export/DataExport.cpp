@@ -49,7 +49,17 @@ QByteArray DataExport::csv(const PictureView::FinishedRun& run) {
     const SettingReader reader(copy);
     const QByteArray settings = settingCells(reader);
     const bool perSlit = reader.whichSlitDetector();
-    out += perSlit ? ",upper_sum_x,upper_sum_y,lower_sum_x,lower_sum_y\n" : "\n";
+    const int slits = reader.slitCount();
+    // Two slits are named upper and lower, as they always were; more or fewer by their number
+    // from the top.
+    const auto slitName = [slits](int slit) {
+        return slits == 2 ? QByteArray(slit == 0 ? "upper" : "lower")
+                          : "slit" + QByteArray::number(slit + 1);
+    };
+    for (int slit = 0; perSlit && slit < slits; ++slit) {
+        out += ',' + slitName(slit) + "_sum_x," + slitName(slit) + "_sum_y";
+    }
+    out += '\n';
     for (const PhotonRun::DotResult& dot : run.dots) {
         for (double value : {double(dot.pass), double(dot.dot), dot.y, dot.photonsPerDot, dot.sumX,
                              dot.sumY, dot.barLength}) {
@@ -59,13 +69,21 @@ QByteArray DataExport::csv(const PictureView::FinishedRun& run) {
         if (run.expected) {
             appendNumber(out, run.expected->barLength(dot.y));
         }
-        out += dot.lastSlitUpper ? ",upper," : ",lower,";
+        out += ',';
+        // Before the run's first photon there is no slit; two slits then name the lower, as always.
+        if (slits == 2 || dot.lastSlit >= 0) {
+            out += slits == 2 ? slitName(dot.lastSlit == 0 ? 0 : 1)
+                              : QByteArray::number(dot.lastSlit + 1);
+        }
+        out += ',';
         out += dot.sumArrowDrawn ? "yes" : "no";
         out += settings;
         if (perSlit) {
-            for (double value : {dot.upperSumX, dot.upperSumY, dot.lowerSumX, dot.lowerSumY}) {
-                out += ',';
-                appendNumber(out, value);
+            for (int slit = 0; slit < slits; ++slit) {
+                for (double value : {dot.slitSums[slit].real(), dot.slitSums[slit].imag()}) {
+                    out += ',';
+                    appendNumber(out, value);
+                }
             }
         }
         out += '\n';
@@ -83,8 +101,10 @@ QByteArray DataExport::probeCsv(const ArrowProbe& probe) {
         out += ',';
     };
     cell(probe.y());
-    for (bool upper : {true, false}) {
-        const ArrowProbe::Path* path = probe.path(upper);
+    // The top slit's path and the bottom one's.
+    const int slits = probe.experiment().slitCount;
+    for (const ArrowProbe::Path* path :
+         {probe.path(0), slits > 1 ? probe.path(slits - 1) : nullptr}) {
         cell(path != nullptr ? std::optional(path->length) : std::nullopt);
     }
     cell(probe.pathDifference());

@@ -101,8 +101,11 @@ QString ExperimentSettings::summary(const FormFields& settings) {
         }
         QStringList parts;
         for (const FormFields::Setting& setting : FormFields::settings) {
-            if (setting.isExperiment()) {
-                parts << part(setting, reader.number(setting.field));
+            const double field = reader.number(setting.field);
+            const bool quiet = setting.quietAtStartUp &&
+                               setting.recorded(field) == setting.recorded(setting.startUp);
+            if (setting.isExperiment() && !quiet && reader.applies(setting.field)) {
+                parts << part(setting, field);
             }
         }
         QString line = parts.join(QStringLiteral(", "));

@@ -35,11 +35,23 @@ const ArrowProbe* ProbeLayer::probe() const {
 QStringList ProbeLayer::readout(const ArrowProbe& probe) {
     QStringList lines{tr("Point at y = %1 px").arg(decimal(probe.y()))};
     const double wavelength = probe.wavelength();
+    const int slits = probe.experiment().slitCount;
     for (const ArrowProbe::Path& path : probe.paths()) {
-        lines << (path.upper ? tr("Upper path: %1 px = %2 λ") : tr("Lower path: %1 px = %2 λ"))
-                     .arg(decimal(path.length), decimal(path.length / wavelength));
+        const QString length = decimal(path.length);
+        const QString waves = decimal(path.length / wavelength);
+        if (slits == 2) {
+            lines << (path.slit == 0 ? tr("Upper path: %1 px = %2 λ")
+                                     : tr("Lower path: %1 px = %2 λ"))
+                         .arg(length, waves);
+        } else {
+            lines << tr("Path %1: %2 px = %3 λ").arg(path.slit + 1).arg(length, waves);
+        }
     }
     if (const std::optional<double> difference = probe.pathDifference()) {
+        // With more slits, what follows is of each arrow and the next.
+        if (slits > 2) {
+            lines << tr("Between neighbouring slits:");
+        }
         // How far the arrows' directions differ, as a share of a whole turn, 0 to 0.5.
         const double apart = std::abs(*difference - std::round(*difference));
         const QString value = decimal(std::abs(*difference));

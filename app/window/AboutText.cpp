@@ -62,6 +62,14 @@ QString AboutText::html() {
            "half a wavelength more and they cancel. A wide slit brings a chain of small arrows "
            "that curls up where the slit alone gives darkness. <b>Up</b> and <b>Down</b> move "
            "it, <b>Esc</b> removes it."),
+        tr("<b>A grating</b>: <b>Slits</b> in the panel sets one to eight slits, spaced by the "
+           "slit separation; with any number but two all of them are open. Each photon goes "
+           "through one of them, chosen at random, and its arrows have that slit's colour. The "
+           "bright lines stay where neighbouring paths differ by whole wavelengths, λL/d apart, "
+           "but grow sharper as slits are added, and the probe shows why: its arrows, one a "
+           "slit, head to tail, lie in a straight line only at a bright line; a little way off "
+           "they curl into a polygon, which closes where it is dark, long before the next "
+           "line."),
         tr("<b>The ruler</b>, <b>R</b>, measures in the picture's pixels at any zoom; while it is "
            "shown a drag lays it anew, and its ends snap to bright fringes near the detector. "
            "<b>The fringe marks</b>, <b>L</b>, mark the bright fringes beside the pattern: the "

@@ -356,6 +356,15 @@ ControlRow ControlTable::detectorCaption(double detectorX) {
     return row;
 }
 
+QString ControlTable::shieldCaption(int slits) {
+    if (slits == 2) {
+        return QCoreApplication::translate("ControlTable", find(QStringLiteral("nClona"))->text);
+    }
+    return slits == 1
+               ? QCoreApplication::translate("ControlTable", "Shield with one slit")
+               : QCoreApplication::translate("ControlTable", "Shield with %1 slits").arg(slits);
+}
+
 const ControlRow* ControlTable::find(const QString& name) {
     for (const ControlRow& row : controls()) {
         if (name == QString::fromUtf8(row.name)) {

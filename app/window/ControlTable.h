@@ -54,6 +54,8 @@ public:
     // The detector's caption over a detector line at `detectorX`: moved with the line from where
     // the design puts it, but never into the caption of the sums.
     static ControlRow detectorCaption(double detectorX);
+    // The shield's caption for a shield of `slits`: the design's text with two.
+    static QString shieldCaption(int slits);
     // The photons per dot a photons-per-dot button chooses.
     static int photonsOf(const char* buttonName);
 };

@@ -63,6 +63,16 @@ void ExperimentPanel::createControls() {
             grid_->addWidget(turn_, row, column + 2);
             connect(wavelength_, &QDoubleSpinBox::valueChanged, this, &ExperimentPanel::showTurn);
         }
+        if (setting.field == SettingField::OpenSlits) {
+            openSlits_ = control;
+            openSlitsNote_ = new QLabel;
+            openSlitsNote_->setObjectName(QStringLiteral("experimentSlitsNote"));
+            grid_->addWidget(openSlitsNote_, row, column + 2);
+        }
+        if (setting.field == SettingField::SlitCount) {
+            connect(qobject_cast<QSpinBox*>(control), &QSpinBox::valueChanged, this,
+                    &ExperimentPanel::showSlitCount);
+        }
         controls_.emplace_back(&setting, control);
     }
     // Spare width goes after each setting's box and note, so that each group stays together.
@@ -155,6 +165,9 @@ void ExperimentPanel::showSettings(const std::function<double(SettingField)>& nu
         const double field = number(setting->field);
         if (auto* box = qobject_cast<QSpinBox*>(control)) {
             box->setValue(static_cast<int>(std::lround(setting->valueOf(field))));
+            if (setting->field == SettingField::SlitCount) {
+                showSlitCount(box->value());
+            }
         } else if (auto* box = qobject_cast<QDoubleSpinBox*>(control)) {
             // A turn of 0 or less has no wavelength: the longest is shown.
             const double value =
@@ -178,6 +191,14 @@ void ExperimentPanel::showTurn(double wavelength) {
                 FormFields::setting(SettingField::TurnPerPixel).fieldOf(wavelength), 3));
     turn_->setText(turn);
     wavelength_->setAccessibleDescription(tr("Turn per pixel: %1").arg(turn));
+}
+
+void ExperimentPanel::showSlitCount(int count) {
+    const bool two = count == 2;
+    openSlits_->setEnabled(two);
+    const QString why = two ? QString() : tr("all open: a choice only with two slits");
+    openSlitsNote_->setText(why);
+    openSlits_->setAccessibleDescription(why);
 }
 
 void ExperimentPanel::write(SettingField field, const QString& text) {

@@ -51,6 +51,9 @@ private:
     // The controls show the settings, without writing them back.
     void showSettings(const std::function<double(SettingField)>& number);
     void showTurn(double wavelength);
+    // The open-slits choice has a say only with two slits; with another count it is disabled
+    // and its note says why.
+    void showSlitCount(int count);
     void write(SettingField field, const QString& text);
     void restoreDesigned();
 
@@ -61,5 +64,7 @@ private:
     std::vector<std::pair<const FormFields::Setting*, QWidget*>> controls_;
     QDoubleSpinBox* wavelength_ = nullptr;
     QLabel* turn_ = nullptr; // the turn per pixel the wavelength stands for
+    QWidget* openSlits_ = nullptr;
+    QLabel* openSlitsNote_ = nullptr;
     QPushButton* designed_;
 };

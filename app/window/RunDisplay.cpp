@@ -114,7 +114,11 @@ QString RunDisplay::stepText(const RunSession& session) {
     if (!photon) {
         return {};
     }
-    const QString slit = photon->upper ? tr("upper slit") : tr("lower slit");
+    // Two slits are upper and lower, as they always were; more are counted from the top.
+    const QString slit = photon->slitCount != 2
+                             ? tr("slit %1 of %2").arg(photon->slit + 1).arg(photon->slitCount)
+                         : photon->slit == 0 ? tr("upper slit")
+                                             : tr("lower slit");
     return tr("Photon %1 of %2 at point %3: %4, arrives turned by %5 rad")
         .arg(photon->photon)
         .arg(QLocale().toString(photon->photonsPerDot))

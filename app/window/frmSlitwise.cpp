@@ -136,7 +136,7 @@ void frmSlitwise::connectSession() {
         runDisplay_->refresh();
         if (whole) {
             // The picture may show another apparatus now.
-            placeDetectorCaption();
+            placeApparatusCaptions();
         }
     });
     connect(&session_, &RunSession::settingRefused, this, [this](const QString& message) {
@@ -194,7 +194,7 @@ void frmSlitwise::applyZoom(double zoom) {
     if (experiment_ != nullptr) {
         experiment_->place(zoom, origin());
     }
-    placeDetectorCaption();
+    placeApparatusCaptions();
     canvas_->place(zoom, origin());
     update();
 }
@@ -207,9 +207,21 @@ ControlRow frmSlitwise::detectorCaption(const RunSession& session, const FormFie
         Scene::detectorBaseX + field.value_or(FormFields::startUpValue(SettingField::Distance)));
 }
 
-void frmSlitwise::placeDetectorCaption() {
+QString frmSlitwise::shieldCaption(const RunSession& session, const FormFields& settings) {
+    const FormFields* drawn = session.picture().drawnSettings();
+    const FormFields::Setting& row = FormFields::setting(SettingField::SlitCount);
+    const std::optional<double> field =
+        Conversion::toNumber((drawn != nullptr ? *drawn : settings).text(SettingField::SlitCount));
+    return ControlTable::shieldCaption(static_cast<int>(row.valueOf(field.value_or(row.startUp))));
+}
+
+void frmSlitwise::placeApparatusCaptions() {
     ControlFactory::place(controls_.value(FormFields::name(CaptionField::Detector)),
                           detectorCaption(session_, settings_), zoom_, origin());
+    const QString shieldName = FormFields::name(CaptionField::Shield);
+    auto* shield = qobject_cast<QLineEdit*>(controls_.value(shieldName));
+    shield->setText(shieldCaption(session_, settings_));
+    ControlFactory::place(shield, *ControlTable::find(shieldName), zoom_, origin());
 }
 
 void frmSlitwise::zoomTo(double zoom) {
@@ -231,7 +243,8 @@ QImage frmSlitwise::composedPicture(RunSession& session, const FormFields& setti
             captions << ControlFactory::pictureText(
                 caption == CaptionField::Detector ? detectorCaption(session, settings)
                                                   : *ControlTable::find(FormFields::name(caption)),
-                zoom);
+                zoom,
+                caption == CaptionField::Shield ? shieldCaption(session, settings) : QString());
         }
     }
     return PictureComposer::compose(session, captions,
@@ -306,7 +319,7 @@ void frmSlitwise::HScroll1_Change(int value) {
 
 void frmSlitwise::showRunState(const QString& state) {
     status_->set(state);
-    placeDetectorCaption();
+    placeApparatusCaptions();
     pausedCaption_->setVisible(session_.isAnythingPaused());
     runDisplay_->refresh();
     windowActions_->refresh();

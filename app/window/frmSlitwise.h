@@ -87,12 +87,14 @@ private:
     void connectHandlers();
     void connectSession();
     void applyZoom(double zoom);
-    // The detector's caption over the detector line of the picture shown, or of the settings
-    // before anything is drawn.
-    void placeDetectorCaption();
+    // The captions that follow the apparatus of the picture shown, or of the settings before
+    // anything is drawn: the detector's over its line, the shield's naming its slits.
+    void placeApparatusCaptions();
     // The detector caption's row, over the detector line of the session's picture, or of the
     // settings before anything is drawn.
     static ControlRow detectorCaption(const RunSession& session, const FormFields& settings);
+    // The shield caption's text for the slits of the session's picture, or of the settings.
+    static QString shieldCaption(const RunSession& session, const FormFields& settings);
     // Opens or closes the experiment panel below the picture; a window in its normal state grows
     // or shrinks by it, so that the picture keeps its size.
     void showExperiment(bool open);

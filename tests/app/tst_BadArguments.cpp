@@ -175,6 +175,8 @@ void tst_BadArguments::badArgumentsAreRefusedInOneLine_data() {
     row("--wavelength with --turn", {"--wavelength", "8", "--turn", "1"}, "--turn");
     row("--slit-width negative", {"--slit-width", "-1"}, "'-1'");
     row("--slit-width above its range", {"--slit-width", "31"}, "'31'");
+    row("--slit-count none", {"--slit-count", "0"}, "'0'");
+    row("--slit-count past eight", {"--slit-count", "9"}, "'9'");
     row("--slits not a choice", {"--slits", "middle"}, "'middle'");
     row("--slits without its value", {"--slits"}, "--slits needs a value");
     row("--which-slit with a value", {"--which-slit=yes"}, "--which-slit takes no value");

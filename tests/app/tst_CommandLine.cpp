@@ -122,6 +122,7 @@ void tst_CommandLine::experimentOptionsGiveTheirTexts_data() {
         {"nOtevrene=2"});
     row("both slits", {"--slits", "both"}, Mode::Window, {"nOtevrene=0"});
     row("which-slit detector", {"--which-slit"}, Mode::Window, {"nDetekce=1"});
+    row("a grating of eight", {"--slit-count", "8"}, Mode::Window, {"nPocetSterbin=8"});
 }
 
 void tst_CommandLine::experimentOptionsGiveTheirTexts() {

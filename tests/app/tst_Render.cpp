@@ -295,6 +295,10 @@ void tst_Render::probeAloneWritesItsLine_data() {
         << QStringList{"--probe", "300", "--slits", "upper"} << "2 3";
     QTest::newRow("the detector on: no sum")
         << QStringList{"--probe", "300", "--which-slit"} << "4 5";
+    QTest::newRow("a lone slit: no second path, no difference")
+        << QStringList{"--probe", "300", "--slit-count", "1"} << "2 3";
+    QTest::newRow("five slits: every column")
+        << QStringList{"--probe", "300", "--slit-count", "5"} << "";
 }
 
 void tst_Render::probeAloneWritesItsLine() {

@@ -96,6 +96,8 @@ private slots:
     void greyRedrawErasesExactly();
     void projectorColoursStandOutForEveryEye_data();
     void projectorColoursStandOutForEveryEye();
+    void slitColoursStayApartForEveryEye_data();
+    void slitColoursStayApartForEveryEye();
     void farAndNonFiniteCoordinatesAreHarmless();
     void dirtyRectCoversWhatWasDrawn_data();
     void dirtyRectCoversWhatWasDrawn();
@@ -207,6 +209,35 @@ void tst_ImageSurface::projectorColoursStandOutForEveryEye() {
     // Black and the background stay, so that erasing still erases.
     QCOMPARE(Colour::forProjector(Colour::background()), Colour::background());
     QCOMPARE(Colour::forProjector(Colour::foreground()), Colour::foreground());
+}
+
+void tst_ImageSurface::slitColoursStayApartForEveryEye_data() {
+    QTest::addColumn<bool>("projector");
+    QTest::addColumn<double>("apart"); // neighbours, at least, as a share of black from white
+    QTest::newRow("as drawn: neighbours a quarter apart") << false << 0.25;
+    // Dark colours only, black and brown as they always were the closest.
+    QTest::newRow("projector: 3:1 on the grey") << true << 0.05;
+}
+
+void tst_ImageSurface::slitColoursStayApartForEveryEye() {
+    QFETCH(bool, projector);
+    QFETCH(double, apart);
+    const auto shown = [projector](int slit) {
+        return projector ? Colour::forProjector(Colour::slit(slit)) : Colour::slit(slit);
+    };
+    QCOMPARE(Colour::slit(0), Colour::foreground());
+    QCOMPARE(Colour::slit(1), Colour::lowerSlit());
+    constexpr Matrix seen = {{{1, 0, 0}, {0, 1, 0}, {0, 0, 1}}};
+    for (const Matrix& eye : {seen, protanopia, deuteranopia}) {
+        const double blackToWhite = seenDistance(eye, Colour::foreground(), Colour{0xFFFFFF});
+        for (int slit = 0; slit < Colour::slitColours; ++slit) {
+            QVERIFY(projector
+                        ? contrast(shown(slit), Colour::background()) >= 3.0
+                        : seenDistance(eye, shown(slit), Colour::background()) >= blackToWhite / 6);
+            QVERIFY(slit == 0 ||
+                    seenDistance(eye, shown(slit - 1), shown(slit)) >= apart * blackToWhite);
+        }
+    }
 }
 
 void tst_ImageSurface::farAndNonFiniteCoordinatesAreHarmless() {

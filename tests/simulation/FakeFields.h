@@ -25,6 +25,7 @@ public:
         QString width = QStringLiteral("0");
         QString open = QStringLiteral("0"); // 0 both, 1 upper, 2 lower
         QString detector = QStringLiteral("0");
+        QString slits = QStringLiteral("2");
     };
     explicit FakeFields(const Setup& setup) : FakeFields() {
         texts_[SettingField::TurnPerPixel] = setup.turn;
@@ -33,6 +34,7 @@ public:
         texts_[SettingField::SlitWidth] = setup.width;
         texts_[SettingField::OpenSlits] = setup.open;
         texts_[SettingField::WhichSlitDetector] = setup.detector;
+        texts_[SettingField::SlitCount] = setup.slits;
     }
 
     QString text(SettingField field) const override { return texts_.value(field); }

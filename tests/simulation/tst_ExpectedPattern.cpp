@@ -14,43 +14,51 @@
 #include <cmath>
 #include <complex>
 #include <numbers>
+#include <vector>
 
 namespace {
 
 using Setting = FakeFields::Setup;
 
 // E[bar] written out: each photon's arrow is 0.3·e^(i·(start phase + turn · path)), with the
-// start phase r · 0.01727451 for r = 0..179, the upper slit taken 499 times in 1000 (always or
-// never with one slit open) and the height across a wide slit one of 2,000 even steps. Distinct
-// photons are independent, so E|Σ arrows|² = N·0.09 + N(N−1)·|E[arrow]|². With the which-slit
-// detector each slit's photons are summed apart: E = N·0.09 + N(N−1)·(|E[arrow, upper]|² +
-// |E[arrow, lower]|²), the expectations taken over photons through that slit alone.
+// start phase r · 0.01727451 for r = 0..179, the slit taken evenly among K slits 40 pixels
+// apart about the axis, but of two the upper 499 times in 1000 (always or never with one slit
+// open), and the height across a wide slit one of 2,000 even steps. Distinct photons are
+// independent, so E|Σ arrows|² = N·0.09 + N(N−1)·|E[arrow]|². With the which-slit detector each
+// slit's photons are summed apart: E = N·0.09 + N(N−1)·Σ_k |E[arrow, slit k]|², the expectations
+// taken over photons through that slit alone.
 double expectedTheLongWay(int photons, double scale, double y, const Setting& setting) {
     const double turn = setting.turn.toDouble();
     const double detectorX = setting.distance.toDouble() + 100;
-    const double half = setting.separation.toDouble() / 2;
+    const double separation = setting.separation.toDouble();
     const double width = setting.width.toDouble();
+    const int count = setting.slits.toInt();
     const double upperChance = setting.open == QLatin1String("0")   ? 0.499
                                : setting.open == QLatin1String("1") ? 1.0
                                                                     : 0.0;
     const int heights = width > 0 ? 2000 : 1;
-    std::complex<double> upper;
-    std::complex<double> lower;
+    std::vector<std::complex<double>> slits(count);
     for (int r = 0; r < 180; ++r) {
         const double start = r * (1.57041 / 100 * 1.1);
         for (int k = 0; k < heights; ++k) {
             const double across = width * ((k + 0.5) / heights - 0.5);
-            const auto arrow = [&](double slitY, double chance) {
+            for (int slit = 0; slit < count; ++slit) {
+                const double chance = count != 2  ? 1.0 / count
+                                      : slit == 0 ? upperChance
+                                                  : 1 - upperChance;
+                const double slitY = 340.5 + separation * (slit - (count - 1) / 2.0);
                 const double path = std::hypot(detectorX - 150, slitY + across - y);
-                return chance / 180 / heights * 0.3 * std::polar(1.0, start + turn * path);
-            };
-            upper += arrow(340.5 - half, upperChance);
-            lower += arrow(340.5 + half, 1 - upperChance);
+                slits[slit] += chance / 180 / heights * 0.3 * std::polar(1.0, start + turn * path);
+            }
         }
     }
-    const double pairs = setting.detector == QLatin1String("1")
-                             ? std::norm(upper) + std::norm(lower)
-                             : std::norm(upper + lower);
+    std::complex<double> sum;
+    double apart = 0;
+    for (const std::complex<double>& arrow : slits) {
+        sum += arrow;
+        apart += std::norm(arrow);
+    }
+    const double pairs = setting.detector == QLatin1String("1") ? apart : std::norm(sum);
     return scale * (photons * 0.09 + photons * (photons - 1.0) * pairs);
 }
 
@@ -105,6 +113,16 @@ void tst_ExpectedPattern::matchesTheLongWay_data() {
         << 50 << 2.0 << 317.0 << Setting{.detector = "1"};
     QTest::newRow("100 photons, detector and wide slits")
         << 100 << 0.5 << 120.0 << Setting{.width = "25", .detector = "1"};
+    QTest::newRow("50 photons, one slit") << 50 << 2.0 << 300.0 << Setting{.slits = "1"};
+    QTest::newRow("50 photons, three slits") << 50 << 2.0 << 327.0 << Setting{.slits = "3"};
+    QTest::newRow("500 photons, eight slits, near the axis")
+        << 500 << 0.02 << 338.0 << Setting{.slits = "8"};
+    QTest::newRow("50 photons, eight slits, detector on")
+        << 50 << 2.0 << 250.0 << Setting{.detector = "1", .slits = "8"};
+    QTest::newRow("100 photons, three slits 10 wide")
+        << 100 << 0.5 << 280.0 << Setting{.width = "10", .slits = "3"};
+    QTest::newRow("50 photons, eight slits 5 wide, detector on")
+        << 50 << 2.0 << 420.0 << Setting{.width = "5", .detector = "1", .slits = "8"};
 }
 
 void tst_ExpectedPattern::matchesTheLongWay() {
@@ -130,6 +148,8 @@ void tst_ExpectedPattern::meanOfSeededRunsApproachesIt_data() {
     QTest::newRow("slits 15 wide") << Setting{.width = "15"};
     QTest::newRow("lower slit only") << Setting{.open = "2"};
     QTest::newRow("which-slit detector") << Setting{.detector = "1"};
+    QTest::newRow("three slits") << Setting{.slits = "3"};
+    QTest::newRow("eight slits, detector on") << Setting{.detector = "1", .slits = "8"};
 }
 
 void tst_ExpectedPattern::meanOfSeededRunsApproachesIt() {
@@ -199,6 +219,7 @@ void tst_ExpectedPattern::sumsStayInTheirColumn_data() {
     QTest::newRow("slits 20 wide, 500 photons") << 500 << Setting{.width = "20"};
     QTest::newRow("the longest distance, detector on")
         << 100 << Setting{.distance = "300", .detector = "1"};
+    QTest::newRow("eight slits, 500 photons") << 500 << Setting{.slits = "8"};
 }
 
 void tst_ExpectedPattern::sumsStayInTheirColumn() {

@@ -12,14 +12,16 @@
 #include <algorithm>
 #include <cmath>
 #include <complex>
+#include <numbers>
 #include <numeric>
+#include <vector>
 
 namespace {
 
 using Setting = FakeFields::Setup;
 
-// The photon's arrow from one slit at height y for the start-up geometry (slits at 320.5 and
-// 360.5, detector at x = 300, one radian per pixel), averaged over 2,000 heights across the slit.
+// The photon's arrow from the slit at slitY to height y for the start-up geometry (detector at
+// x = 300, one radian per pixel), averaged over 2,000 heights across the slit.
 std::complex<double> arrowFrom(double slitY, double width, double y) {
     const int heights = width > 0 ? 2000 : 1;
     std::complex<double> sum;
@@ -30,18 +32,39 @@ std::complex<double> arrowFrom(double slitY, double width, double y) {
     return sum / static_cast<double>(heights);
 }
 
-// One photon's two arrows at height y, of length 1/√(open slits); 0 for a closed slit.
-std::pair<std::complex<double>, std::complex<double>> arrowsAt(const Setting& setting, double y) {
-    const double width = setting.width.toDouble();
-    const double length = setting.open == QLatin1String("0") ? std::sqrt(0.5) : 1.0;
-    return {setting.open == QLatin1String("2") ? 0.0 : length * arrowFrom(320.5, width, y),
-            setting.open == QLatin1String("1") ? 0.0 : length * arrowFrom(360.5, width, y)};
+// The slits' middles from the top: 40 pixels apart about the axis at 340.5.
+std::vector<double> slitHeights(const Setting& setting) {
+    const int count = setting.slits.toInt();
+    std::vector<double> heights;
+    for (int k = 0; k < count; ++k) {
+        heights.push_back(340.5 + 40 * (k - (count - 1) / 2.0));
+    }
+    return heights;
+}
+
+// One photon's arrows at height y, a slit's each, of length 1/√(open slits); 0 for a closed
+// slit. Only two slits can be closed.
+std::vector<std::complex<double>> arrowsAt(const Setting& setting, double y) {
+    const std::vector<double> heights = slitHeights(setting);
+    const bool choose = heights.size() == 2 && setting.open != QLatin1String("0");
+    const double length = 1 / std::sqrt(choose ? 1.0 : static_cast<double>(heights.size()));
+    std::vector<std::complex<double>> arrows;
+    for (std::size_t k = 0; k < heights.size(); ++k) {
+        const bool closed = choose && setting.open != QLatin1String(k == 0 ? "1" : "2");
+        arrows.push_back(closed ? 0.0
+                                : length * arrowFrom(heights[k], setting.width.toDouble(), y));
+    }
+    return arrows;
 }
 
 double weightAt(const Setting& setting, double y) {
-    const auto [upper, lower] = arrowsAt(setting, y);
-    return setting.detector == QLatin1String("1") ? std::norm(upper) + std::norm(lower)
-                                                  : std::norm(upper + lower);
+    std::complex<double> sum;
+    double apart = 0;
+    for (const std::complex<double>& arrow : arrowsAt(setting, y)) {
+        sum += arrow;
+        apart += std::norm(arrow);
+    }
+    return setting.detector == QLatin1String("1") ? apart : std::norm(sum);
 }
 
 } // namespace
@@ -62,6 +85,7 @@ void tst_PhotonChance::hitsFollowTheChance_data() {
     QTest::newRow("start-up: two point slits") << Setting{};
     QTest::newRow("which-slit detector: even") << Setting{.detector = "1"};
     QTest::newRow("one slit 20 pixels wide: an envelope") << Setting{.width = "20", .open = "1"};
+    QTest::newRow("three slits: sharper lines") << Setting{.slits = "3"};
 }
 
 void tst_PhotonChance::hitsFollowTheChance() {
@@ -112,9 +136,12 @@ void tst_PhotonChance::hitsFollowTheChance() {
     QVERIFY2(std::abs(bars / curve - 1) < 0.1, qPrintable(QString::number(bars / curve)));
 
     // The latest photon's arrows are those at its height.
-    const auto [upper, lower] = arrowsAt(setting, hits.hits().back().y);
+    const auto plain = arrowsAt(setting, hits.hits().back().y);
     const PhotonChance::Arrows arrows = *hits.latestArrows();
-    QVERIFY(std::abs(arrows.upper - upper) < 1e-4 && std::abs(arrows.lower - lower) < 1e-4);
+    QCOMPARE(arrows.count, static_cast<int>(plain.size()));
+    for (std::size_t k = 0; k < plain.size(); ++k) {
+        QVERIFY(std::abs(arrows.slits[k] - plain[k]) < 1e-4);
+    }
     QCOMPARE(arrows.joined, setting.detector != QLatin1String("1"));
     hits.clear();
     QVERIFY(!hits.latestArrows());
@@ -125,6 +152,7 @@ void tst_PhotonChance::latestHitIsDrawnWithItsArrows_data() {
     QTest::addColumn<bool>("joined"); // head to tail with a green sum, or apart without one
     QTest::newRow("two point slits: joined") << Setting{} << true;
     QTest::newRow("which-slit detector: apart") << Setting{.detector = "1"} << false;
+    QTest::newRow("three slits: joined") << Setting{.slits = "3"} << true;
 }
 
 void tst_PhotonChance::latestHitIsDrawnWithItsArrows() {
@@ -139,7 +167,7 @@ void tst_PhotonChance::latestHitIsDrawnWithItsArrows() {
     RecordingSurface surface;
     HitsDrawing::drawLatest(surface, hits);
     const double y = hits.hits().back().y;
-    const auto [upper, lower] = arrowsAt(setting, y);
+    const auto plain = arrowsAt(setting, y);
     const auto drawnIn = [](const RecordingSurface& drawn, std::optional<Colour> colour) {
         std::vector<RecordingSurface::Call> found;
         for (const RecordingSurface::Call& call : drawn.lines()) {
@@ -161,25 +189,25 @@ void tst_PhotonChance::latestHitIsDrawnWithItsArrows() {
                 std::max(call.y1, call.y2) <= HitsDrawing::bottom);
     }
     // Each arrow from where it starts, arrowScale pixels per unit, upward for a positive
-    // imaginary part.
+    // imaginary part: head to tail from the top slit's when joined, else each from the start.
     const auto ends = [](const RecordingSurface::Call& call, double x0, double from,
                          std::complex<double> arrow) {
         return std::abs(call.x1 - x0) < 1e-3 && std::abs(call.y1 - from) < 1e-3 &&
                std::abs(call.x2 - (x0 + HitsDrawing::arrowScale * arrow.real())) < 1e-2 &&
                std::abs(call.y2 - (from - HitsDrawing::arrowScale * arrow.imag())) < 1e-2;
     };
-    const auto upperLines = drawnIn(surface, Colour::foreground());
-    const auto lowerLines = drawnIn(surface, Colour::lowerSlit());
-    QCOMPARE(lowerLines.size(), std::size_t(3));
-    QVERIFY(ends(upperLines.at(0), HitsDrawing::arrowsX, y0, upper));
-    const double lowerX = joined ? HitsDrawing::arrowsX + HitsDrawing::arrowScale * upper.real()
-                                 : HitsDrawing::arrowsX;
-    const double lowerY = joined ? y0 - HitsDrawing::arrowScale * upper.imag() : y0;
-    QVERIFY(ends(lowerLines[0], lowerX, lowerY, lower));
+    std::complex<double> tail;
+    for (std::size_t k = 0; k < plain.size(); ++k) {
+        const auto lines = drawnIn(surface, Colour::slit(static_cast<int>(k)));
+        QVERIFY(!lines.empty());
+        QVERIFY(ends(lines[0], HitsDrawing::arrowsX + HitsDrawing::arrowScale * tail.real(),
+                     y0 - HitsDrawing::arrowScale * tail.imag(), plain[k]));
+        tail = joined ? tail + plain[k] : 0.0;
+    }
     const auto sums = drawnIn(surface, Colour::sumArrow());
     QCOMPARE(sums.size(), std::size_t(joined ? 3 : 0));
     if (joined) {
-        QVERIFY(ends(sums[0], HitsDrawing::arrowsX, y0, upper + lower));
+        QVERIFY(ends(sums[0], HitsDrawing::arrowsX, y0, tail));
     }
     // Every dot inside the band, at its hit's height, two pixels square.
     const auto dots = drawnIn(kept, std::nullopt);
@@ -202,6 +230,11 @@ void tst_PhotonChance::probeAgreesWithThePlainArrows_data() {
     QTest::newRow("the detector on: no sum") << Setting{.detector = "1"} << 300.0;
     QTest::newRow("the lower slit alone") << Setting{.open = "2"} << 400.0;
     QTest::newRow("two wide slits: chains") << Setting{.width = "12"} << 250.0;
+    QTest::newRow("one slit") << Setting{.slits = "1"} << 330.0;
+    QTest::newRow("three slits") << Setting{.slits = "3"} << 310.0;
+    QTest::newRow("eight slits, the detector on")
+        << Setting{.detector = "1", .slits = "8"} << 290.0;
+    QTest::newRow("eight wide slits") << Setting{.width = "6", .slits = "8"} << 360.0;
 }
 
 void tst_PhotonChance::probeAgreesWithThePlainArrows() {
@@ -210,17 +243,26 @@ void tst_PhotonChance::probeAgreesWithThePlainArrows() {
     FakeFields fields(setting);
     const ArrowProbe probe(*PhotonChance::forSettings(fields), y);
     const double width = setting.width.toDouble();
+    const std::vector<double> heights = slitHeights(setting);
+    const std::vector<std::complex<double>> plain = arrowsAt(setting, y);
     std::complex<double> sum;
-    for (const auto& [upper, slitY] : {std::pair(true, 320.5), std::pair(false, 360.5)}) {
-        const ArrowProbe::Path* path = probe.path(upper);
-        const bool open =
-            setting.open == QLatin1String("0") || setting.open == QLatin1String(upper ? "1" : "2");
+    for (std::size_t k = 0; k < heights.size(); ++k) {
+        const ArrowProbe::Path* path = probe.path(static_cast<int>(k));
+        const bool open = plain[k] != 0.0;
         QCOMPARE(path != nullptr, open);
         if (open) {
-            QVERIFY(std::abs(path->length - std::hypot(150.0, slitY - y)) < 0.01);
-            QVERIFY(std::abs(path->arrow() - arrowFrom(slitY, width, y)) < 1e-3);
-            sum += arrowFrom(slitY, width, y);
+            QVERIFY(std::abs(path->length - std::hypot(150.0, heights[k] - y)) < 0.01);
+            QVERIFY(std::abs(path->arrow() - arrowFrom(heights[k], width, y)) < 1e-3);
+            sum += arrowFrom(heights[k], width, y);
         }
+    }
+    // Between neighbours: with more slits, the bottom path less the top over the gaps.
+    if (probe.paths().size() > 1) {
+        const double gaps = static_cast<double>(heights.size() - 1);
+        const double difference =
+            (std::hypot(150.0, heights.back() - y) - std::hypot(150.0, heights.front() - y)) /
+            gaps / (2 * std::numbers::pi);
+        QVERIFY(std::abs(*probe.pathDifference() - difference) < 1e-6);
     }
     QCOMPARE(probe.sum().has_value(), setting.detector == QLatin1String("0"));
     if (probe.sum()) {

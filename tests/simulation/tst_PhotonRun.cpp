@@ -41,6 +41,15 @@ void runWhole(PhotonRun& run, long long stepSize = whole) {
     }
 }
 
+// Lengths in pixels of the paths from the upper and the lower of two slits 40 apart to height y.
+struct Paths {
+    double upper = 0.0;
+    double lower = 0.0;
+};
+Paths pathsOf(const Scene& scene, double y) {
+    return {scene.pathLength(y, 320.5), scene.pathLength(y, 360.5)};
+}
+
 bool near(float a, double b) {
     return std::abs(a - b) < 1e-3;
 }
@@ -133,19 +142,30 @@ void tst_PhotonRun::onePhotonAnimationInOrder_data() {
     QTest::addColumn<double>("across"); // the random value of the height across the slit
     QTest::addColumn<float>("slitY");   // where the photon passes the shield
     QTest::addColumn<int>("draws");
-    QTest::newRow("upper slit in the foreground colour") << 0 << 0 << upper << 0.5 << 320.5f << 3;
-    QTest::newRow("lower slit in the caption-text colour") << 0 << 0 << lower << 0.5 << 360.5f << 3;
-    QTest::newRow("u = 500 still takes the lower slit")
-        << 0 << 0 << pick(500, 1000) << 0.5 << 360.5f << 3;
-    QTest::newRow("u = 501 takes the upper slit")
-        << 0 << 0 << pick(501, 1000) << 0.5 << 320.5f << 3;
-    QTest::newRow("upper closed: the lower one, still drawn")
-        << 2 << 0 << upper << 0.5 << 360.5f << 3;
-    QTest::newRow("lower closed: the upper one") << 1 << 0 << lower << 0.5 << 320.5f << 3;
-    QTest::newRow("10 wide, top edge") << 0 << 10 << upper << 0.0 << 315.5f << 4;
-    QTest::newRow("10 wide, three quarters down") << 0 << 10 << lower << 0.75 << 363.0f << 4;
-    QTest::newRow("upper only, 30 wide") << 1 << 30 << lower << 0.25 << 313.0f << 4;
-    QTest::newRow("width below 0 acts as 0") << 0 << -4 << lower << 0.5 << 360.5f << 3;
+    QTest::addColumn<int>("slits"); // the slit count
+    QTest::addColumn<int>("taken"); // the slit taken, from 0 at the top
+    const auto row = [](const char* name, int open, int width, double slit, double across,
+                        float slitY, int draws, int slits = 2, int taken = -1) {
+        QTest::newRow(name) << open << width << slit << across << slitY << draws << slits
+                            << (taken >= 0       ? taken
+                                : slitY > 340.5f ? 1
+                                                 : 0);
+    };
+    row("upper slit in the foreground colour", 0, 0, upper, 0.5, 320.5f, 3);
+    row("lower slit in the caption-text colour", 0, 0, lower, 0.5, 360.5f, 3);
+    row("u = 500 still takes the lower slit", 0, 0, pick(500, 1000), 0.5, 360.5f, 3);
+    row("u = 501 takes the upper slit", 0, 0, pick(501, 1000), 0.5, 320.5f, 3);
+    row("upper closed: the lower one, still drawn", 2, 0, upper, 0.5, 360.5f, 3);
+    row("lower closed: the upper one", 1, 0, lower, 0.5, 320.5f, 3);
+    row("10 wide, top edge", 0, 10, upper, 0.0, 315.5f, 4);
+    row("10 wide, three quarters down", 0, 10, lower, 0.75, 363.0f, 4);
+    row("upper only, 30 wide", 1, 30, lower, 0.25, 313.0f, 4);
+    row("width below 0 acts as 0", 0, -4, lower, 0.5, 360.5f, 3);
+    row("one slit, on the axis", 0, 0, upper, 0.5, 340.5f, 3, 1, 0);
+    row("five slits: the draw's first fifth takes the top one", 0, 0, 0.19, 0.5, 260.5f, 3, 5, 0);
+    row("five slits: its middle fifth the middle one", 0, 0, 0.5, 0.5, 340.5f, 3, 5, 2);
+    row("three slits, all open whatever the choice", 1, 0, upper, 0.5, 380.5f, 3, 3, 2);
+    row("eight slits 6 wide: the bottom one", 0, 6, 0.99, 0.0, 477.5f, 4, 8, 7);
 }
 
 void tst_PhotonRun::onePhotonAnimationInOrder() {
@@ -155,18 +175,24 @@ void tst_PhotonRun::onePhotonAnimationInOrder() {
     QFETCH(double, across);
     QFETCH(float, slitY);
     QFETCH(int, draws);
+    QFETCH(int, slits);
+    QFETCH(int, taken);
     const int dotY = 340;
     Rig rig(ScriptedRandom({height(531 - dotY), phase(0), slit, across}),
             {{SettingField::OpenSlits, QString::number(open)},
-             {SettingField::SlitWidth, QString::number(width)}});
+             {SettingField::SlitWidth, QString::number(width)},
+             {SettingField::SlitCount, QString::number(slits)}});
     auto& [surface, random, fields, run] = rig;
     run.start();
     const auto shieldLines = static_cast<long>(surface.lines().size());
     run.advance(1);
     QCOMPARE(random.drawsMade(), std::size_t(draws));
-    // The lower slit's photons in the caption-text colour, the upper's in the foreground one.
+    // The top slit's photons in the foreground colour, the others in their slit's: of two, the
+    // lower in the caption-text colour.
     const std::optional<Colour> colour =
-        slitY > 340.5f ? std::optional<Colour>(Colour::captionText()) : std::nullopt;
+        taken > 0 ? std::optional<Colour>(Colour::slit(taken)) : std::nullopt;
+    QCOMPARE(run.lastPhoton()->slit, taken);
+    QCOMPARE(run.lastPhoton()->slitCount, slits);
     const std::vector<Call> all = surface.lines();
     const std::vector<Call> lines(all.begin() + shieldLines, all.end());
     QCOMPARE(lines.size(), std::size_t(5));
@@ -200,7 +226,7 @@ void tst_PhotonRun::pathLengths() {
     RecordingSurface surface;
     FakeFields fields;
     SettingReader settings(fields);
-    const Scene::Paths paths = Scene::prepare(surface, settings).pathLengths(dotY, 40);
+    const Paths paths = pathsOf(Scene::prepare(surface, settings), dotY);
     QVERIFY(std::abs(paths.upper - upperPath) < 5e-5);
     QVERIFY(std::abs(paths.lower - lowerPath) < 5e-5);
 }
@@ -223,12 +249,12 @@ void tst_PhotonRun::whichSlitDetectorAddsSquaredLengths() {
     auto& [surface, random, fields, run] = rig;
     run.start();
     run.advance(5);
-    const Scene::Paths paths = run.scene().pathLengths(336, 40);
+    const Paths paths = pathsOf(run.scene(), 336);
     const std::complex<double> upperSum = 2 * 0.3 * std::polar(1.0, -paths.upper);
     const std::complex<double> lowerSum = 3 * 0.3 * std::polar(1.0, -paths.lower);
     const PhotonRun::DotResult dot = run.dots().at(0);
-    QVERIFY(std::abs(std::complex(dot.upperSumX, dot.upperSumY) - upperSum) < 1e-9);
-    QVERIFY(std::abs(std::complex(dot.lowerSumX, dot.lowerSumY) - lowerSum) < 1e-9);
+    QVERIFY(std::abs(dot.slitSums[0] - upperSum) < 1e-9);
+    QVERIFY(std::abs(dot.slitSums[1] - lowerSum) < 1e-9);
     const double squared =
         apart ? std::norm(upperSum) + std::norm(lowerSum) : std::norm(upperSum + lowerSum);
     QVERIFY(std::abs(dot.barLength - 90 * squared) < 1e-6);
@@ -262,7 +288,7 @@ void tst_PhotonRun::slowdownRepeatsAndSumsOnlyTheLast() {
     QCOMPARE(linesFrom(surface, 80, 340.5f).size(), std::size_t(3 * 3 + 3)); // 3 per repetition
     const std::vector<Call> green = greenArrows(surface);
     QCOMPARE(green.size(), std::size_t(1));
-    const double arrival = 30 * Scene::phaseUnit + run.scene().pathLengths(336, 40).lower;
+    const double arrival = 30 * Scene::phaseUnit + pathsOf(run.scene(), 336).lower;
     // sumScale 150 for one photon: the arrow is 0.3 * 150 = 45 long, mirrored top to bottom.
     QVERIFY(near(green[0].x2, 450 + 45 * std::cos(arrival)));
     QVERIFY(near(green[0].y2, 336 + 45 * std::sin(arrival)));
@@ -407,7 +433,7 @@ void tst_PhotonRun::longBarsWhereThePathsDifferByWholeTurns() {
     runWhole(run);
     double inPhase = 0, inPhaseCount = 0, outOfPhase = 0, outOfPhaseCount = 0;
     for (const Call& bar : linesFrom(surface, 550)) {
-        const Scene::Paths paths = run.scene().pathLengths(bar.y1, 40);
+        const Paths paths = pathsOf(run.scene(), bar.y1);
         const double half = std::abs(std::cos((paths.upper - paths.lower) / 2));
         if (half > 0.95) {
             inPhase += bar.x2 - 550;

@@ -11,6 +11,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QRegularExpression>
 #include <QSpinBox>
 #include <QTest>
 
@@ -27,6 +28,7 @@ private slots:
     void dataCarriesTheRunsSettings();
     void pictureShowsOneExperiment_data();
     void pictureShowsOneExperiment();
+    void followedPhotonNamesItsSlitOfMany();
 };
 
 void tst_Experiment::panelIsClosedAndTakesNoRoomByDefault_data() {
@@ -47,8 +49,8 @@ void tst_Experiment::panelIsClosedAndTakesNoRoomByDefault() {
     // A strip below the picture, as wide as it, the window grown by it at the same zoom.
     QCOMPARE(window->zoom(), zoom);
     QCOMPARE(panel->geometry(),
-             QRect(0, qRound(581 * zoom), qRound(801 * zoom), qRound(96 * zoom)));
-    QCOMPARE(window->height(), qRound(581 * zoom) + qRound(96 * zoom));
+             QRect(0, qRound(581 * zoom), qRound(801 * zoom), qRound(128 * zoom)));
+    QCOMPARE(window->height(), qRound(581 * zoom) + qRound(128 * zoom));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_X);
     QVERIFY(!panel->isVisible());
     QCOMPARE(window->height(), qRound(581 * zoom));
@@ -72,6 +74,7 @@ void tst_Experiment::everyControlIsReachedByKeyboardAndWrites_data() {
     row("experimentSlitWidth", Qt::Key_Up, "nSirka", "1");
     row("experimentSlits", Qt::Key_Up, "nOtevrene", "1"); // from the field's lower slit
     row("experimentDetector", Qt::Key_Space, "nDetekce", "1");
+    row("experimentSlitCount", Qt::Key_Up, "nPocetSterbin", "3");
     row("experimentDesigned", Qt::Key_Return, "nRd", "40");
     row("experimentSlitWidth, held during a run", Qt::Key_Up, "nSirka", "1", true);
 }
@@ -121,6 +124,10 @@ void tst_Experiment::everyControlIsReachedByKeyboardAndWrites() {
              text(*window, "nOtevrene"));
     QCOMPARE(control<QCheckBox>(*window, "experimentDetector")->isChecked(),
              text(*window, "nDetekce") == QStringLiteral("1"));
+    // The open slits are chosen only of two; otherwise the choice is disabled and says why.
+    const bool two = text(*window, "nPocetSterbin") == QStringLiteral("2");
+    QCOMPARE(control<QComboBox>(*window, "experimentSlits")->isEnabled(), two);
+    QCOMPARE(control<QLabel>(*window, "experimentSlitsNote")->text().isEmpty(), two);
 }
 
 void tst_Experiment::pictureNamesAChangedExperiment_data() {
@@ -139,6 +146,10 @@ void tst_Experiment::pictureNamesAChangedExperiment_data() {
                                 << "upper slit only";
     QTest::newRow("detector") << int(SettingField::WhichSlitDetector) << "1"
                               << "which-slit detector on";
+    QTest::newRow("three slits, all open") << int(SettingField::SlitCount) << "3"
+                                           << "slits: 3, which";
+    QTest::newRow("a count past eight, by hand") << int(SettingField::SlitCount) << "12"
+                                                 << "slits: 8";
 }
 
 void tst_Experiment::pictureNamesAChangedExperiment() {
@@ -152,6 +163,11 @@ void tst_Experiment::pictureNamesAChangedExperiment() {
     const QString line = ExperimentSettings::summary(window.settings());
     QCOMPARE(line.isEmpty(), named.isEmpty());
     QVERIFY2(line.contains(named), qPrintable(line));
+    // Two slits go unsaid, as on pictures made before the count was offered.
+    QCOMPARE(line.contains(QStringLiteral("slits: ")), field == int(SettingField::SlitCount));
+    // The shield's caption names its slits.
+    QCOMPARE(text(window, "nClona").endsWith(QStringLiteral("double slit")),
+             field != int(SettingField::SlitCount));
     // The line is in the picture taken away, along its bottom, never in the kept one.
     const QImage kept = window.session().surface().snapshot();
     const QImage composed = window.composedPicture();
@@ -167,19 +183,21 @@ void tst_Experiment::pictureNamesAChangedExperiment() {
 void tst_Experiment::dataCarriesTheRunsSettings_data() {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QByteArray>("settings"); // the settings cells of every line
-    QTest::addColumn<bool>("perSlit");
-    QTest::newRow("designed") << QStringList() << QByteArray("150,40,1,0,both,off") << false;
+    QTest::addColumn<int>("perSlit");         // slits whose sums have columns of their own
+    QTest::newRow("designed") << QStringList() << QByteArray("150,40,1,0,2,both,off") << 0;
     QTest::newRow("changed") << QStringList({"--distance", "100", "--wavelength", "12.5663706144",
                                              "--slit-width", "5", "--slits", "lower"})
-                             << QByteArray("100,40,0.5,5,lower,off") << false;
+                             << QByteArray("100,40,0.5,5,2,lower,off") << 0;
     QTest::newRow("detector on") << QStringList({"--which-slit", "--separation", "80"})
-                                 << QByteArray("150,80,1,0,both,on") << true;
+                                 << QByteArray("150,80,1,0,2,both,on") << 2;
+    QTest::newRow("five slits, detector on") << QStringList({"--which-slit", "--slit-count", "5"})
+                                             << QByteArray("150,40,1,0,5,both,on") << 5;
 }
 
 void tst_Experiment::dataCarriesTheRunsSettings() {
     QFETCH(QStringList, arguments);
     QFETCH(QByteArray, settings);
-    QFETCH(bool, perSlit);
+    QFETCH(int, perSlit);
     const CommandLine line = CommandLine::parse(arguments);
     QVERIFY2(line.error.isEmpty(), qPrintable(line.error));
     frmSlitwise window(3);
@@ -196,19 +214,25 @@ void tst_Experiment::dataCarriesTheRunsSettings() {
     // The detector's caption moved with its line.
     QCOMPARE(control(window, "nDetektor")->x(), 288 + stated - 150);
     const QList<QByteArray> lines = DataExport::csv(window.session().lastFinished()).split('\n');
-    QCOMPARE(lines[0].endsWith("upper_sum_x,upper_sum_y,lower_sum_x,lower_sum_y"), perSlit);
-    const int columns = perSlit ? 20 : 16;
+    QCOMPARE(lines[0].endsWith(perSlit == 5 ? "slit5_sum_x,slit5_sum_y"
+                                            : "upper_sum_x,upper_sum_y,lower_sum_x,lower_sum_y"),
+             perSlit > 0);
+    const int columns = 17 + 2 * perSlit;
     for (qsizetype i = 1; i <= 520; ++i) {
         const QList<QByteArray> cells = lines[i].split(',');
         QCOMPARE(cells.size(), columns);
-        QCOMPARE(cells.mid(10, 6).join(','), settings);
-        if (perSlit) {
+        QCOMPARE(cells.mid(10, 7).join(','), settings);
+        if (perSlit > 0) {
             // Squared lengths added, times the scale of 50 photons per dot.
             const auto squared = [&cells](int x) {
                 return cells[x].toDouble() * cells[x].toDouble() +
                        cells[x + 1].toDouble() * cells[x + 1].toDouble();
             };
-            QVERIFY(qFuzzyCompare(cells[6].toDouble(), 2 * (squared(16) + squared(18))));
+            double apart = 0;
+            for (int slit = 0; slit < perSlit; ++slit) {
+                apart += squared(17 + 2 * slit);
+            }
+            QVERIFY(qFuzzyCompare(cells[6].toDouble(), 2 * apart));
         }
     }
 }
@@ -255,6 +279,20 @@ void tst_Experiment::pictureShowsOneExperiment() {
     window.cmdStart_Click();
     QVERIFY(!note->text().startsWith(QStringLiteral("Press")));
     window.session().finish();
+}
+
+void tst_Experiment::followedPhotonNamesItsSlitOfMany() {
+    const auto window = activeWindow(1);
+    window->settings().setText(SettingField::SlitCount, QStringLiteral("5"));
+    RunClock clock(*window);
+    QTest::keyClick(window.get(), Qt::Key_F5);
+    clock.passes(200);
+    QTest::keyClick(window.get(), Qt::Key_P);
+    QTest::keyClick(window.get(), Qt::Key_N);
+    const QString step = control<QLabel>(*window, "stepCaption")->text();
+    QVERIFY2(
+        QRegularExpression(QStringLiteral(": slit [1-5] of 5, arrives")).match(step).hasMatch(),
+        qPrintable(step));
 }
 
 QTEST_MAIN(tst_Experiment)

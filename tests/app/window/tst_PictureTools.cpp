@@ -41,6 +41,13 @@ void tst_PictureTools::probeIsLaidOverThePictureAndLeavesItAsItWas() {
     control<QLineEdit>(*window, "nRd")->setText(QStringLiteral("60"));
     QVERIFY(canvas->accessibleDescription() != before);
     control<QLineEdit>(*window, "nRd")->setText(QStringLiteral("40"));
+    // More slits: each path numbered from the top, the difference that of neighbours.
+    control<QLineEdit>(*window, "nPocetSterbin")->setText(QStringLiteral("3"));
+    const QString three = canvas->accessibleDescription();
+    QVERIFY2(three.contains(QStringLiteral("Path 3: ")) &&
+                 three.contains(QStringLiteral("Between neighbouring slits:")),
+             qPrintable(three));
+    control<QLineEdit>(*window, "nPocetSterbin")->setText(QStringLiteral("2"));
     // The arrow keys stay a focused field's own.
     QTest::keyClick(window.get(), Qt::Key_X);
     auto* distance = window->findChild<QAbstractSpinBox*>(QStringLiteral("experimentDistance"));

@@ -322,11 +322,11 @@ void tst_Teaching::exportedDataIsTheFinishedRun() {
     QCOMPARE(lines.size(), 1 + 520);
     QCOMPARE(lines[0], QByteArray("pass,dot,y,photons_per_dot,sum_x,sum_y,bar_length,"
                                   "expected_bar_length,last_slit,sum_arrow_drawn,distance,"
-                                  "slit_separation,turn_per_pixel,slit_width,open_slits,"
+                                  "slit_separation,turn_per_pixel,slit_width,slit_count,open_slits,"
                                   "which_slit_detector"));
     for (qsizetype i = 1; i < lines.size(); ++i) {
         const QList<QByteArray> cells = lines[i].split(',');
-        QCOMPARE(cells.size(), 16);
+        QCOMPARE(cells.size(), 17);
         QCOMPARE(cells[0].toInt(), i <= 260 ? 1 : 2);
         QCOMPARE(cells[1].toInt(), i <= 260 ? int(i) : int(i) - 260);
         // Read back exactly: the bar is the squared sum times the scale 2, to the last bit.
@@ -334,7 +334,7 @@ void tst_Teaching::exportedDataIsTheFinishedRun() {
         const double y = cells[5].toDouble();
         QCOMPARE(cells[6].toDouble(), (y * y + x * x) * 2);
         QCOMPARE(cells[7].toDouble(), expected->barLength(cells[2].toDouble()));
-        QCOMPARE(cells[8], dots[i - 1].lastSlitUpper ? "upper" : "lower");
+        QCOMPARE(cells[8], dots[i - 1].lastSlit == 0 ? "upper" : "lower");
         QVERIFY(cells[9] == "yes" || cells[9] == "no");
     }
     // A failed export says so and leaves the file there as it was.

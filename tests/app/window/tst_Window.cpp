@@ -77,8 +77,8 @@ private slots:
 void tst_Window::windowMatchesTheControlTable() {
     frmSlitwise window(1);
     QCOMPARE(window.windowTitle(), QStringLiteral("Slitwise - https://slitwise.example.org"));
-    // The design's 27 and three hidden setting fields of the experiment.
-    QCOMPARE(ControlTable::controls().size(), std::size_t(27 + 3));
+    // The design's 27 and four hidden setting fields of the experiment.
+    QCOMPARE(ControlTable::controls().size(), std::size_t(27 + 4));
     for (const ControlRow& row : ControlTable::controls()) {
         QWidget* widget = control(window, row.name);
         QVERIFY2(isOfKind(widget, row.kind), row.name);
@@ -95,7 +95,7 @@ void tst_Window::windowMatchesTheControlTable() {
             QCOMPARE(button->text(), QString::fromUtf8(row.text));
         }
     }
-    // Nothing but the drawing area under the table's controls, 30 less the 9 option buttons
+    // Nothing but the drawing area under the table's controls, 31 less the 9 option buttons
     // inside the two frames, the caption that says a run is paused, the three lines of the run's
     // progress, the detector screen's counter and the run's state for screen readers, which has
     // no size; menus and dialogs are windows of their own.
@@ -105,7 +105,7 @@ void tst_Window::windowMatchesTheControlTable() {
             onTheWindow << child->objectName();
         }
     }
-    QCOMPARE(onTheWindow.size(), 1 + 21 + 2 + 3 + 1);
+    QCOMPARE(onTheWindow.size(), 1 + 22 + 2 + 3 + 1);
     QCOMPARE(onTheWindow.first(), QStringLiteral("pictureCanvas"));
     QVERIFY(onTheWindow.contains(QStringLiteral("pausedCaption")));
     QVERIFY(onTheWindow.contains(QStringLiteral("runStatus")));
