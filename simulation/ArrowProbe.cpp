@@ -23,22 +23,6 @@ std::complex<double> pieceArrow(const Experiment& experiment, double y, double f
     return share * sinc * std::polar(1.0, phase((from + to) / 2));
 }
 
-void drawArrow(DrawingSurface& surface, double x1, double y1, double x2, double y2,
-               std::optional<Colour> colour, bool head) {
-    const auto f = [](double value) { return static_cast<float>(value); };
-    surface.line(f(x1), f(y1), f(x2), f(y2), colour);
-    if (!head || std::hypot(x2 - x1, y2 - y1) < ArrowProbe::arrowHead) {
-        return;
-    }
-    // Two strokes back from the tip, each 25 degrees off the shaft.
-    const double angle = std::atan2(y2 - y1, x2 - x1);
-    for (double side : {-1.0, 1.0}) {
-        const double back = angle + std::numbers::pi + side * 25 * std::numbers::pi / 180;
-        surface.line(f(x2), f(y2), f(x2 + ArrowProbe::arrowHead * std::cos(back)),
-                     f(y2 + ArrowProbe::arrowHead * std::sin(back)), colour);
-    }
-}
-
 } // namespace
 
 std::complex<double> ArrowProbe::Path::arrow() const {
@@ -144,7 +128,8 @@ void ArrowProbe::draw(DrawingSurface& surface) const {
     }
     surface.setPenWidth(2);
     for (const Stroke& stroke : arrows()) {
-        drawArrow(surface, stroke.x1, stroke.y1, stroke.x2, stroke.y2, stroke.colour, stroke.head);
+        surface.arrow(stroke.x1, stroke.y1, stroke.x2, stroke.y2, stroke.colour,
+                      stroke.head ? arrowHead : 0);
     }
     surface.setPenWidth(1);
 }

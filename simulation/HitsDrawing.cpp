@@ -38,23 +38,6 @@ void HitsDrawing::drawHit(DrawingSurface& surface, const DetectorHits::Hit& hit)
     surface.line(x, y + 1, x + 1, y + 1);
 }
 
-void HitsDrawing::drawArrow(DrawingSurface& surface, double x1, double y1, double x2, double y2,
-                            std::optional<Colour> colour) {
-    const auto f = [](double value) { return static_cast<float>(value); };
-    surface.line(f(x1), f(y1), f(x2), f(y2), colour);
-    const double length = std::hypot(x2 - x1, y2 - y1);
-    if (length < arrowHead) {
-        return;
-    }
-    // Two strokes back from the tip, each 25 degrees off the shaft.
-    const double angle = std::atan2(y2 - y1, x2 - x1);
-    for (double side : {-1.0, 1.0}) {
-        const double back = angle + std::numbers::pi + side * 25 * std::numbers::pi / 180;
-        surface.line(f(x2), f(y2), f(x2 + arrowHead * std::cos(back)),
-                     f(y2 + arrowHead * std::sin(back)), colour);
-    }
-}
-
 void HitsDrawing::drawLatest(DrawingSurface& surface, const DetectorHits& hits) {
     const auto arrows = hits.latestArrows();
     if (!arrows) {
@@ -93,10 +76,11 @@ void HitsDrawing::drawLatest(DrawingSurface& surface, const DetectorHits& hits) 
     surface.setPenWidth(2);
     const int last = arrows->count - 1;
     if (arrows->joined && last >= 0) {
-        drawArrow(surface, arrowsX, y0, tipX[last], tipY[last], Colour::sumArrow());
+        surface.arrow(arrowsX, y0, tipX[last], tipY[last], Colour::sumArrow(), arrowHead);
     }
     for (int slit = 0; slit <= last; ++slit) {
-        drawArrow(surface, tailX[slit], tailY[slit], tipX[slit], tipY[slit], Colour::slit(slit));
+        surface.arrow(tailX[slit], tailY[slit], tipX[slit], tipY[slit], Colour::slit(slit),
+                      arrowHead);
     }
     surface.setPenWidth(1);
 }

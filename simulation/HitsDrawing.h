@@ -55,6 +55,4 @@ public:
 
 private:
     static void clearColumns(DrawingSurface& surface, double from, double to);
-    static void drawArrow(DrawingSurface& surface, double x1, double y1, double x2, double y2,
-                          std::optional<Colour> colour);
 };

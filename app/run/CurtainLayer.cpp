@@ -27,7 +27,7 @@ void CurtainLayer::paint(QPainter& painter, QPoint origin, const QRegion&) const
     painter.setClipRegion(covered);
     painter.fillRect(covered.boundingRect(), QColor::fromRgb(Colour::background().rgb));
     painter.restore();
-    const QStringList lines{tr("Predict first: what will the pattern look like?")};
+    const QStringList lines{question()};
     const QSize box = PictureLabel::size(lines, zoom);
     const QRect around = covered.boundingRect();
     PictureLabel::draw(

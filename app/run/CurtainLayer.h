@@ -19,6 +19,8 @@ public:
 
     void paint(QPainter& painter, QPoint origin, const QRegion& exposed) const override;
     bool isSaved() const override { return false; }
+    // What the curtain asks the class, written on it.
+    static QString question() { return tr("Predict first: what will the pattern look like?"); }
 
 private:
     const PictureView& view_;

@@ -60,8 +60,7 @@ void RunSession::setProbe(std::optional<double> y) {
         return;
     }
     probeHeight_ = y;
-    emit toolsChanged();
-    emitPictureChanged(true);
+    showTools();
 }
 
 void RunSession::setRuler(std::optional<Ruler> ruler) {
@@ -69,8 +68,7 @@ void RunSession::setRuler(std::optional<Ruler> ruler) {
         return;
     }
     ruler_ = ruler;
-    emit toolsChanged();
-    emitPictureChanged(true);
+    showTools();
 }
 
 void RunSession::layRuler(double x1, double y1, double x2, double y2) {
@@ -104,14 +102,12 @@ bool RunSession::keepSnapshot() {
 
 void RunSession::keepSnapshot(SnapshotLayer::Snapshot snapshot) {
     snapshots_.keep(std::move(snapshot));
-    emit toolsChanged();
-    emitPictureChanged(true);
+    showTools();
 }
 
 void RunSession::clearSnapshots() {
     snapshots_.clear();
-    emit toolsChanged();
-    emitPictureChanged(true);
+    showTools();
 }
 
 void RunSession::setCurtain(bool drawn) {
@@ -119,8 +115,7 @@ void RunSession::setCurtain(bool drawn) {
         return;
     }
     curtain_drawn_ = drawn;
-    emit toolsChanged();
-    emitPictureChanged(true);
+    showTools();
 }
 
 void RunSession::setFringeMarksShown(bool shown) {
@@ -128,6 +123,10 @@ void RunSession::setFringeMarksShown(bool shown) {
         return;
     }
     fringeMarksShown_ = shown;
+    showTools();
+}
+
+void RunSession::showTools() {
     emit toolsChanged();
     emitPictureChanged(true);
 }

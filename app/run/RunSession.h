@@ -176,6 +176,8 @@ signals:
 private:
     void ended(const QString& state);
     void emitPictureChanged(bool whole);
+    // A tool over the picture changed: said, and the picture shown again with it.
+    void showTools();
     void applyPace();
     // Forgets the followed photon, and has the picture shown again without it.
     void unfollow();

@@ -84,7 +84,7 @@ void PictureCanvas::describe() {
     }
     lines << session_.measures().fringesText() << session_.snapshots().legend();
     if (session_.isCurtainDrawn()) {
-        lines << CurtainLayer::tr("Predict first: what will the pattern look like?");
+        lines << CurtainLayer::question();
     }
     lines.removeAll(QString());
     // Each change is sent to screen readers, so only a change is made.

@@ -217,8 +217,7 @@ void WindowActions::clearPatterns(bool) {
 
 void WindowActions::drawCurtain(bool drawn) {
     session_.setCurtain(drawn);
-    status_.set(drawn ? CurtainLayer::tr("Predict first: what will the pattern look like?")
-                      : tr("Curtain opened"));
+    status_.set(drawn ? CurtainLayer::question() : tr("Curtain opened"));
 }
 
 void WindowActions::moveProbe(double pixels) {

@@ -211,14 +211,19 @@ class Reader:
     def states(self, obj):
         return {self.at.stateToString(s) for s in obj.getState().getStates()}
 
-    def press(self, keysym, shift=False):
-        """One key as the keyboard gives it; returns the controls that took the focus."""
+    def key(self, keysym, shift=False):
+        """Sends one key as the keyboard gives it; returns how many events were seen before."""
         registry, before = self.at.Registry, len(self.events)
         if shift:
             registry.generateKeyboardEvent(1, None, self.at.KEY_LOCKMODIFIERS)
         registry.generateKeyboardEvent(keysym, None, self.at.KEY_SYM)
         if shift:
             registry.generateKeyboardEvent(1, None, self.at.KEY_UNLOCKMODIFIERS)
+        return before
+
+    def press(self, keysym, shift=False):
+        """One key as the keyboard gives it; returns the controls that took the focus."""
+        before = self.key(keysym, shift)
 
         def moved():
             return [name for kind, name, *_ in self.events[before:] if kind == "focused"]
@@ -230,12 +235,7 @@ class Reader:
     def told(self, keysym, shift=False, within=3):
         """One key whose effect is spoken rather than focused: the notifications shown from the
         press until the first, and a second and a half after it for any that would follow."""
-        registry, before = self.at.Registry, len(self.events)
-        if shift:
-            registry.generateKeyboardEvent(1, None, self.at.KEY_LOCKMODIFIERS)
-        registry.generateKeyboardEvent(keysym, None, self.at.KEY_SYM)
-        if shift:
-            registry.generateKeyboardEvent(1, None, self.at.KEY_UNLOCKMODIFIERS)
+        before = self.key(keysym, shift)
 
         def shown():
             return [name for kind, name, role, *_ in self.events[before:]
